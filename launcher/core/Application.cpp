@@ -1,0 +1,137 @@
+// The application object.
+#include "core/Application.h"
+
+#include "core/AppConstants.h"
+#include "core/SystemServices.h"
+#include "core/mError.h"
+#include "core/mFunctions.h"
+#include "core/mIni.h"
+#include "dialogs/frmSave.h"
+#include "translation/cTranslate.h"
+
+std::unique_ptr<Application> g_cApp;
+
+Application::Application() : Application(GetAppPath()) {}
+
+Application::Application(const std::string& workDirectory)
+    : m_workDirectory(SetTrailingBackslash(workDirectory, true)),
+      m_iniPath(m_workDirectory + "Vekolaunch.ini"),
+      m_languageDirectory(m_workDirectory + "config\\"),
+      m_docDirectory(m_workDirectory + "doc\\"),
+      m_toolsDirectory(m_workDirectory + "tools\\")
+{
+}
+
+void Application::SetActiveProfile(const std::shared_ptr<Profile>& profile)
+{
+    if (profile == m_activeProfile) return;
+    m_activeProfile = profile;
+    m_activeProfileChanged = true;
+}
+
+bool Application::LoadData()
+{
+    try {
+        bool result = true;
+        m_options.LoadData();
+        m_profiles.LoadData();
+        const std::string name = m_profiles.ReadFromIni_ActiveProfileName();
+        if (m_profiles.DoesProfileExist(name)) {
+            m_activeProfile = m_profiles.Item(name);
+        } else {
+            m_activeProfile = m_profiles.ShowLoadProfileDialog();
+            if (!m_activeProfile) {
+                result = false;
+                Sys().MsgBox(nullptr, "You have to load a profile, if you want to use this application.", MB_OK);
+            }
+        }
+        return result;
+    } catch (...) {
+        PassError("Application.LoadData");
+    }
+}
+
+bool Application::DataChanged() const
+{
+    try {
+        return m_activeProfileChanged || m_profiles.DataChanged();
+    } catch (...) {
+        PassError("Application.DataChanged");
+    }
+}
+
+void Application::SaveData(HWND owner)
+{
+    frmSave dialog;
+    dialog.Load(owner);
+    dialog.InitDialog();
+    dialog.ShowModal();
+}
+
+void Application::SaveDataEx(const std::string& names)
+{
+    m_profiles.SaveData(names);
+}
+
+void Application::SaveAppSettings()
+{
+    m_ini.Write_FileVersion();
+    m_ini.Write_AppVersion();
+    m_options.SaveData();
+}
+
+void Application::ShowFAQ(HWND owner, const std::string& abbrev) const
+{
+    try {
+        const std::string path = m_docDirectory + GetFAQFileName(abbrev);
+        if (FileExists(path)) {
+            ExecuteFile(owner, path, "open", "", m_docDirectory, SW_SHOWNORMAL);
+        } else {
+            Sys().MsgBox(owner, g_cTranslate->TranslateEx("ERROR_MESSAGES", "ERR_FileNotFound", path, ""), MB_OK);
+        }
+    } catch (...) {
+        PassError("Application.ShowFAQ");
+    }
+}
+
+void Application::ShowVekolaunchWebpage(HWND owner)
+{
+    try {
+        ExecuteFile(owner, VEKOLAUNCH_WEB_ADDRESS, "open", "", "", SW_SHOWNORMAL);
+    } catch (...) {
+        PassError("Application.ShowVekolaunchWebpage");
+    }
+}
+
+void Application::ContactAuthor(HWND owner)
+{
+    try {
+        ExecuteFile(owner, std::string("mailto:") + VEKOLAUNCH_CONTACT_MAIL, "open", "", "", SW_SHOWNORMAL);
+    } catch (...) {
+        PassError("Application.ContactAuthor");
+    }
+}
+
+std::string Application::GetLanguageFile(const std::string& abbrev) const
+{
+    return m_languageDirectory + GetLanguageFileWithoutPath(abbrev);
+}
+
+std::string Application::GetLanguageName(const std::string& languageFile)
+{
+    try {
+        return ReadFromIni(languageFile, "FileInfo", "LanguageName", "");
+    } catch (...) {
+        PassError("Application.GetLanguageName");
+    }
+}
+
+std::string Application::GetLanguageAbbrev(const std::string& fileName)
+{
+    try {
+        if (fileName.size() >= 9) return fileName.substr(4, fileName.size() - 8);
+        RaiseError(ERR_LANGUAGE_ABBREV, "Cannot extract language abbrev. from filename '" + fileName + "'");
+    } catch (...) {
+        PassError("Application.GetLanguageAbbrev");
+    }
+}

@@ -1,0 +1,68 @@
+// The program options.
+#include "core/Options.h"
+
+#include <windows.h>
+
+#include "core/mError.h"
+
+std::string UpperCase(std::string text)
+{
+    if (!text.empty()) CharUpperBuffA(text.data(), static_cast<DWORD>(text.size()));
+    return text;
+}
+
+std::string LowerCase(std::string text)
+{
+    if (!text.empty()) CharLowerBuffA(text.data(), static_cast<DWORD>(text.size()));
+    return text;
+}
+
+void Options::SetEditorPath(const std::string& path)
+{
+    if (path == m_editorPath) return;
+    m_editorPath = path;
+    m_dataChanged = true;
+}
+
+std::string Options::Language() const
+{
+    return UpperCase(m_language);
+}
+
+void Options::SetLanguage(const std::string& language)
+{
+    const std::string upper = UpperCase(language);
+    if (upper == m_language) return;
+    m_language = upper;
+    m_dataChanged = true;
+}
+
+void Options::SetShowStartVekoraDialog(bool show)
+{
+    if (show == m_showStartVekoraDialog) return;
+    m_showStartVekoraDialog = show;
+    m_dataChanged = true;
+}
+
+void Options::LoadData()
+{
+    try {
+        m_editorPath = m_ini.Read_EditorPath();
+        m_language = UpperCase(m_ini.Read_Language());
+        m_showStartVekoraDialog = m_ini.Read_ShowStartVekoraDialog();
+    } catch (...) {
+        PassError("Options.LoadData");
+    }
+}
+
+void Options::SaveData()
+{
+    try {
+        m_ini.Write_EditorPath(m_editorPath);
+        m_ini.Write_Language(m_language);
+        m_ini.Write_ShowStartVekoraDialog(m_showStartVekoraDialog);
+        m_dataChanged = false;
+    } catch (...) {
+        PassError("Options.SaveData");
+    }
+}

@@ -1,0 +1,90 @@
+// The real Win32 implementation of the system-services seam.
+#include "core/SystemServices.h"
+
+#include <commdlg.h>
+#include <shlobj.h>
+
+#include "core/ScopedWin.h"
+#include "core/frmError.h"
+
+namespace {
+
+class Win32Services : public SystemServices {
+public:
+    int MsgBox(HWND owner, const std::string& text, UINT type) override
+    {
+        return MessageBoxA(owner ? owner : GetActiveWindow(), text.c_str(), PROGRAM_TITLE, type);
+    }
+
+    bool RunOpenFileDialog(OPENFILENAMEA& ofn) override { return GetOpenFileNameA(&ofn) != FALSE; }
+
+    DWORD CommonDialogError() override { return CommDlgExtendedError(); }
+
+    std::string BrowseForFolder(HWND owner, const std::string& title, int rootFolder) override
+    {
+        ScopedCoMem<ITEMIDLIST> root;
+        SHGetSpecialFolderLocation(owner, rootFolder, &root);
+        char display[MAX_PATH] = {};
+        BROWSEINFOA bi = {};
+        bi.hwndOwner = owner;
+        bi.pidlRoot = root.Get();
+        bi.pszDisplayName = display;
+        bi.lpszTitle = title.c_str();
+        bi.ulFlags = BIF_RETURNONLYFSDIRS;
+        ScopedCoMem<ITEMIDLIST> chosen(SHBrowseForFolderA(&bi));
+        if (!chosen.Get()) return "";
+        char path[512] = {};
+        if (!SHGetPathFromIDListA(chosen.Get(), path)) return "";
+        return path;
+    }
+
+    INT_PTR ShellExecuteFile(HWND owner, const std::string& operation, const std::string& file,
+                         const std::string& parameters, const std::string& directory, int show) override
+    {
+        HINSTANCE result = ShellExecuteA(owner, operation.empty() ? nullptr : operation.c_str(), file.c_str(),
+                                         parameters.empty() ? nullptr : parameters.c_str(),
+                                         directory.empty() ? nullptr : directory.c_str(), show);
+        return reinterpret_cast<INT_PTR>(result);
+    }
+
+    bool SetClipboardText(HWND owner, const std::string& text) override
+    {
+        if (!OpenClipboard(owner)) return false;
+        EmptyClipboard();
+        ScopedHGlobal memory(GlobalAlloc(GMEM_MOVEABLE, text.size() + 1));
+        bool stored = false;
+        if (memory.Get()) {
+            if (void* p = GlobalLock(memory.Get())) {
+                memcpy(p, text.c_str(), text.size() + 1);
+                GlobalUnlock(memory.Get());
+                // The clipboard owns the memory once SetClipboardData succeeds.
+                stored = SetClipboardData(CF_TEXT, memory.Get()) != nullptr;
+                if (stored) memory.Release();
+            }
+        }
+        CloseClipboard();
+        return stored;
+    }
+
+    void ShowErrorReport(const std::string& description, const std::string& source, int32_t number) override
+    {
+        frmError::ShowReport(description, source, number);
+    }
+};
+
+Win32Services g_win32Services;
+SystemServices* g_services = &g_win32Services;
+
+} // namespace
+
+SystemServices& Sys()
+{
+    return *g_services;
+}
+
+SystemServices* SetSystemServices(SystemServices* services)
+{
+    SystemServices* previous = g_services;
+    g_services = services ? services : &g_win32Services;
+    return previous;
+}

@@ -1,0 +1,49 @@
+// Section accessors of the settings file.
+#include "core/cIni.h"
+
+#include "AppVersion.h"
+#include "core/Application.h"
+#include "core/mIni.h"
+
+namespace {
+const std::string& IniFile()
+{
+    return g_cApp->IniPath();
+}
+} // namespace
+
+std::string cIniSection::ReadFromIni(const std::string& key, const std::string& defaultValue) const
+{
+    return ::ReadFromIni(IniFile(), m_section, key, defaultValue);
+}
+
+void cIniSection::WriteToIni(const std::string& key, const std::string& value) const
+{
+    ::WriteToIni(IniFile(), m_section, key, value);
+}
+
+bool cIniSection::ReadBoolFromIni(const std::string& key, bool defaultValue) const
+{
+    return ::ReadBoolFromIni(IniFile(), m_section, key, defaultValue);
+}
+
+void cIniSection::WriteBoolToIni(const std::string& key, bool value) const
+{
+    ::WriteBoolToIni(IniFile(), m_section, key, value);
+}
+
+int16_t cIniSection::ReadIntegerFromIni(const std::string& key, int16_t defaultValue) const
+{
+    return ::ReadIntegerFromIni(IniFile(), m_section, key, defaultValue);
+}
+
+void cIniSection::WriteIntegerToIni(const std::string& key, int16_t value) const
+{
+    ::WriteIntegerToIni(IniFile(), m_section, key, value);
+}
+
+void cIni_Application::Write_AppVersion() const
+{
+    WriteToIni("APPVERSION", std::to_string(VEKOLAUNCH_VER_MAJOR) + "." + std::to_string(VEKOLAUNCH_VER_MINOR) + "." +
+                                 std::to_string(VEKOLAUNCH_VER_REVISION));
+}

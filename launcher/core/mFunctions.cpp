@@ -1,0 +1,138 @@
+// Path, file, shell and trimming routines.
+#include "core/mFunctions.h"
+
+#include "core/ScopedWin.h"
+#include "core/SystemServices.h"
+#include "core/mError.h"
+
+std::string SetTrailingBackslash(const std::string& path, bool add)
+{
+    if (path.find_first_not_of(' ') == std::string::npos) return path;
+    const bool endsWithBackslash = !path.empty() && path.back() == '\\';
+    if (add) return endsWithBackslash ? path : path + "\\";
+    return endsWithBackslash ? path.substr(0, path.size() - 1) : path;
+}
+
+std::string CutAtNull(const std::string& text)
+{
+    return text.substr(0, text.find('\0'));
+}
+
+bool ExecuteFile(HWND owner, const std::string& file, const std::string& operation, const std::string& parameters,
+                 const std::string& directory, int showMode, INT_PTR* shellResult)
+{
+    INT_PTR result = Sys().ShellExecuteFile(owner, operation, file, parameters, directory, showMode);
+    if (shellResult) *shellResult = result;
+    return result > 32;
+}
+
+std::string ExtractPath(const std::string& filePath)
+{
+    size_t pos = filePath.find_last_of('\\');
+    return pos == std::string::npos ? "" : filePath.substr(0, pos + 1);
+}
+
+int FindLast(const std::string& text, const std::string& search, int start)
+{
+    if (search.empty() || search.size() > text.size()) return 0;
+    size_t from = start <= 0 ? std::string::npos : static_cast<size_t>(start - 1);
+    size_t pos = text.rfind(search, from);
+    return pos == std::string::npos ? 0 : static_cast<int>(pos) + 1;
+}
+
+namespace {
+// Attributes of the entry a directory listing finds for the path, or nothing.
+bool FindEntry(const std::string& path, DWORD& attributes)
+{
+    if (path.empty()) return false;
+    WIN32_FIND_DATAA data;
+    ScopedFindHandle find(FindFirstFileA(path.c_str(), &data));
+    if (!find.IsValid()) return false;
+    attributes = data.dwFileAttributes;
+    return true;
+}
+} // namespace
+
+bool FileExists(const std::string& path)
+{
+    DWORD attributes = 0;
+    return FindEntry(path, attributes) && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool FolderExists(const std::string& path)
+{
+    DWORD attributes = 0;
+    // A listing of "X:\dir\" finds nothing; the folder itself is asked for without the backslash.
+    const std::string plain = path.size() > 3 ? SetTrailingBackslash(path, false) : path;
+    if (FindEntry(plain, attributes)) return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    // Drive roots have no entry of their own in a listing.
+    DWORD direct = path.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesA(path.c_str());
+    return path.size() <= 3 && direct != INVALID_FILE_ATTRIBUTES && (direct & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+namespace {
+bool IsWhite(char c) { return c == ' ' || c == '\r' || c == '\n'; }
+} // namespace
+
+std::string TrimLeftWhiteSpace(const std::string& text)
+{
+    size_t i = 0;
+    while (i < text.size() && IsWhite(text[i])) ++i;
+    return text.substr(i);
+}
+
+std::string TrimRightWhiteSpace(const std::string& text)
+{
+    size_t n = text.size();
+    while (n > 0 && IsWhite(text[n - 1])) --n;
+    return text.substr(0, n);
+}
+
+std::string TrimWhiteSpace(const std::string& text)
+{
+    return TrimLeftWhiteSpace(TrimRightWhiteSpace(text));
+}
+
+std::string BrowseForFolder(HWND owner, const std::string& title, int rootFolder)
+{
+    return CutAtNull(Sys().BrowseForFolder(owner, title, rootFolder));
+}
+
+void CreateFolderPath(const std::string& path)
+{
+    if (FolderExists(path)) return;
+    size_t pos = 0;
+    while ((pos = path.find('\\', pos)) != std::string::npos) {
+        const std::string prefix = path.substr(0, pos + 1);
+        ++pos;
+        if (prefix.size() <= 3 && prefix.find(':') != std::string::npos) continue; // the drive itself
+        if (FolderExists(prefix)) continue;
+        if (!CreateDirectoryA(prefix.c_str(), nullptr)) RaiseRuntimeError(RTE_PATH_ACCESS);
+    }
+    if (path.empty() || path.back() != '\\') RaiseRuntimeError(RTE_PATH_ACCESS);
+}
+
+std::string GetWindowsDir()
+{
+    char buffer[256] = {};
+    UINT length = GetWindowsDirectoryA(buffer, 255);
+    return std::string(buffer, length);
+}
+
+std::string GetAppPath()
+{
+    char buffer[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, buffer, MAX_PATH);
+    std::string path = buffer;
+    size_t pos = path.find_last_of('\\');
+    if (pos == std::string::npos) return path;
+    // A drive root keeps its backslash, as the system reports it.
+    return pos == 2 ? path.substr(0, 3) : path.substr(0, pos);
+}
+
+std::string GetCurrentDir()
+{
+    char buffer[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, buffer);
+    return buffer;
+}

@@ -1,0 +1,27 @@
+// Path, file, shell and trimming routines shared by the whole launcher.
+#pragma once
+
+#include <windows.h>
+#include <string>
+
+std::string SetTrailingBackslash(const std::string& path, bool add);
+std::string CutAtNull(const std::string& text);
+// ShellExecuteA; true when the shell's result is greater than 32.
+bool ExecuteFile(HWND owner, const std::string& file, const std::string& operation, const std::string& parameters,
+                 const std::string& directory, int showMode, INT_PTR* shellResult = nullptr);
+std::string ExtractPath(const std::string& filePath);
+// 1-based position of the last occurrence starting at or before start (0 = from the end); 0 if none.
+int FindLast(const std::string& text, const std::string& search, int start = 0);
+bool FileExists(const std::string& path);
+bool FolderExists(const std::string& path);
+std::string TrimLeftWhiteSpace(const std::string& text);
+std::string TrimRightWhiteSpace(const std::string& text);
+std::string TrimWhiteSpace(const std::string& text);
+// The shell's folder browser; "" when the user cancels.
+std::string BrowseForFolder(HWND owner, const std::string& title, int rootFolder);
+// Creates every missing folder of a path that ends with "\".
+void CreateFolderPath(const std::string& path);
+std::string GetWindowsDir();
+// The folder of the running program, as the system reports it (no trailing backslash added).
+std::string GetAppPath();
+std::string GetCurrentDir();

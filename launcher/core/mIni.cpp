@@ -1,0 +1,75 @@
+// Private-profile reads and writes with the program's value rules.
+#include "core/mIni.h"
+
+#include <windows.h>
+
+#include "core/mError.h"
+#include "core/mVB6.h"
+
+std::string ReadFromIni(const std::string& file, const std::string& section, const std::string& key,
+                        const std::string& defaultValue)
+{
+    char buffer[255] = {};
+    DWORD length = GetPrivateProfileStringA(section.c_str(), key.c_str(), defaultValue.c_str(), buffer,
+                                            sizeof(buffer), file.c_str());
+    return std::string(buffer, length).c_str();
+}
+
+std::string EncodeLineBreaks(const std::string& value)
+{
+    std::string out;
+    out.reserve(value.size());
+    for (size_t i = 0; i < value.size(); ++i) {
+        if (value[i] == '\r') {
+            out += "\\n";
+            if (i + 1 < value.size() && value[i + 1] == '\n') ++i;
+        } else if (value[i] == '\n') {
+            out += "\\n";
+        } else {
+            out += value[i];
+        }
+    }
+    return out;
+}
+
+void WriteToIni(const std::string& file, const std::string& section, const std::string& key,
+                const std::string& value)
+{
+    const std::string stored = EncodeLineBreaks(value);
+    if (!WritePrivateProfileStringA(section.c_str(), key.c_str(), stored.c_str(), file.c_str())) {
+        RaiseError(ERR_INI_WRITE_FAILED, "Cannot write to the settings file '" + file + "' (system error " +
+                                             std::to_string(GetLastError()) + ")");
+    }
+}
+
+bool IniTextToBool(const std::string& text, bool defaultValue)
+{
+    if (text.empty()) return defaultValue;
+    size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return false;
+    size_t last = text.find_last_not_of(' ');
+    return text.substr(first, last - first + 1) == "1";
+}
+
+bool ReadBoolFromIni(const std::string& file, const std::string& section, const std::string& key,
+                     bool defaultValue)
+{
+    return IniTextToBool(ReadFromIni(file, section, key, ""), defaultValue);
+}
+
+void WriteBoolToIni(const std::string& file, const std::string& section, const std::string& key, bool value)
+{
+    WriteToIni(file, section, key, value ? "1" : "0");
+}
+
+int16_t ReadIntegerFromIni(const std::string& file, const std::string& section, const std::string& key,
+                           int16_t defaultValue)
+{
+    return CIntFromText(ReadFromIni(file, section, key, std::to_string(defaultValue)));
+}
+
+void WriteIntegerToIni(const std::string& file, const std::string& section, const std::string& key,
+                       int16_t value)
+{
+    WriteToIni(file, section, key, std::to_string(value));
+}

@@ -1,0 +1,28 @@
+// Low-level access to private-profile files (the settings file and the language files).
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// The stored value, or the default when the file, section or key is missing. At most
+// 254 characters; surrounding blanks and one pair of enclosing quotes are removed.
+std::string ReadFromIni(const std::string& file, const std::string& section, const std::string& key,
+                        const std::string& defaultValue);
+// Stores the value; a line break is stored as backslash-n. Raises an error when the file
+// cannot be written.
+void WriteToIni(const std::string& file, const std::string& section, const std::string& key,
+                const std::string& value);
+bool ReadBoolFromIni(const std::string& file, const std::string& section, const std::string& key,
+                     bool defaultValue);
+void WriteBoolToIni(const std::string& file, const std::string& section, const std::string& key, bool value);
+// Reads a 16-bit integer; a present value that is empty, not numeric or out of range raises
+// "Type mismatch" (13) or "Overflow" (6).
+int16_t ReadIntegerFromIni(const std::string& file, const std::string& section, const std::string& key,
+                           int16_t defaultValue);
+void WriteIntegerToIni(const std::string& file, const std::string& section, const std::string& key,
+                       int16_t value);
+
+// The value rule of boolean keys: surrounding blanks removed, then exactly "1" is true.
+bool IniTextToBool(const std::string& text, bool defaultValue);
+// Encodes CR LF, CR and LF as backslash-n, the line-break form of stored values.
+std::string EncodeLineBreaks(const std::string& value);

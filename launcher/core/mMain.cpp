@@ -1,0 +1,116 @@
+// Start-up, single instance and shutdown.
+#include "core/mMain.h"
+
+#include <windows.h>
+#include <commctrl.h>
+#include <ole2.h>
+
+#include "core/Application.h"
+#include "core/DialogBase.h"
+#include "core/mCommonDialog.h"
+#include "core/mError.h"
+#include "core/mFunctions.h"
+#include "fileinfo/CFileVersionInfo.h"
+#include "mainwindow/frmMain.h"
+#include "translation/cTranslate.h"
+
+namespace {
+std::unique_ptr<frmMain> g_frmMain;
+
+std::string AskForExecutable(const std::string& initialName, const std::string& titleSection)
+{
+    OpenFileDialogArgs args;
+    args.FileName = initialName;
+    args.Filter = g_cTranslate->TranslateEx("GLOBAL", "FILETYPEDESC_EXE", "", "") + " (*.exe)|*.exe";
+    args.FilterIndex = 1;
+    args.Title = g_cTranslate->TranslateEx(titleSection, "DIALOG_CAPTION", "", "");
+    args.DefaultExt = ".exe";
+    args.FileMustExist = true;
+    args.HideReadOnly = true;
+    args.RaiseOnCancel = false;
+    return ShowOpenFileDialog(args);
+}
+} // namespace
+
+void CreateMutex()
+{
+    try {
+        SECURITY_ATTRIBUTES attributes = {};
+        attributes.nLength = 12; // the record's own length; no descriptor, not inheritable
+        // The handle is kept by nobody: the mutex lives until the process ends.
+        CreateMutexA(&attributes, FALSE, "Vekolaunch_MTX");
+    } catch (...) {
+        PassError("mMutex.CreateMutex");
+    }
+}
+
+bool Main()
+{
+    try {
+        CreateMutex();
+        g_cApp = std::make_unique<Application>();
+        g_cTranslate = std::make_unique<cTranslate>();
+        if (!g_cApp->LoadData()) return false;
+        g_frmMain = std::make_unique<frmMain>();
+        g_frmMain->Load();
+        g_frmMain->InitDialog();
+        g_frmMain->LoadData(g_cApp->ActiveProfile());
+        g_frmMain->ShowModeless();
+        return true;
+    } catch (...) {
+        ShowError("mMain.Main");
+        return false;
+    }
+}
+
+int RunLauncher()
+{
+    OleInitialize(nullptr); // drag and drop needs OLE on this thread
+    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    int exitCode = 0;
+    if (Main()) exitCode = RunMessageLoop();
+    g_frmMain.reset();
+    OleUninitialize();
+    return exitCode;
+}
+
+void ClosePublicObjects()
+{
+    g_cTranslate.reset();
+    g_cApp.reset();
+}
+
+std::string AskForVekoPath(const std::string& currentPath)
+{
+    try {
+        const std::string initial = FileExists(currentPath) ? currentPath : "vekora.exe";
+        return AskForExecutable(initial, "SELECT_VEKORAFOLDER_DIALOG");
+    } catch (...) {
+        PassError("mMain.AskForVekoPath");
+    }
+}
+
+std::string AskForEditor(const std::string& currentPath)
+{
+    try {
+        const std::string initial =
+            FileExists(currentPath) ? currentPath : SetTrailingBackslash(GetWindowsDir(), true) + "write.exe";
+        return AskForExecutable(initial, "SELECT_TEXTEDITOR_DIALOG");
+    } catch (...) {
+        PassError("mMain.AskForEditor");
+    }
+}
+
+std::string GetVekoraFile_VersionInfo(const std::string& vekoraPath)
+{
+    try {
+        if (vekoraPath.empty()) return "Vekora";
+        CFileVersionInfo info;
+        info.SetFullPathName(vekoraPath);
+        if (info.Available()) return info.ProductName() + " " + info.ProductVersion();
+        return "Vekora";
+    } catch (...) {
+        PassError("mMain.GetVekoraFile_VersionInfo");
+    }
+}

@@ -1,0 +1,23 @@
+// Text routines with the exact splitting, replacing and number-conversion rules the
+// settings and language files rely on.
+#pragma once
+
+#include <windows.h>
+#include <commdlg.h>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// commdlg.h maps ReplaceText to its find-and-replace dialog; this module's routine keeps the
+// name. commdlg.h is included first so that its guard keeps the mapping from coming back.
+#undef ReplaceText
+
+// Pieces between delimiters; a trailing delimiter gives no empty last piece, an empty text
+// none at all. limit -1 means no limit.
+std::vector<std::string> SplitText(const std::string& text, const std::string& delimiter, int limit = -1);
+// Replaces every occurrence from start (1-based) on; inserted text is never searched again.
+std::string ReplaceText(const std::string& text, const std::string& search, const std::string& replacement,
+                        int start = 1);
+// Converts a text to a 16-bit integer: blanks around it are allowed, a fractional part is
+// rounded half to even; empty or non-numeric text raises 13, a value out of range raises 6.
+int16_t CIntFromText(const std::string& text);

@@ -1,0 +1,4 @@
+// The save window.
+#include "dialogs/frmSave.h"
+
+void frmSave::InitDialog() {}

@@ -1,0 +1,76 @@
+// One named launch profile: the game's settings, its section in the settings file and the
+// game's command line.
+#pragma once
+
+#include <windows.h>
+#include <cstdint>
+#include <string>
+
+#include "core/cIni.h"
+
+class Profile {
+public:
+    const std::string& ProfileName() const { return m_profileName; }
+    void SetProfileName(const std::string& name);
+    // The name shown to the user: ProfileName without a leading "profile_" (any case).
+    std::string ProfileCaption() const;
+
+    const std::string& VekoraPath() const { return m_vekoraPath; }
+    void SetVekoraPath(const std::string& value);
+    bool LogMessages() const { return m_logMessages; }
+    void SetLogMessages(bool value);
+    bool Freeplay() const { return m_freeplay; }
+    void SetFreeplay(bool value);
+    bool UsePreDefinedResolution() const { return m_usePreDefinedResolution; }
+    void SetUsePreDefinedResolution(bool value);
+    int16_t PreDefinedResolution() const { return m_preDefinedResolution; }
+    void SetPreDefinedResolution(int16_t value);
+    int16_t ResolutionWidth() const { return m_resolutionWidth; }
+    void SetResolutionWidth(int16_t value);
+    int16_t ResolutionHeight() const { return m_resolutionHeight; }
+    void SetResolutionHeight(int16_t value);
+    int16_t Refresh() const { return m_refresh; }
+    void SetRefresh(int16_t value);
+    const std::string& ScenarioPath() const { return m_scenarioPath; }
+    void SetScenarioPath(const std::string& value);
+    const std::string& GraphicPakPath() const { return m_graphicPakPath; }
+    void SetGraphicPakPath(const std::string& value);
+    const std::string& ProfileDescription() const { return m_profileDescription; }
+    void SetProfileDescription(const std::string& value);
+    bool DataChanged() const { return m_dataChanged; }
+    void SetDataChanged(bool value) { m_dataChanged = value; }
+
+    void LoadData();
+    void SaveData();
+    std::string GetCmdLineParameters() const;
+    void StartVekora(HWND owner);
+    std::string GetSettingsListAsText() const;
+
+    static std::string GetStandardResolutionDescription(int number);
+    static std::string GetRefreshDescription(int number);
+
+private:
+    bool ShowStartVekoraDialog(HWND owner);
+    template <typename T>
+    void Assign(T& field, const T& value)
+    {
+        if (field == value) return;
+        field = value;
+        m_dataChanged = true;
+    }
+
+    cIni_Profile m_ini;
+    std::string m_profileName;
+    std::string m_vekoraPath;
+    bool m_logMessages = true;
+    bool m_freeplay = false;
+    bool m_usePreDefinedResolution = true;
+    int16_t m_preDefinedResolution = 2;
+    int16_t m_resolutionWidth = 640;
+    int16_t m_resolutionHeight = 480;
+    int16_t m_refresh = 1;
+    std::string m_scenarioPath;
+    std::string m_graphicPakPath;
+    std::string m_profileDescription;
+    bool m_dataChanged = false;
+};

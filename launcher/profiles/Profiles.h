@@ -1,0 +1,54 @@
+// The ordered collection of launch profiles, keyed by ProfileName without regard to case.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/cIni.h"
+#include "profiles/Profile.h"
+
+class Profiles {
+public:
+    using Entry = std::pair<std::string, std::shared_ptr<Profile>>; // key ("" for none), profile
+
+    // Creates a profile with the defaults of a new one and appends it under the key.
+    std::shared_ptr<Profile> Add(const std::string& name, const std::string& key);
+    // By 1-based position or by key; a missing one raises "Subscript out of range" (9).
+    std::shared_ptr<Profile> Item(int index) const;
+    std::shared_ptr<Profile> Item(const std::string& key) const;
+    int Count() const { return static_cast<int>(m_items.size()); }
+    void Remove(int index);
+    void Remove(const std::string& key);
+
+    // Enumeration in collection order.
+    class Iterator {
+    public:
+        explicit Iterator(std::vector<Entry>::const_iterator it) : m_it(it) {}
+        const std::shared_ptr<Profile>& operator*() const { return m_it->second; }
+        Iterator& operator++() { ++m_it; return *this; }
+        bool operator!=(const Iterator& other) const { return m_it != other.m_it; }
+
+    private:
+        std::vector<Entry>::const_iterator m_it;
+    };
+    Iterator begin() const { return Iterator(m_items.begin()); }
+    Iterator end() const { return Iterator(m_items.end()); }
+
+    void LoadData();
+    std::shared_ptr<Profile> ShowLoadProfileDialog();
+    std::shared_ptr<Profile> ShowAddNewDialog();
+    bool DoesProfileExist(const std::string& name) const;
+    void SaveData(const std::string& names);
+    void SaveWhichProfileIsActive() const;
+    bool DataChanged() const;
+    std::string ReadFromIni_ActiveProfileName() const;
+
+private:
+    void CreateStandardProfile();
+    std::vector<Entry>::const_iterator Find(const std::string& key) const;
+
+    std::vector<Entry> m_items;
+    cIni_Profiles m_ini;
+};

@@ -1,0 +1,31 @@
+# Sourced by the test and run scripts: a Wine prefix under the build folder, a warmed
+# persistent wineserver, and helpers to start a private X server.
+BUILD_DIR=${BUILD_DIR:-build}
+export WINEPREFIX="$(cd "$BUILD_DIR" && pwd)/wineprefix"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+export WINEARCH=win32
+
+# wineserver -p silently does nothing for a missing prefix folder.
+mkdir -p "$WINEPREFIX"
+# Wine's helper processes must not inherit our pipes, or whoever reads them waits forever.
+wineserver -p </dev/null >/dev/null 2>&1
+wine wineboot </dev/null >/dev/null 2>&1
+if [ ! -f "$WINEPREFIX/.ready" ]; then
+  # Xvfb has no window manager: without this Wine waits about 2 s whenever a window closes.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f </dev/null >/dev/null 2>&1
+  touch "$WINEPREFIX/.ready"
+fi
+
+XVFB_PID=
+start_xvfb() {
+  local n=90
+  while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+  XVFB_PID=$!
+  for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.05; done
+  export DISPLAY=":$n"
+}
+stop_xvfb() {
+  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+}

@@ -1,0 +1,67 @@
+// Helpers every test program shares: temporary folders, files, a prepared application
+// object and the location of the demo game.
+#pragma once
+
+#include <windows.h>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "support/FakeSystemServices.h"
+
+// Folder of the running test program, with a trailing backslash.
+std::string TestProgramDir();
+// The demo game built beside the tests.
+std::string DemoGamePath();
+// The language files built beside the tests.
+std::string ShippedConfigDir();
+
+// A fresh folder below the temporary folder, removed with everything in it at the end.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    // The folder with a trailing backslash.
+    const std::string& Path() const { return m_path; }
+
+private:
+    std::string m_path;
+};
+
+void WriteTextFile(const std::string& path, const std::string& text);
+std::string ReadTextFile(const std::string& path);
+void RemoveFolderTree(const std::string& path);
+
+// A launcher work folder in a temporary place with the shipped language files, the global
+// application and translation objects over it, and the system services replaced by a double.
+class AppFixture : public testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Recreates g_cApp (a fresh start on the same folder).
+    void RestartApplication();
+    std::string IniPath() const;
+    std::string ConfigDir() const;
+    void WriteIni(const std::string& text) const;
+    std::string ReadIni() const;
+
+    std::unique_ptr<TempFolder> m_folder;
+    std::unique_ptr<FakeSystemServices> m_sys;
+};
+
+// Runs action; the first time a new top-level window of this thread is shown while it
+// runs (a modal dialog or message box), onShown gets it. Returns whether one was seen.
+bool WhileModal(const std::function<void()>& action, const std::function<void(HWND)>& onShown);
+// The text of a window or control.
+std::string WindowText(HWND hwnd);
+// The child control of a dialog with that ID's text.
+std::string ItemText(HWND dialog, int id);
+// Sends a click to a button of a dialog.
+void ClickButton(HWND dialog, int id);
+// Handles all messages waiting in this thread's queue.
+void PumpMessages();
