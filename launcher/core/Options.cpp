@@ -1,21 +1,8 @@
 // The program options.
 #include "core/Options.h"
 
-#include <windows.h>
-
 #include "core/mError.h"
-
-std::string UpperCase(std::string text)
-{
-    if (!text.empty()) CharUpperBuffA(text.data(), static_cast<DWORD>(text.size()));
-    return text;
-}
-
-std::string LowerCase(std::string text)
-{
-    if (!text.empty()) CharLowerBuffA(text.data(), static_cast<DWORD>(text.size()));
-    return text;
-}
+#include "core/mFunctions.h"
 
 void Options::SetEditorPath(const std::string& path)
 {

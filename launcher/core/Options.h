@@ -26,6 +26,3 @@ private:
     bool m_showStartVekoraDialog = true;
     bool m_dataChanged = false;
 };
-
-std::string UpperCase(std::string text);
-std::string LowerCase(std::string text);

@@ -136,3 +136,15 @@ std::string GetCurrentDir()
     GetCurrentDirectoryA(MAX_PATH, buffer);
     return buffer;
 }
+
+std::string UpperCase(std::string text)
+{
+    if (!text.empty()) CharUpperBuffA(text.data(), static_cast<DWORD>(text.size()));
+    return text;
+}
+
+std::string LowerCase(std::string text)
+{
+    if (!text.empty()) CharLowerBuffA(text.data(), static_cast<DWORD>(text.size()));
+    return text;
+}

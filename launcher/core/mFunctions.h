@@ -25,3 +25,6 @@ std::string GetWindowsDir();
 // The folder of the running program, as the system reports it (no trailing backslash added).
 std::string GetAppPath();
 std::string GetCurrentDir();
+// Upper and lower case in the system's code page.
+std::string UpperCase(std::string text);
+std::string LowerCase(std::string text);
