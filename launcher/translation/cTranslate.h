@@ -6,11 +6,19 @@
 
 class cTranslate {
 public:
-    // The text for the current language with %P1%, %P2% and backslash-n filled in.
+    // The text for the current language with %P1%, %P2% and backslash-n filled in. A text
+    // that the chosen language lacks or leaves blank comes from English; one that English
+    // lacks too shows NO_TEXT_AVAILABLE.
     std::string TranslateEx(const std::string& section, const std::string& id, const std::string& p1 = "",
                             const std::string& p2 = "") const;
+    // The GLOBAL text of BTN_Yes or BTN_No.
     std::string TranslateBool_YesNo(bool value) const;
 };
+
+// Fills a language text in: each backslash-n of the text becomes CR LF, then every %P1% is
+// replaced by p1 and then every %P2% by p2 (so a %P2% inside p1 is filled in as well). The
+// parameters are inserted as they are; their backslashes stay backslashes.
+std::string FillInText(const std::string& text, const std::string& p1, const std::string& p2);
 
 // Marker shown for a text that neither the chosen language nor English has.
 inline constexpr const char* NO_TEXT_AVAILABLE = "<NO TEXT AVAILABLE>";

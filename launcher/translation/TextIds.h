@@ -1,0 +1,14 @@
+// The sections and IDs of every language-file text the launcher asks for, in one table that
+// the shipped language files are checked against.
+#pragma once
+
+#include <span>
+
+struct TextId {
+    const char* Section;
+    const char* Id;
+};
+
+// Every entry the English language file must hold, grouped by section; numbered families
+// (LST_RESOLUTION_0 to _5, STEP1_TEXT to STEP6_TASK, ...) are written out.
+std::span<const TextId> LanguageTextIds();

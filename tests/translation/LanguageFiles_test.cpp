@@ -1,0 +1,316 @@
+// The shipped language files: English holds every text the launcher asks for, German
+// translates all of them and keeps the marks a translation must keep.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "core/Application.h"
+#include "core/mFunctions.h"
+#include "core/mIni.h"
+#include "support/TestEnvironment.h"
+#include "translation/TextIds.h"
+
+namespace {
+
+struct Entry {
+    std::string Section;
+    std::string Id;
+    std::string Text;
+};
+
+std::string Lower(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return static_cast<char>(tolower(c)); });
+    return text;
+}
+
+std::string Key(const std::string& section, const std::string& id)
+{
+    return Lower(section) + "/" + Lower(id);
+}
+
+// The entries of a language file in file order, read line by line as a translator sees them
+// (comment lines left out), so that duplicates the private-profile functions hide show up.
+std::vector<Entry> ReadEntries(const std::string& path)
+{
+    std::vector<Entry> entries;
+    const std::string text = ReadTextFile(path);
+    std::string section;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        std::string line = text.substr(start, end - start);
+        start = end + 1;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.empty() || line[0] == ';') continue;
+        if (line[0] == '[') {
+            section = line.substr(1, line.find(']') - 1);
+            continue;
+        }
+        const size_t equals = line.find('=');
+        if (equals == std::string::npos) continue;
+        entries.push_back({section, line.substr(0, equals), line.substr(equals + 1)});
+    }
+    return entries;
+}
+
+std::string EnglishFile() { return ShippedConfigDir() + "LNG_EN.ini"; }
+std::string GermanFile() { return ShippedConfigDir() + "LNG_DE.ini"; }
+
+std::map<std::string, std::string> TextsByKey(const std::string& path)
+{
+    std::map<std::string, std::string> texts;
+    for (const Entry& e : ReadEntries(path)) texts[Key(e.Section, e.Id)] = e.Text;
+    return texts;
+}
+
+// The letters that single ampersands mark as access keys ("&&" shows one "&").
+std::vector<char> AccessKeys(const std::string& text)
+{
+    std::vector<char> keys;
+    for (size_t i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != '&') continue;
+        if (text[i + 1] != '&') {
+            char letter[2] = {text[i + 1], 0};
+            CharUpperA(letter);
+            keys.push_back(letter[0]);
+        }
+        ++i;
+    }
+    return keys;
+}
+
+size_t Count(const std::string& text, const std::string& part)
+{
+    size_t n = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + part.size())) ++n;
+    return n;
+}
+
+// What a translation has to keep of the English text, written out so that a failure reads well.
+std::string Marks(const std::string& text)
+{
+    std::string marks = "access keys " + std::to_string(AccessKeys(text).size());
+    for (const char* mark : {"?", "...", ":"}) {
+        marks += std::string(", '") + mark + "' " + (text.find(mark) != std::string::npos ? "yes" : "no");
+    }
+    marks += ", line breaks " + std::to_string(Count(text, "\\n"));
+    for (int i = 1; i <= 20; ++i) {
+        const std::string placeholder = "%P" + std::to_string(i) + "%";
+        if (const size_t n = Count(text, placeholder)) marks += ", " + placeholder + " x" + std::to_string(n);
+    }
+    return marks;
+}
+
+}  // namespace
+
+TEST(LanguageFiles, TableNamesEveryEntryOnce)
+{
+    std::set<std::string> keys;
+    for (const TextId& id : LanguageTextIds()) {
+        EXPECT_TRUE(keys.insert(Key(id.Section, id.Id)).second) << id.Section << "/" << id.Id;
+    }
+    EXPECT_GT(keys.size(), 100u);
+}
+
+TEST(LanguageFiles, EnglishHoldsEveryTextTheLauncherAsksFor)
+{
+    for (const TextId& id : LanguageTextIds()) {
+        const std::string text = ReadFromIni(EnglishFile(), id.Section, id.Id, "\x01");
+        EXPECT_NE(text, "\x01") << "missing in LNG_EN.ini: [" << id.Section << "] " << id.Id;
+        EXPECT_FALSE(TrimWhiteSpace(text).empty()) << "blank in LNG_EN.ini: [" << id.Section << "] " << id.Id;
+    }
+}
+
+TEST(LanguageFiles, EnglishHoldsOnlyTextsOfTheTable)
+{
+    std::set<std::string> known;
+    for (const TextId& id : LanguageTextIds()) known.insert(Key(id.Section, id.Id));
+    for (const Entry& e : ReadEntries(EnglishFile())) {
+        EXPECT_TRUE(known.count(Key(e.Section, e.Id))) << "not in the ID table: [" << e.Section << "] " << e.Id;
+    }
+}
+
+TEST(LanguageFiles, NoFileNamesAnIdTwice)
+{
+    for (const std::string& file : {EnglishFile(), GermanFile()}) {
+        std::set<std::string> keys;
+        for (const Entry& e : ReadEntries(file)) {
+            EXPECT_TRUE(keys.insert(Key(e.Section, e.Id)).second) << file << ": [" << e.Section << "] " << e.Id;
+        }
+    }
+}
+
+TEST(LanguageFiles, GermanTranslatesEveryEnglishTextAndNothingElse)
+{
+    const auto english = TextsByKey(EnglishFile());
+    const auto german = TextsByKey(GermanFile());
+    for (const auto& [key, text] : english) {
+        const auto found = german.find(key);
+        if (found == german.end()) {
+            ADD_FAILURE() << "missing in LNG_DE.ini: " << key;
+            continue;
+        }
+        EXPECT_FALSE(TrimWhiteSpace(found->second).empty()) << "blank in LNG_DE.ini: " << key;
+    }
+    for (const auto& [key, text] : german) EXPECT_TRUE(english.count(key)) << "only in LNG_DE.ini: " << key;
+}
+
+TEST(LanguageFiles, GermanKeepsTheMarksOfEachEnglishText)
+{
+    const auto german = TextsByKey(GermanFile());
+    for (const auto& [key, english] : TextsByKey(EnglishFile())) {
+        if (key.rfind("fileinfo/", 0) == 0 || !german.count(key)) continue;
+        EXPECT_EQ(Marks(german.at(key)), Marks(english)) << key << "\n  EN: " << english << "\n  DE: " << german.at(key);
+    }
+}
+
+TEST(LanguageFiles, BothNameTheirLanguageAndTranslator)
+{
+    EXPECT_EQ(Application::GetLanguageName(EnglishFile()), "English");
+    EXPECT_EQ(Application::GetLanguageName(GermanFile()), "Deutsch");
+    EXPECT_NE(ReadFromIni(EnglishFile(), "FileInfo", "Author", ""), "");
+    EXPECT_NE(ReadFromIni(GermanFile(), "FileInfo", "Author", ""), "");
+}
+
+TEST(LanguageFiles, TextsFitTheReadBuffer)
+{
+    for (const std::string& file : {EnglishFile(), GermanFile()}) {
+        for (const Entry& e : ReadEntries(file)) {
+            EXPECT_LE(e.Text.size(), 254u) << file << ": [" << e.Section << "] " << e.Id << " would be cut";
+            EXPECT_EQ(ReadFromIni(file, e.Section, e.Id, ""), e.Text) << file << ": [" << e.Section << "] " << e.Id;
+        }
+    }
+}
+
+TEST(LanguageFiles, AreEightBitTextInTheWindowsCodePage)
+{
+    const std::string english = ReadTextFile(EnglishFile());
+    EXPECT_TRUE(std::all_of(english.begin(), english.end(), [](unsigned char c) { return c < 0x80; }));
+
+    const std::string german = ReadTextFile(GermanFile());
+    EXPECT_NE(german.rfind("\xEF\xBB\xBF", 0), 0u) << "UTF-8 byte order mark";
+    EXPECT_EQ(german.find("\xC3\xBC"), std::string::npos) << "u umlaut written as UTF-8";
+    EXPECT_EQ(german.find("\xC3\xA4"), std::string::npos) << "a umlaut written as UTF-8";
+    EXPECT_NE(german.find("Zur\xFC" "ck"), std::string::npos) << "u umlaut as one byte";
+}
+
+// Texts shown as plain words, messages, titles or list entries: an ampersand would show as
+// such or, in a label, steal an access key. Yes and No also stand in the settings summary.
+TEST(LanguageFiles, OnlyCaptionsCarryAccessKeys)
+{
+    const auto mayCarry = [](const std::string& key) {
+        const std::string id = key.substr(key.find('/') + 1);
+        if (key == "global/btn_yes" || key == "global/btn_no") return false;
+        for (const char* prefix : {"btn_", "chk_", "op_", "mnu_", "lbl_"}) {
+            if (id.rfind(prefix, 0) == 0) return true;
+        }
+        return false;
+    };
+    for (const std::string& file : {EnglishFile(), GermanFile()}) {
+        for (const auto& [key, text] : TextsByKey(file)) {
+            if (mayCarry(key)) continue;
+            EXPECT_TRUE(AccessKeys(text).empty()) << file << ": " << key << " = " << text;
+        }
+    }
+}
+
+namespace {
+
+struct Caption {
+    const char* Section;  // nullptr: a fixed caption that is not translated
+    const char* IdOrText;
+};
+
+// Captions that are on show together in one window (menu bar, page or wizard step).
+struct CaptionGroup {
+    const char* Name;
+    std::vector<Caption> Captions;
+};
+
+std::vector<Caption> MainWindow(std::vector<Caption> page)
+{
+    page.insert(page.end(), {{"MAIN_DIALOG", "MNU_FILE"}, {"MAIN_DIALOG", "MNU_EDIT"}, {"MAIN_DIALOG", "MNU_EXTRA"},
+                             {nullptr, "&?"}, {"MAIN_DIALOG", "BTN_START_VEKORA"}});
+    return page;
+}
+
+std::vector<Caption> WizardStep(std::vector<Caption> page, const char* cancelId = "BTN_CANCEL",
+                                const char* nextSection = "GLOBAL", const char* nextId = "BTN_NEXT")
+{
+    page.insert(page.end(), {{"GLOBAL", cancelId}, {"GLOBAL", "BTN_BACK"}, {nextSection, nextId}});
+    return page;
+}
+
+std::vector<CaptionGroup> CaptionGroups()
+{
+    const char* M = "MAIN_DIALOG";
+    const char* W = "CREATE_SHORTCUT_DIALOG_NEW";
+    return {
+        {"File menu", {{M, "MNU_FILE_SAVE"}, {M, "MNU_PROFILES"}, {M, "MNU_FILE_QUIT"}}},
+        {"Profiles menu", {{M, "MNU_PROFILES_NEW"}, {M, "MNU_PROFILES_EDIT"}}},
+        {"Extra menu",
+         {{M, "MNU_EXTRA_CREATESHORTCUT"}, {M, "MNU_EXTRA_LANGUAGE"}, {M, "MNU_ACCESSORIES"}, {M, "MNU_EXTRA_OPTIONS"},
+          {M, "MNU_EXTRA_INTERNETUPDATE"}}},
+        {"Help menu",
+         {{M, "MNU_HELP_HOMEPAGE"}, {M, "MNU_HELP_FAQ"}, {M, "MNU_HELP_FAQ_EN"}, {M, "MNU_HELP_FEEDBACK"},
+          {M, "MNU_HELP_ABOUT"}}},
+        {"Main window, game settings",
+         MainWindow({{M, "LBL_VEKOPATH"}, {M, "CHK_FREEPLAY"}, {M, "CHK_LOG"}, {M, "BTN_DISPLAY_LOGFILE"}})},
+        {"Main window, scenario", MainWindow({{M, "LBL_SCENARIO_LIST"}, {M, "LBL_GRAPHICPAK_LIST"}})},
+        {"Main window, display", MainWindow({{M, "OP_STANDARD_RESOLUTION"}, {M, "OP_USERDEFINED_RESOLUTION"}})},
+        {"Main window, refresh", MainWindow({{M, "LBL_SCREEN_REFRESH"}})},
+        {"Main window, extra", MainWindow({{M, "BTN_DISPLAY_LOGFILE"}, {M, "BTN_OPEN_VEKOFOLDER"}})},
+        {"Start confirmation",
+         {{"START_VEKORA_DIALOG", "CHK_DONT_SHOW_DIALOG"}, {"GLOBAL", "BTN_OK"}, {"GLOBAL", "BTN_CANCEL"}}},
+        {"Profile dialog",
+         {{"EDIT_PROFILE_DIALOG", "LBL_NAME"}, {"EDIT_PROFILE_DIALOG", "LBL_DESCRIPTION"}, {"GLOBAL", "BTN_OK"},
+          {"GLOBAL", "BTN_CANCEL"}}},
+        {"Save dialog", {{"SAVE_DIALOG", "LBL_LIST_TITLE"}, {"GLOBAL", "BTN_Yes"}, {"GLOBAL", "BTN_No"}}},
+        {"Options dialog",
+         {{"OPTIONS_DIALOG", "LBL_EDITOR"}, {"OPTIONS_DIALOG", "CHK_SHOW_STARTVEKORADIALOG"}, {"GLOBAL", "BTN_OK"},
+          {"GLOBAL", "BTN_CANCEL"}}},
+        {"Wizard step 1", WizardStep({{W, "LBL_SHORTCUT_TO"}, {"GLOBAL", "BTN_Browse"}})},
+        {"Wizard step 2", WizardStep({{W, "LBL_MODE_STANDARD"}, {W, "LBL_MODE_CURRENTPROFILE"}})},
+        {"Wizard step 3",
+         WizardStep({{W, "LBL_DEST_DESKTOP"}, {W, "LBL_DEST_STARTMENU"}, {W, "LBL_DEST_QUICK_LAUNCH"},
+                     {W, "LBL_DEST_OTHER"}})},
+        {"Wizard step 4", WizardStep({{W, "LBL_SHORTCUT_FOLDER"}, {"GLOBAL", "BTN_Browse"}})},
+        {"Wizard step 5", WizardStep({{W, "LBL_SHORTCUT_NAME"}}, "BTN_CANCEL", W, "BTN_CREATELINK")},
+        {"Wizard step 6", WizardStep({{W, "CHK_CREATE_FURTHER_SHORTCUT"}}, "BTN_CLOSE")},
+    };
+}
+
+}  // namespace
+
+TEST(LanguageFiles, AccessKeysAreUniqueWhereCaptionsShowTogether)
+{
+    for (const std::string& file : {EnglishFile(), GermanFile()}) {
+        for (const CaptionGroup& group : CaptionGroups()) {
+            std::map<char, std::string> owners;
+            for (const Caption& caption : group.Captions) {
+                const std::string text =
+                    caption.Section ? ReadFromIni(file, caption.Section, caption.IdOrText, "") : caption.IdOrText;
+                for (char key : AccessKeys(text)) {
+                    const auto [at, isNew] = owners.emplace(key, text);
+                    EXPECT_TRUE(isNew) << file << ", " << group.Name << ": '" << key << "' in \"" << text
+                                       << "\" and \"" << at->second << "\"";
+                }
+            }
+        }
+    }
+}
+
+TEST(LanguageFiles, MenuAndButtonCaptionsHaveOneAccessKeyAtMost)
+{
+    for (const std::string& file : {EnglishFile(), GermanFile()}) {
+        for (const auto& [key, text] : TextsByKey(file)) {
+            EXPECT_LE(AccessKeys(text).size(), 1u) << file << ": " << key << " = " << text;
+        }
+    }
+}

@@ -1,0 +1,156 @@
+// The translation engine: language choice, English fallback, the no-text marker and the
+// placeholder rules, over small language files written for each test.
+#include <gtest/gtest.h>
+
+#include "core/Application.h"
+#include "core/mError.h"
+#include "support/TestEnvironment.h"
+#include "translation/cTranslate.h"
+
+class TranslateEx : public AppFixture {
+protected:
+    void SetUp() override
+    {
+        AppFixture::SetUp();
+        WriteTextFile(ConfigDir() + "LNG_EN.ini",
+                      "[FileInfo]\r\nLanguageName=English\r\n"
+                      "[MAIN_DIALOG]\r\nBTN_START=Start\r\nLBL_ONLY_EN=English only\r\nLBL_BLANK_DE=English text\r\n"
+                      "LBL_EMPTY_BOTH=\r\n"
+                      "[GLOBAL]\r\nBTN_Yes=Yes\r\nBTN_No=No\r\n"
+                      "[ONLY_EN_SECTION]\r\nLBL_X=From English\r\n");
+        WriteTextFile(ConfigDir() + "LNG_DE.ini",
+                      "[FileInfo]\r\nLanguageName=Deutsch\r\n"
+                      "[MAIN_DIALOG]\r\nBTN_START=Starten\r\nLBL_BLANK_DE=   \r\nLBL_EMPTY_BOTH=\r\n"
+                      "[GLOBAL]\r\nBTN_Yes=Ja\r\nBTN_No=Nein\r\n");
+        g_cApp->Options().SetLanguage("DE");
+    }
+
+    // Writes one text into a file of its own language and translates it with the parameters.
+    std::string Fill(const std::string& text, const std::string& p1, const std::string& p2)
+    {
+        WriteTextFile(ConfigDir() + "LNG_DE.ini", "[T]\r\nID=" + text + "\r\n");
+        return g_cTranslate->TranslateEx("T", "ID", p1, p2);
+    }
+};
+
+TEST_F(TranslateEx, TakesTheTextOfTheChosenLanguage)
+{
+    EXPECT_EQ(g_cTranslate->TranslateEx("MAIN_DIALOG", "BTN_START", "", ""), "Starten");
+    g_cApp->Options().SetLanguage("en");
+    EXPECT_EQ(g_cTranslate->TranslateEx("MAIN_DIALOG", "BTN_START", "", ""), "Start");
+}
+
+TEST_F(TranslateEx, LanguageWithoutFileTakesEveryTextFromEnglish)
+{
+    DeleteFileA((ConfigDir() + "LNG_DE.ini").c_str());
+    EXPECT_EQ(g_cTranslate->TranslateEx("MAIN_DIALOG", "BTN_START", "", ""), "Start");
+    EXPECT_EQ(g_cTranslate->TranslateEx("GLOBAL", "BTN_Yes", "", ""), "Yes");
+}
+
+TEST_F(TranslateEx, MissingOrBlankTextOfTheLanguageComesFromEnglish)
+{
+    EXPECT_EQ(g_cTranslate->TranslateEx("MAIN_DIALOG", "LBL_ONLY_EN", "", ""), "English only");
+    EXPECT_EQ(g_cTranslate->TranslateEx("MAIN_DIALOG", "LBL_BLANK_DE", "", ""), "English text");
+    EXPECT_EQ(g_cTranslate->TranslateEx("ONLY_EN_SECTION", "LBL_X", "", ""), "From English");
+}
+
+TEST_F(TranslateEx, TextMissingInBothLanguagesShowsTheMarker)
+{
+    EXPECT_EQ(g_cTranslate->TranslateEx("MAIN_DIALOG", "LBL_NOWHERE", "a", "b"), "<NO TEXT AVAILABLE>");
+    EXPECT_EQ(g_cTranslate->TranslateEx("NO_SECTION", "BTN_START", "", ""), "<NO TEXT AVAILABLE>");
+    g_cApp->Options().SetLanguage("EN");
+    EXPECT_EQ(g_cTranslate->TranslateEx("MAIN_DIALOG", "LBL_NOWHERE", "", ""), "<NO TEXT AVAILABLE>");
+}
+
+TEST_F(TranslateEx, EmptyEnglishTextIsShownEmptyNotAsMarker)
+{
+    EXPECT_EQ(g_cTranslate->TranslateEx("MAIN_DIALOG", "LBL_EMPTY_BOTH", "", ""), "");
+}
+
+TEST_F(TranslateEx, SectionAndIdMatchWithoutRegardToCase)
+{
+    EXPECT_EQ(g_cTranslate->TranslateEx("main_dialog", "btn_start", "", ""), "Starten");
+    EXPECT_EQ(g_cTranslate->TranslateEx("Global", "BTN_YES", "", ""), "Ja");
+    EXPECT_EQ(g_cTranslate->TranslateEx("only_en_section", "lbl_x", "", ""), "From English");
+}
+
+TEST_F(TranslateEx, ReadsTheFileAgainOnEveryCall)
+{
+    EXPECT_EQ(g_cTranslate->TranslateEx("MAIN_DIALOG", "BTN_START", "", ""), "Starten");
+    WriteTextFile(ConfigDir() + "LNG_DE.ini", "[MAIN_DIALOG]\r\nBTN_START=Los\r\n");
+    EXPECT_EQ(g_cTranslate->TranslateEx("MAIN_DIALOG", "BTN_START", "", ""), "Los");
+}
+
+TEST_F(TranslateEx, FillsInEveryPlaceholder)
+{
+    EXPECT_EQ(Fill("%P1% and %P1% from %P2%", "A", "B"), "A and A from B");
+    EXPECT_EQ(Fill("%P2% before %P1%", "one", "two"), "two before one");
+    EXPECT_EQ(Fill("No placeholder", "A", "B"), "No placeholder");
+    EXPECT_EQ(Fill("Gone: %P1%|%P2%", "", ""), "Gone: |");
+    EXPECT_EQ(Fill("Case: %p1% %P1", "A", "B"), "Case: %p1% %P1");
+}
+
+TEST_F(TranslateEx, FillsPlaceholdersInTheirOrderWithoutExpandingAParameterIntoItself)
+{
+    EXPECT_EQ(Fill("[%P1%]", "x %P2% y", "two"), "[x two y]");
+    EXPECT_EQ(Fill("[%P1%]", "%P1%%P1%", ""), "[%P1%%P1%]");
+    EXPECT_EQ(Fill("[%P2%]", "", "%P1% stays"), "[%P1% stays]");
+}
+
+TEST_F(TranslateEx, BackslashNOfTheTextBecomesALineBreak)
+{
+    EXPECT_EQ(Fill("Line 1\\nLine 2\\n\\nLine 4", "", ""), "Line 1\r\nLine 2\r\n\r\nLine 4");
+    EXPECT_EQ(Fill("Not found:\\n%P1%", "x", ""), "Not found:\r\nx");
+}
+
+TEST_F(TranslateEx, ParametersKeepTheirBackslashes)
+{
+    EXPECT_EQ(Fill("Paths '%P1%' or '%P2%'.", "C:\\Games\\new\\vekora.exe", "D:\\nina\\Desktop\\Vekora.lnk"),
+              "Paths 'C:\\Games\\new\\vekora.exe' or 'D:\\nina\\Desktop\\Vekora.lnk'.");
+    EXPECT_EQ(Fill("[%P1%]", "a\r\nb", ""), "[a\r\nb]");
+}
+
+TEST_F(TranslateEx, WithoutApplicationObjectFailsWithItsName)
+{
+    g_cApp.reset();
+    try {
+        g_cTranslate->TranslateBool_YesNo(true);
+        FAIL() << "no error";
+    } catch (const AppError& e) {
+        EXPECT_EQ(e.Number, RTE_OBJECT_NOT_SET);
+        EXPECT_EQ(e.Source.rfind("cTranslate.TranslateBool_YesNo\r\ncTranslate.TranslateEx\r\n", 0), 0u) << e.Source;
+    }
+}
+
+TEST_F(TranslateEx, YesNoComeFromTheGlobalButtons)
+{
+    EXPECT_EQ(g_cTranslate->TranslateBool_YesNo(true), "Ja");
+    EXPECT_EQ(g_cTranslate->TranslateBool_YesNo(false), "Nein");
+    DeleteFileA((ConfigDir() + "LNG_DE.ini").c_str());
+    EXPECT_EQ(g_cTranslate->TranslateBool_YesNo(true), "Yes");
+    EXPECT_EQ(g_cTranslate->TranslateBool_YesNo(false), "No");
+}
+
+// The real language files as shipped, through the engine.
+class TranslateShipped : public AppFixture {};
+
+TEST_F(TranslateShipped, GermanTextsReachTheWindows)
+{
+    g_cApp->Options().SetLanguage("DE");
+    EXPECT_EQ(g_cTranslate->TranslateBool_YesNo(true), "Ja");
+    EXPECT_EQ(g_cTranslate->TranslateEx("GLOBAL", "BTN_CANCEL", "", ""), "Abbrechen");
+    EXPECT_EQ(g_cTranslate->TranslateEx("MAIN_DIALOG", "TAB_DISPLAY", "", ""), "Anzeige");
+    EXPECT_EQ(g_cTranslate->TranslateEx("ERROR_MESSAGES", "ERR_PathNotFound", "C:\\Spiele\\neu\\", ""),
+              "Der folgende Pfad existiert nicht:\r\nC:\\Spiele\\neu\\");
+    // Umlauts arrive as single bytes of the Windows code page.
+    EXPECT_EQ(g_cTranslate->TranslateEx("INFO_DIALOG", "DIALOG_CAPTION", "", ""), "\xDC" "ber Vekolaunch");
+}
+
+TEST_F(TranslateShipped, EnglishMessagesFillInTheirParameters)
+{
+    g_cApp->Options().SetLanguage("EN");
+    EXPECT_EQ(g_cTranslate->TranslateEx("ERROR_MESSAGES", "ERR_ProfileNameNotUnique", "Test", ""),
+              "A profile named 'Test' already exists.\r\nPlease choose another name.");
+    EXPECT_EQ(g_cTranslate->TranslateEx("INFO_DIALOG", "LBL_WRITTEN_BY", "2024", "Jo"), "Written by Jo in 2024.");
+    EXPECT_EQ(g_cTranslate->TranslateEx("MAIN_DIALOG", "LST_RESOLUTION_2", "", ""), "800 x 600 pixels");
+}
