@@ -1,14 +1,20 @@
 // Demo game: records its command line and working directory, then shows them.
 // With VEKORA_RECORD set it writes the record to that file and exits at once (for tests);
-// otherwise it writes last_run.txt beside itself and opens a small window.
+// otherwise it writes last_run.txt beside itself and shows the record in a small window.
 #include <windows.h>
 #include <string>
 
+#include "vekora_res.h"
+
 namespace {
 
-std::string g_report;
+struct StartRecord {
+    std::string Parameters;
+    std::string Directory;
+};
 
-// The part of the command line after the program name, exactly as the program received it.
+// The part of the command line after the program name and the blanks that follow it,
+// exactly as the program received it.
 std::string ParametersOf(const char* cmdLine)
 {
     const char* p = cmdLine;
@@ -25,9 +31,24 @@ std::string ParametersOf(const char* cmdLine)
 
 std::string CurrentDirectory()
 {
-    char buf[MAX_PATH] = {};
-    GetCurrentDirectoryA(MAX_PATH, buf);
-    return buf;
+    std::string buffer(MAX_PATH, '\0');
+    DWORD length = GetCurrentDirectoryA(static_cast<DWORD>(buffer.size()), buffer.data());
+    if (length >= buffer.size()) {
+        buffer.assign(length, '\0');
+        length = GetCurrentDirectoryA(static_cast<DWORD>(buffer.size()), buffer.data());
+    }
+    buffer.resize(length < buffer.size() ? length : 0);
+    return buffer;
+}
+
+std::string EnvironmentValue(const char* name)
+{
+    DWORD size = GetEnvironmentVariableA(name, nullptr, 0);
+    if (size == 0) return "";
+    std::string value(size, '\0');
+    DWORD length = GetEnvironmentVariableA(name, value.data(), size);
+    value.resize(length < size ? length : 0);
+    return value;
 }
 
 void WriteRecord(const std::string& path, const std::string& text)
@@ -47,58 +68,38 @@ std::string OwnFolder()
     return path.substr(0, path.find_last_of('\\') + 1);
 }
 
-LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+INT_PTR CALLBACK DemoDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(hwnd, &ps);
-        RECT rc;
-        GetClientRect(hwnd, &rc);
-        InflateRect(&rc, -12, -12);
-        HGDIOBJ old = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
-        SetBkMode(dc, TRANSPARENT);
-        DrawTextA(dc, g_report.c_str(), -1, &rc, DT_LEFT | DT_WORDBREAK);
-        SelectObject(dc, old);
-        EndPaint(hwnd, &ps);
-        return 0;
+    case WM_INITDIALOG: {
+        const auto* record = reinterpret_cast<const StartRecord*>(lParam);
+        SetDlgItemTextA(dialog, IDC_PARAMETERS, record->Parameters.empty() ? "(none)" : record->Parameters.c_str());
+        SetDlgItemTextA(dialog, IDC_DIRECTORY, record->Directory.c_str());
+        // Focus on the button rather than on a selected field.
+        SetFocus(GetDlgItem(dialog, IDOK));
+        return FALSE;
     }
-    case WM_DESTROY:
-        PostQuitMessage(0);
-        return 0;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) EndDialog(dialog, 0);
+        return TRUE;
     }
-    return DefWindowProcA(hwnd, msg, wParam, lParam);
+    return FALSE;
 }
 
 } // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show)
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
-    const std::string parameters = ParametersOf(GetCommandLineA());
-    const std::string record = "Parameters: " + parameters + "\r\nDirectory: " + CurrentDirectory() + "\r\n";
+    const StartRecord start{ParametersOf(GetCommandLineA()), CurrentDirectory()};
+    const std::string record = "Parameters: " + start.Parameters + "\r\nDirectory: " + start.Directory + "\r\n";
 
-    char target[MAX_PATH] = {};
-    if (GetEnvironmentVariableA("VEKORA_RECORD", target, MAX_PATH) > 0) {
+    const std::string target = EnvironmentValue("VEKORA_RECORD");
+    if (!target.empty()) {
         WriteRecord(target, record);
         return 0;
     }
     WriteRecord(OwnFolder() + "last_run.txt", record);
-
-    g_report = "Vekora demo game\r\n\r\nThe launcher started the game with:\r\n\r\n" + record;
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = WndProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    wc.lpszClassName = "VekoraDemo";
-    RegisterClassA(&wc);
-    HWND hwnd = CreateWindowA("VekoraDemo", "Vekora (demo)", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
-                              560, 260, nullptr, nullptr, instance, nullptr);
-    ShowWindow(hwnd, show);
-    MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
+    DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_VEKORA_DEMO), nullptr, DemoDialogProc,
+                    reinterpret_cast<LPARAM>(&start));
     return 0;
 }

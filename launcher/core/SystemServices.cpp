@@ -9,6 +9,33 @@
 
 namespace {
 
+bool OpenClipboardPatiently(HWND owner)
+{
+    // Another program may hold the clipboard for a moment.
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        if (OpenClipboard(owner)) return true;
+        Sleep(20);
+    }
+    return false;
+}
+
+bool PutTextOnClipboard(HWND owner, const std::string& text)
+{
+    ScopedHGlobal memory(GlobalAlloc(GMEM_MOVEABLE, text.size() + 1));
+    if (!memory.Get()) return false;
+    void* p = GlobalLock(memory.Get());
+    if (!p) return false;
+    memcpy(p, text.c_str(), text.size() + 1);
+    GlobalUnlock(memory.Get());
+    if (!OpenClipboardPatiently(owner)) return false;
+    EmptyClipboard();
+    // The clipboard owns the memory once SetClipboardData succeeds.
+    const bool stored = SetClipboardData(CF_TEXT, memory.Get()) != nullptr;
+    if (stored) memory.Release();
+    CloseClipboard();
+    return stored;
+}
+
 class Win32Services : public SystemServices {
 public:
     int MsgBox(HWND owner, const std::string& text, UINT type) override
@@ -49,20 +76,13 @@ public:
 
     bool SetClipboardText(HWND owner, const std::string& text) override
     {
-        if (!OpenClipboard(owner)) return false;
-        EmptyClipboard();
-        ScopedHGlobal memory(GlobalAlloc(GMEM_MOVEABLE, text.size() + 1));
-        bool stored = false;
-        if (memory.Get()) {
-            if (void* p = GlobalLock(memory.Get())) {
-                memcpy(p, text.c_str(), text.size() + 1);
-                GlobalUnlock(memory.Get());
-                // The clipboard owns the memory once SetClipboardData succeeds.
-                stored = SetClipboardData(CF_TEXT, memory.Get()) != nullptr;
-                if (stored) memory.Release();
-            }
-        }
-        CloseClipboard();
+        // Opened without a window, emptying leaves the clipboard without an owner and the
+        // system then refuses the data; a hidden helper window stands in for a missing owner.
+        HWND helper = nullptr;
+        if (!owner) helper = owner = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                                     GetModuleHandleA(nullptr), nullptr);
+        bool stored = PutTextOnClipboard(owner, text);
+        if (helper) DestroyWindow(helper);
         return stored;
     }
 

@@ -13,7 +13,8 @@ public:
 
     // MessageBoxA with the program's title; a null owner means the active window.
     virtual int MsgBox(HWND owner, const std::string& text, UINT type) = 0;
-    // GetOpenFileNameA; on failure the caller reads CommDlgExtendedError through ExtendedError.
+    // GetOpenFileNameA; on failure the caller asks CommonDialogError (CommDlgExtendedError)
+    // whether it was a cancel (0) or an error.
     virtual bool RunOpenFileDialog(OPENFILENAMEA& ofn) = 0;
     virtual DWORD CommonDialogError() = 0;
     // SHBrowseForFolderA limited to file-system folders; "" when cancelled.

@@ -55,8 +55,9 @@ std::string ShowOpenFileDialog(OpenFileDialogArgs& args)
     OPENFILENAMEA ofn = {};
     ofn.lStructSize = sizeof(ofn);
     ofn.hwndOwner = args.Owner;
-    ofn.lpstrFilter = filter.c_str();
-    ofn.nFilterIndex = static_cast<DWORD>(args.FilterIndex);
+    ofn.lpstrFilter = args.Filter.empty() ? nullptr : filter.c_str();
+    // -1 is what a cancelled dialog handed back; the system reads it as "no entry chosen".
+    ofn.nFilterIndex = args.FilterIndex > 0 ? static_cast<DWORD>(args.FilterIndex) : 0;
     ofn.lpstrFile = file.data();
     ofn.nMaxFile = static_cast<DWORD>(bufferSize);
     ofn.lpstrFileTitle = title.data();

@@ -101,6 +101,9 @@ std::string BrowseForFolder(HWND owner, const std::string& title, int rootFolder
 void CreateFolderPath(const std::string& path)
 {
     if (FolderExists(path)) return;
+    // Only a path ending in "\" names its last folder; anything after the last "\" would be
+    // lost, so such a path is refused before a single folder is made.
+    if (path.empty() || path.back() != '\\') RaiseRuntimeError(RTE_PATH_ACCESS);
     size_t pos = 0;
     while ((pos = path.find('\\', pos)) != std::string::npos) {
         const std::string prefix = path.substr(0, pos + 1);
@@ -109,14 +112,18 @@ void CreateFolderPath(const std::string& path)
         if (FolderExists(prefix)) continue;
         if (!CreateDirectoryA(prefix.c_str(), nullptr)) RaiseRuntimeError(RTE_PATH_ACCESS);
     }
-    if (path.empty() || path.back() != '\\') RaiseRuntimeError(RTE_PATH_ACCESS);
 }
 
 std::string GetWindowsDir()
 {
     char buffer[256] = {};
     UINT length = GetWindowsDirectoryA(buffer, 255);
-    return std::string(buffer, length);
+    if (length < 255) return std::string(buffer, length);
+    // A longer name does not fit: the system reported the size it needs instead.
+    std::string longName(length, '\0');
+    length = GetWindowsDirectoryA(longName.data(), static_cast<UINT>(longName.size()));
+    longName.resize(length < longName.size() ? length : 0);
+    return longName;
 }
 
 std::string GetAppPath()

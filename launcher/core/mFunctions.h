@@ -12,14 +12,18 @@ bool ExecuteFile(HWND owner, const std::string& file, const std::string& operati
 std::string ExtractPath(const std::string& filePath);
 // 1-based position of the last occurrence starting at or before start (0 = from the end); 0 if none.
 int FindLast(const std::string& text, const std::string& search, int start = 0);
+// A directory listing finds the path (hidden and system entries too) and it is a file / a
+// folder; "" is neither. Wildcards would match other entries: pass plain paths.
 bool FileExists(const std::string& path);
 bool FolderExists(const std::string& path);
+// Trimming removes blanks, CR and LF only; a tab stays.
 std::string TrimLeftWhiteSpace(const std::string& text);
 std::string TrimRightWhiteSpace(const std::string& text);
 std::string TrimWhiteSpace(const std::string& text);
 // The shell's folder browser; "" when the user cancels.
 std::string BrowseForFolder(HWND owner, const std::string& title, int rootFolder);
-// Creates every missing folder of a path that ends with "\".
+// Creates every missing folder of a path that ends with "\", outermost first. A path that is
+// no folder yet and lacks the closing "\" raises 75 before anything is created.
 void CreateFolderPath(const std::string& path);
 std::string GetWindowsDir();
 // The folder of the running program, as the system reports it (no trailing backslash added).

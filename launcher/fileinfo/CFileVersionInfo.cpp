@@ -2,8 +2,10 @@
 #include "fileinfo/CFileVersionInfo.h"
 
 #include <windows.h>
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -19,19 +21,14 @@ const char* const kStringKeys[CFileVersionInfo::STRING_COUNT] = {
     "InternalName",   "LegalCopyright", "LegalTrademarks", "OriginalFilename", "ProductName",
     "ProductVersion", "PrivateBuild",   "SpecialBuild",    "LegalTrademarks1", "LegalTrademarks2"};
 
-std::string Part(unsigned long value, const char* format)
-{
-    char buffer[16];
-    snprintf(buffer, sizeof(buffer), format, static_cast<int>(static_cast<int16_t>(value & 0xFFFF)));
-    return buffer;
-}
-
 std::string ReadString(const std::vector<char>& data, const std::string& subBlock)
 {
     void* value = nullptr;
     UINT length = 0;
     if (!VerQueryValueA(data.data(), subBlock.c_str(), &value, &length) || length == 0 || !value) return "";
-    return static_cast<const char*>(value);
+    // The text ends at its zero; the reported length only bounds the read.
+    const char* text = static_cast<const char*>(value);
+    return std::string(text, strnlen(text, length));
 }
 
 std::string Hex4(unsigned value)
@@ -43,11 +40,26 @@ std::string Hex4(unsigned value)
 
 } // namespace
 
+std::string VersionPartText(unsigned long part, int minDigits)
+{
+    // The sign stands before the zeros, as a number format writes it: -1 with two digits is "-01".
+    const int value = static_cast<int16_t>(part & 0xFFFF);
+    char buffer[16];
+    snprintf(buffer, sizeof(buffer), "%s%0*d", value < 0 ? "-" : "", minDigits, value < 0 ? -value : value);
+    return buffer;
+}
+
 std::string FormatVersion(unsigned long high, unsigned long low)
 {
-    std::string text = Part(HIWORD(high), "%d") + "." + Part(LOWORD(high), "%02d") + ".";
-    if (static_cast<int16_t>(HIWORD(low)) > 0) return text + Part(HIWORD(low), "%02d") + Part(LOWORD(low), "%02d");
-    return text + Part(LOWORD(low), "%04d");
+    std::string text = VersionPartText(HIWORD(high)) + "." + VersionPartText(LOWORD(high), 2) + ".";
+    if (static_cast<int16_t>(HIWORD(low)) > 0)
+        return text + VersionPartText(HIWORD(low), 2) + VersionPartText(LOWORD(low), 2);
+    return text + VersionPartText(LOWORD(low), 4);
+}
+
+std::string FormatStructureVersion(unsigned long version)
+{
+    return VersionPartText(HIWORD(version)) + "." + VersionPartText(LOWORD(version));
 }
 
 std::string FileFlagsText(unsigned long flags)
@@ -98,26 +110,38 @@ std::string FileSubTypeText(unsigned long type, unsigned long subType)
 
 void CFileVersionInfo::SetFullPathName(const std::string& path)
 {
-    char buffer[MAX_PATH] = {};
-    DWORD length = GetFullPathNameA(path.c_str(), MAX_PATH, buffer, nullptr);
-    if (length == 0 || length >= MAX_PATH) return;
-    m_fullPathName.assign(buffer, length);
+    std::string buffer(MAX_PATH, '\0');
+    DWORD length = GetFullPathNameA(path.c_str(), MAX_PATH, buffer.data(), nullptr);
+    if (length >= MAX_PATH) {
+        // The buffer was too small and holds nothing usable; the system told the size it needs.
+        buffer.assign(length, '\0');
+        length = GetFullPathNameA(path.c_str(), static_cast<DWORD>(buffer.size()), buffer.data(), nullptr);
+        if (length >= buffer.size()) return;
+    }
+    if (length == 0) return;
+    m_fullPathName = buffer.substr(0, length);
     Refresh();
 }
 
 void CFileVersionInfo::Refresh()
 {
     DWORD handle = 0;
-    DWORD size = GetFileVersionInfoSizeA(m_fullPathName.c_str(), &handle);
+    const DWORD size = GetFileVersionInfoSizeA(m_fullPathName.c_str(), &handle);
     if (size == 0) return;
-    m_available = true;
     std::vector<char> data(size);
     if (!GetFileVersionInfoA(m_fullPathName.c_str(), 0, size, data.data())) return;
 
+    // From here on every value describes this file: nothing of an earlier file may remain.
+    const std::string path = m_fullPathName;
+    *this = CFileVersionInfo();
+    m_fullPathName = path;
+    m_available = true;
+
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT fixedLength = 0;
-    if (VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&fixed), &fixedLength) && fixed) {
-        m_verStructure = Part(HIWORD(fixed->dwStrucVersion), "%d") + "." + Part(LOWORD(fixed->dwStrucVersion), "%d");
+    if (VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&fixed), &fixedLength) && fixed &&
+        fixedLength >= sizeof(VS_FIXEDFILEINFO)) {
+        m_verStructure = FormatStructureVersion(fixed->dwStrucVersion);
         m_verFile = FormatVersion(fixed->dwFileVersionMS, fixed->dwFileVersionLS);
         m_verProduct = FormatVersion(fixed->dwProductVersionMS, fixed->dwProductVersionLS);
         m_fileFlags = FileFlagsText(fixed->dwFileFlags);
@@ -130,15 +154,17 @@ void CFileVersionInfo::Refresh()
     UINT translationLength = 0;
     if (!VerQueryValueA(data.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation),
                         &translationLength) ||
-        translationLength == 0 || !translation)
+        translationLength < sizeof(DWORD) || !translation)
         return;
 
     const unsigned languageId = LOWORD(*translation);
     const unsigned codePage = HIWORD(*translation);
     char languageName[256] = {};
-    DWORD nameLength = VerLanguageNameA(languageId, languageName, sizeof(languageName));
-    m_strings[0] = std::string(languageName, nameLength < sizeof(languageName) ? nameLength : 0);
+    const DWORD nameLength = VerLanguageNameA(languageId, languageName, sizeof(languageName));
+    const size_t reported = std::min<size_t>(nameLength, sizeof(languageName) - 1);
+    m_strings[0].assign(languageName, strnlen(languageName, reported));
 
+    // Many files name another language in their table but carry English strings only.
     std::string prefix = "\\StringFileInfo\\" + Hex4(languageId) + Hex4(codePage) + "\\";
     if (ReadString(data, prefix + "CompanyName").empty()) {
         const std::string english = "\\StringFileInfo\\0409" + Hex4(codePage) + "\\";

@@ -6,8 +6,10 @@
 class CFileVersionInfo {
 public:
     const std::string& FullPathName() const { return m_fullPathName; }
-    // Resolves the path with the system and reads its version resource.
+    // Resolves the path with the system and reads its version resource; a path the system
+    // cannot resolve changes nothing.
     void SetFullPathName(const std::string& path);
+    // Reads the resource of the stored path again; a file without one changes nothing.
     void Refresh();
 
     bool Available() const { return m_available; }
@@ -47,9 +49,14 @@ private:
     std::string m_strings[STRING_COUNT];
 };
 
+// A 16-bit version part read as a signed number, with at least minDigits digits after the
+// sign: -1 with two digits is "-01".
+std::string VersionPartText(unsigned long part, int minDigits = 1);
 // Display form of a version given as its two 32-bit halves: 1.2.0.24 gives 1.02.0024,
-// 1.2.3.4 gives 1.02.0304; every part is read as a signed 16-bit number.
+// 1.2.3.4 gives 1.02.0304.
 std::string FormatVersion(unsigned long high, unsigned long low);
+// The structure version as "high.low".
+std::string FormatStructureVersion(unsigned long version);
 std::string FileFlagsText(unsigned long flags);
 std::string FileOSText(unsigned long os);
 std::string FileTypeText(unsigned long type);
