@@ -9,7 +9,8 @@ export WINEARCH=win32
 # wineserver -p silently does nothing for a missing prefix folder.
 mkdir -p "$WINEPREFIX"
 # Wine's helper processes must not inherit our pipes, or whoever reads them waits forever.
-wineserver -p </dev/null >/dev/null 2>&1
+# It fails when a server already runs for the prefix, which is just as good.
+wineserver -p </dev/null >/dev/null 2>&1 || true
 wine wineboot </dev/null >/dev/null 2>&1
 if [ ! -f "$WINEPREFIX/.ready" ]; then
   # Xvfb has no window manager: without this Wine waits about 2 s whenever a window closes.
@@ -25,6 +26,9 @@ start_xvfb() {
   XVFB_PID=$!
   for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.05; done
   export DISPLAY=":$n"
+  # The first window on a new display starts Wine's desktop process. Started here it holds none
+  # of our pipes; started by a test it would keep CTest waiting for that test until its timeout.
+  wine rundll32.exe user32.dll,GetDesktopWindow </dev/null >/dev/null 2>&1 || true
 }
 stop_xvfb() {
   [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true

@@ -35,7 +35,7 @@ void Options::LoadData()
 {
     try {
         m_editorPath = m_ini.Read_EditorPath();
-        m_language = UpperCase(m_ini.Read_Language());
+        m_language = m_ini.Read_Language(); // stored as read; Language() answers in upper case
         m_showStartVekoraDialog = m_ini.Read_ShowStartVekoraDialog();
     } catch (...) {
         PassError("Options.LoadData");

@@ -2,10 +2,12 @@
 #include "core/frmError.h"
 
 #include <commctrl.h>
+#include <iterator>
 
 #include "AppVersion.h"
 #include "core/AppConstants.h"
 #include "core/Application.h"
+#include "core/ScopedWin.h"
 #include "core/SystemServices.h"
 #include "core/frmError_res.h"
 #include "core/mError.h"
@@ -13,8 +15,24 @@
 #include "core/mMain.h"
 
 namespace {
-const int kPage1[] = {IDC_ERR_LABEL1, IDC_ERR_DESC, IDC_ERR_CONTACT, IDC_ERR_DETAILS};
+const int kPage1[] = {IDC_ERR_ICON, IDC_ERR_LABEL1, IDC_ERR_DESC, IDC_ERR_CONTACT, IDC_ERR_DETAILS};
 const int kPage2[] = {IDC_ERR_NOTE, IDC_ERR_REPORT, IDC_ERR_COPY, IDC_ERR_MAIL};
+
+// Where both pages sit in the window's client area, in twips.
+constexpr int PAGE_LEFT_TWIPS = 300;
+constexpr int PAGE_TOP_TWIPS = 600;
+
+POINT PageOrigin(HWND hwnd)
+{
+    ScopedGetDC dc(hwnd);
+    return {MulDiv(PAGE_LEFT_TWIPS, GetDeviceCaps(dc, LOGPIXELSX), 1440),
+            MulDiv(PAGE_TOP_TWIPS, GetDeviceCaps(dc, LOGPIXELSY), 1440)};
+}
+
+void ShowControls(HWND dialog, const int* ids, size_t count, bool show)
+{
+    for (size_t i = 0; i < count; ++i) ShowWindow(GetDlgItem(dialog, ids[i]), show ? SW_SHOW : SW_HIDE);
+}
 } // namespace
 
 void frmError::ShowReport(const std::string& description, const std::string& source, int32_t number)
@@ -40,11 +58,25 @@ std::string frmError::BuildReport(const std::string& description, const std::str
         }
     }
     const std::string nl = "\r\n";
-    return "Vekolaunch-Version: " + std::to_string(VEKOLAUNCH_VER_MAJOR) + "." + std::to_string(VEKOLAUNCH_VER_MINOR) +
-           "." + std::to_string(VEKOLAUNCH_VER_REVISION) + nl + nl + "Description:" + nl + description + nl + nl +
-           "Err.-Number: " + std::to_string(number) + " (" + std::to_string(GetErrorNumber(number)) + ")" + nl + nl +
-           "Err.-Source: " + nl + source + nl + nl + "App-Path: " + GetAppPath() + nl + "Cur.Path: " + GetCurrentDir() +
-           nl + "Ini.Path: " + iniPath + nl + nl + "Vekora-Version: " + vekoraVersion + nl + "Vekora-Path: " + vekoraPath;
+    std::string report;
+    report += "Vekolaunch-Version: " + std::to_string(VEKOLAUNCH_VER_MAJOR) + "." +
+              std::to_string(VEKOLAUNCH_VER_MINOR) + "." + std::to_string(VEKOLAUNCH_VER_REVISION) + nl;
+    report += nl;
+    report += "Description:" + nl;
+    report += description + nl;
+    report += nl;
+    report += "Err.-Number: " + std::to_string(number) + " (" + std::to_string(GetErrorNumber(number)) + ")" + nl;
+    report += nl;
+    report += "Err.-Source: " + nl;
+    report += source + nl;
+    report += nl;
+    report += "App-Path: " + GetAppPath() + nl;
+    report += "Cur.Path: " + GetCurrentDir() + nl;
+    report += "Ini.Path: " + iniPath + nl;
+    report += nl;
+    report += "Vekora-Version: " + vekoraVersion + nl;
+    report += "Vekora-Path: " + vekoraPath;
+    return report;
 }
 
 void frmError::OnInit()
@@ -56,24 +88,50 @@ void frmError::OnInit()
     SendMessageA(tabs, TCM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
     item.pszText = const_cast<char*>("Contact author");
     SendMessageA(tabs, TCM_INSERTITEMA, 1, reinterpret_cast<LPARAM>(&item));
+    SendDlgItemMessageA(Hwnd(), IDC_ERR_ICON, STM_SETICON,
+                        reinterpret_cast<WPARAM>(LoadIconA(nullptr, IDI_ERROR)), 0);
 }
 
 void frmError::InitDialog(const std::string& description, const std::string& source, int32_t number)
 {
     SetItemText(IDC_ERR_REPORT, BuildReport(description, source, number));
-    SetItemText(IDC_ERR_NOTE, std::string("Please send an E-Mail with the following text to ") + VEKOLAUNCH_CONTACT_MAIL);
+    SetItemText(IDC_ERR_NOTE,
+                std::string("Please send an E-Mail with the following text to ") + VEKOLAUNCH_CONTACT_MAIL);
     SetItemText(IDC_ERR_DESC, description);
-    // The page controls sit above the tab strip in the z-order so that they stay visible.
-    for (int id : kPage1) SetWindowPos(Item(id), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    for (int id : kPage2) SetWindowPos(Item(id), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    PlacePages();
     ActivatePage(1);
+}
+
+// The template lays out each page from its own top left corner; both pages move to the
+// page origin together.
+void frmError::PlacePages()
+{
+    if (m_pagesPlaced) return;
+    m_pagesPlaced = true;
+    const POINT origin = PageOrigin(Hwnd());
+    auto move = [&](int id) {
+        HWND control = Item(id);
+        RECT rect;
+        GetWindowRect(control, &rect);
+        MapWindowPoints(nullptr, Hwnd(), reinterpret_cast<POINT*>(&rect), 2);
+        SetWindowPos(control, nullptr, rect.left + origin.x, rect.top + origin.y, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    };
+    for (int id : kPage1) move(id);
+    for (int id : kPage2) move(id);
 }
 
 void frmError::ActivatePage(int page)
 {
     m_activePage = page;
-    for (int id : kPage1) ShowWindow(Item(id), page == 1 ? SW_SHOW : SW_HIDE);
-    for (int id : kPage2) ShowWindow(Item(id), page == 2 ? SW_SHOW : SW_HIDE);
+    ShowControls(Hwnd(), kPage1, std::size(kPage1), page == 1);
+    ShowControls(Hwnd(), kPage2, std::size(kPage2), page == 2);
+    SelectTab(page);
+}
+
+// Selecting a tab from code sends no notification; the caller activates the page itself.
+void frmError::SelectTab(int page)
+{
     SendDlgItemMessageA(Hwnd(), IDC_ERR_TABSTRIP, TCM_SETCURSEL, static_cast<WPARAM>(page - 1), 0);
 }
 
@@ -108,7 +166,7 @@ void frmError::cmdContact_Click()
 {
     try {
         ActivatePage(2);
-        SetFocus(Item(IDC_ERR_MAIL));
+        SendMessageA(Hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IDC_ERR_MAIL)), TRUE);
     } catch (...) {
         ShowError("frmError.cmdContact_Click");
     }
@@ -118,7 +176,7 @@ void frmError::cmdDetails_Click()
 {
     try {
         ActivatePage(2);
-        SetFocus(Item(IDC_ERR_MAIL));
+        SendMessageA(Hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IDC_ERR_MAIL)), TRUE);
     } catch (...) {
         ShowError("frmError.cmdDetails_Click");
     }

@@ -11,6 +11,7 @@ public:
     frmError() : DialogBase("frmError") {}
 
     void InitDialog(const std::string& description, const std::string& source, int32_t number);
+    // Shows the page with that number (1 "General", 2 "Contact author") and hides the other.
     void ActivatePage(int page);
     int ActivePage() const { return m_activePage; }
 
@@ -25,6 +26,9 @@ protected:
     LRESULT OnNotify(NMHDR* header) override;
 
 private:
+    void PlacePages();
+    void SelectTab(int page);
+
     void TabStrip1_Click();
     void cmdContact_Click();
     void cmdDetails_Click();
@@ -33,4 +37,5 @@ private:
     void cmdClose_Click();
 
     int m_activePage = 1;
+    bool m_pagesPlaced = false;
 };

@@ -11,3 +11,4 @@
 #define IDC_ERR_COPY 1008
 #define IDC_ERR_MAIL 1009
 #define IDC_ERR_CLOSE 1010
+#define IDC_ERR_ICON 1011

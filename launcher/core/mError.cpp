@@ -69,6 +69,8 @@ AppError CurrentError()
         return RuntimeErrorWithDetail(RTE_TYPE_MISMATCH, e.what());
     } catch (const std::out_of_range& e) {
         return RuntimeErrorWithDetail(RTE_SUBSCRIPT, e.what());
+    } catch (const std::domain_error& e) {
+        return RuntimeErrorWithDetail(RTE_DIVISION_BY_ZERO, e.what());
     } catch (const std::bad_alloc&) {
         return RuntimeErrorWithDetail(RTE_OUT_OF_MEMORY, nullptr);
     } catch (const std::exception& e) {
@@ -98,6 +100,11 @@ void ShowErrorValue(AppError e, const std::string& procedureName)
     } else if (e.Number == ERR_INPUT_CHECK) {
         Sys().MsgBox(nullptr, e.Description, MB_ICONEXCLAMATION | MB_OK);
     } else {
-        Sys().ShowErrorReport(e.Description, e.Source, e.Number);
+        try {
+            Sys().ShowErrorReport(e.Description, e.Source, e.Number);
+        } catch (...) {
+            // The report window itself failed: the user still learns what went wrong.
+            Sys().MsgBox(nullptr, e.Description, MB_ICONERROR | MB_OK);
+        }
     }
 }

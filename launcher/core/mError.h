@@ -11,9 +11,9 @@ constexpr int32_t OBJECT_ERROR_BASE = static_cast<int32_t>(0x80040000u);
 
 // Program error numbers.
 enum ProgramError : int32_t {
-    ERR_INI_WRITE = 1,             // with the base: invalid argument to a settings write
-    ERR_INI_READ = 2,              // with the base: invalid argument to a settings read
-    ERR_INI_WRITE_FAILED = 3,      // with the base: the settings file could not be written
+    ERR_INI_WRITE = 1,             // with the base: "Invalid value" given to a settings write
+    ERR_INI_READ = 2,              // with the base: "Invalid value" given to a settings read
+    ERR_INI_WRITE_FAILED = 3,      // with the base: the system refused a settings write (file named)
     ERR_UPDATE_CHECK = 20000,
     ERR_SELF_CHECK = 20001,
     ERR_RESOLUTION_WARNING = 20002, // only shown inside the resolution warning text
@@ -24,9 +24,16 @@ enum ProgramError : int32_t {
     ERR_CREATE_SHORTCUT = 20008,
 };
 
-// Run-time error numbers. C++ failures that stand for them are reported with these numbers:
-// std::overflow_error -> 6, std::invalid_argument -> 13, std::out_of_range -> 9,
-// std::bad_alloc -> 7, any other std::exception -> 51 (internal error).
+// Run-time error numbers. The launcher's own code raises them with RaiseRuntimeError; a C++
+// failure that escapes into the error convention is reported as the run-time error it stands
+// for (CurrentError):
+//   std::overflow_error   ->  6 Overflow
+//   std::bad_alloc        ->  7 Out of memory
+//   std::out_of_range     ->  9 Subscript out of range
+//   std::domain_error     -> 11 Division by zero
+//   std::invalid_argument -> 13 Type mismatch
+//   any other exception   -> 51 Internal error (the C++ message added to the description)
+// A duplicate collection key (457) has no C++ counterpart; the collections raise it themselves.
 enum RuntimeError : int32_t {
     RTE_INVALID_CALL = 5,
     RTE_OVERFLOW = 6,

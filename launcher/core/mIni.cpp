@@ -35,10 +35,15 @@ std::string EncodeLineBreaks(const std::string& value)
 void WriteToIni(const std::string& file, const std::string& section, const std::string& key,
                 const std::string& value)
 {
+    // A line break in a section or key name would start a line of its own in the file.
+    if (section.find_first_of("\r\n") != std::string::npos || key.find_first_of("\r\n") != std::string::npos) {
+        RaiseError(ERR_INI_WRITE, "Invalid value");
+    }
     const std::string stored = EncodeLineBreaks(value);
     if (!WritePrivateProfileStringA(section.c_str(), key.c_str(), stored.c_str(), file.c_str())) {
-        RaiseError(ERR_INI_WRITE_FAILED, "Cannot write to the settings file '" + file + "' (system error " +
-                                             std::to_string(GetLastError()) + ")");
+        const DWORD error = GetLastError();
+        RaiseError(ERR_INI_WRITE_FAILED,
+                   "Cannot write to the file '" + file + "' (system error " + std::to_string(error) + ")");
     }
 }
 

@@ -8,8 +8,9 @@
 // 254 characters; surrounding blanks and one pair of enclosing quotes are removed.
 std::string ReadFromIni(const std::string& file, const std::string& section, const std::string& key,
                         const std::string& defaultValue);
-// Stores the value; a line break is stored as backslash-n. Raises an error when the file
-// cannot be written.
+// Stores the value; a line break is stored as backslash-n. A section or key holding a line
+// break raises "Invalid value" (base OR 1); a write the system refuses raises base OR 3 with
+// the file named in the description.
 void WriteToIni(const std::string& file, const std::string& section, const std::string& key,
                 const std::string& value);
 bool ReadBoolFromIni(const std::string& file, const std::string& section, const std::string& key,

@@ -46,9 +46,15 @@ void CreateMutex()
 
 bool Main()
 {
+    return Main("");
+}
+
+bool Main(const std::string& workDirectory)
+{
     try {
         CreateMutex();
-        g_cApp = std::make_unique<Application>();
+        g_cApp = workDirectory.empty() ? std::make_unique<Application>()
+                                       : std::make_unique<Application>(workDirectory);
         g_cTranslate = std::make_unique<cTranslate>();
         if (!g_cApp->LoadData()) return false;
         g_frmMain = std::make_unique<frmMain>();

@@ -24,7 +24,8 @@ bool FakeSystemServices::RunOpenFileDialog(OPENFILENAMEA& ofn)
     std::string filter;
     for (const char* p = ofn.lpstrFilter; p && *p; p += strlen(p) + 1) filter += std::string(p) + "|";
     OpenFileCalls.push_back({ofn.lpstrFile, filter, ofn.lpstrTitle ? ofn.lpstrTitle : "",
-                             ofn.lpstrDefExt ? ofn.lpstrDefExt : "", ofn.Flags});
+                             ofn.lpstrDefExt ? ofn.lpstrDefExt : "", ofn.Flags,
+                             ofn.lpstrInitialDir ? ofn.lpstrInitialDir : "", ofn.nFilterIndex});
     std::optional<std::string> answer;
     if (!OpenFileAnswers.empty()) {
         answer = OpenFileAnswers.front();

@@ -15,7 +15,12 @@ public:
     struct MessageBoxCall { std::string Text; UINT Type; };
     struct ShellCall { std::string Operation, File, Parameters, Directory; int Show; };
     struct ErrorReport { std::string Description, Source; int32_t Number; };
-    struct OpenFileCall { std::string InitialFile, Filter, Title, DefExt; DWORD Flags; };
+    struct OpenFileCall {
+        std::string InitialFile, Filter, Title, DefExt; // Filter with "|" after every part
+        DWORD Flags;
+        std::string InitialDir;
+        DWORD FilterIndex;
+    };
 
     FakeSystemServices();
     ~FakeSystemServices() override;

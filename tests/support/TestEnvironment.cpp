@@ -183,6 +183,41 @@ bool WhileModal(const std::function<void()>& action, const std::function<void(HW
     return watch.seen;
 }
 
+HWND FindVisibleWindow(const std::string& captionPart)
+{
+    for (HWND hwnd : ThreadWindows()) {
+        if (IsWindowVisible(hwnd) && WindowText(hwnd).find(captionPart) != std::string::npos) return hwnd;
+    }
+    return nullptr;
+}
+
+namespace {
+struct ChildSearch {
+    std::string className, textPart;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchChild(HWND hwnd, LPARAM lParam)
+{
+    auto* search = reinterpret_cast<ChildSearch*>(lParam);
+    char name[64] = {};
+    GetClassNameA(hwnd, name, sizeof(name));
+    if (lstrcmpiA(name, search->className.c_str()) == 0 &&
+        WindowText(hwnd).find(search->textPart) != std::string::npos) {
+        search->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+} // namespace
+
+HWND FindChildWindow(HWND parent, const std::string& className, const std::string& textPart)
+{
+    ChildSearch search{className, textPart};
+    EnumChildWindows(parent, MatchChild, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 std::string WindowText(HWND hwnd)
 {
     int length = GetWindowTextLengthA(hwnd);

@@ -57,6 +57,11 @@ protected:
 // Runs action; the first time a new top-level window of this thread is shown while it
 // runs (a modal dialog or message box), onShown gets it. Returns whether one was seen.
 bool WhileModal(const std::function<void()>& action, const std::function<void(HWND)>& onShown);
+// A visible top-level window of this thread whose caption contains the text, or nullptr.
+HWND FindVisibleWindow(const std::string& captionPart);
+// The first child window (at any depth) of that class whose text contains the text, or nullptr;
+// "" matches any text.
+HWND FindChildWindow(HWND parent, const std::string& className, const std::string& textPart);
 // The text of a window or control.
 std::string WindowText(HWND hwnd);
 // The child control of a dialog with that ID's text.
