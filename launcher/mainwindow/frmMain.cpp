@@ -1,32 +1,260 @@
-// The launcher's main window.
+// The main window: creation, layout of its children, command routing and closing.
 #include "mainwindow/frmMain.h"
 
+#include <commctrl.h>
+
+#include "controls/HLine.h"
 #include "core/Application.h"
+#include "core/ScopedWin.h"
+#include "core/SystemServices.h"
 #include "core/mError.h"
 #include "core/mMain.h"
+#include "mainwindow/MainLayout.h"
 #include "mainwindow/frmMain_res.h"
+#include "profiles/Profile.h"
+#include "translation/cTranslate.h"
 
-void frmMain::InitDialog() {}
+// The width and height fields: the key filter and the click that selects the user-defined
+// resolution, which an edit box does not report to its parent.
+LRESULT CALLBACK ResolutionFieldProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                     DWORD_PTR refData)
+{
+    auto* form = reinterpret_cast<frmMain*>(refData);
+    const int controlId = GetDlgCtrlID(hwnd);
+    switch (msg) {
+    case WM_CHAR: {
+        int keyAscii = static_cast<int>(wParam);
+        if (controlId == IDC_TXTRES_WIDTH) form->txtRes_Width_KeyPress(keyAscii);
+        else form->txtRes_Height_KeyPress(keyAscii);
+        if (keyAscii == 0) return 0;
+        return DefSubclassProc(hwnd, msg, static_cast<WPARAM>(keyAscii), lParam);
+    }
+    case WM_LBUTTONDOWN:
+        if (controlId == IDC_TXTRES_WIDTH) form->txtRes_Width_Click();
+        else form->txtRes_Height_Click();
+        break;
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(hwnd, ResolutionFieldProc, id);
+        break;
+    default:
+        break;
+    }
+    return DefSubclassProc(hwnd, msg, wParam, lParam);
+}
 
-void frmMain::LoadData(const std::shared_ptr<Profile>& profile)
+frmMain::frmMain() : DialogBase("frmMain"), m_menu(CreateMainMenu())
+{
+    for (int i = 0; i < TAB_COUNT; ++i) m_picPage[static_cast<size_t>(i)] = std::make_unique<frmMainPage>(i);
+}
+
+frmMain::~frmMain()
+{
+    if (m_hMenu) {
+        if (Hwnd()) SetMenu(Hwnd(), nullptr);
+        DestroyMenu(m_hMenu);
+    }
+}
+
+void frmMain::OnInit()
 {
     try {
-        m_profile = profile;
-        SetItemText(IDC_MAIN_PROFILE, "Active profile: " + profile->ProfileCaption());
-        SetItemText(IDC_MAIN_CMDLINE, "Command line: " + profile->GetCmdLineParameters());
+        Form_Load();
     } catch (...) {
-        PassError("frmMain.LoadData");
+        ShowError("frmMain.Form_Load");
+    }
+}
+
+void frmMain::Form_Load()
+{
+    try {
+        {
+            ScopedGetDC screen(nullptr);
+            m_dpi = GetDeviceCaps(screen, LOGPIXELSX);
+        }
+        const int width = TwipsToPixels(MAIN_WINDOW_WIDTH_TWIPS, m_dpi);
+        const int height = TwipsToPixels(MAIN_WINDOW_HEIGHT_TWIPS, m_dpi);
+        RECT work = {};
+        SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+        SetWindowPos(Hwnd(), nullptr, work.left + (work.right - work.left - width) / 2,
+                     work.top + (work.bottom - work.top - height) / 2, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+        ApplyMenu();
+        CreateChildControls();
+        m_UserControl11.SetPicture(CreateGameScreenPicture());
+    } catch (...) {
+        PassError("frmMain.Form_Load");
+    }
+}
+
+void frmMain::CreateChildControls()
+{
+    HWND hwnd = Hwnd();
+    HFONT font = reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0));
+    int textHeight = 0;
+    {
+        ScopedGetDC dc(hwnd);
+        ScopedSelectObject select(dc, font);
+        TEXTMETRICA metrics = {};
+        GetTextMetricsA(dc, &metrics);
+        textHeight = metrics.tmHeight;
+    }
+    RECT client = {};
+    GetClientRect(hwnd, &client);
+    RECT button = {};
+    GetWindowRect(Item(IDC_CMDSTART), &button);
+    const MainWindowLayout layout =
+        ComputeMainWindowLayout(SIZE{client.right, client.bottom}, m_dpi, TabHeightForText(textHeight),
+                                SIZE{button.right - button.left, button.bottom - button.top}, textHeight);
+
+    MoveWindow(Item(IDC_CMDSTART), layout.StartButton.left, layout.StartButton.top,
+               layout.StartButton.right - layout.StartButton.left, layout.StartButton.bottom - layout.StartButton.top,
+               FALSE);
+    MoveWindow(Item(IDC_LBLVERSION), layout.VersionLabel.left, layout.VersionLabel.top,
+               layout.VersionLabel.right - layout.VersionLabel.left,
+               layout.VersionLabel.bottom - layout.VersionLabel.top, FALSE);
+
+    int left = layout.TabLeft;
+    for (int i = 0; i < TAB_COUNT; ++i) {
+        ucTab& tab = Tab(i);
+        tab.Create(hwnd, IDC_MAIN_TAB0 + i,
+                   RECT{left, layout.TabTop, left + 1, layout.TabTop + layout.TabHeight}, "Label1");
+        left = tab.Left() + tab.Width() + 1;
+    }
+    m_Shape1.Create(hwnd, IDC_MAIN_TABAREA, layout.Area);
+    for (auto& page : m_picPage) page->Load(hwnd);
+    m_Shape1.SendToBack();
+
+    // The path field and the preview take the places their placeholders hold in the pages.
+    HWND game = Page(0).Hwnd();
+    m_txtVekoraPath.Create(game, IDC_TXTVEKORAPATH, TakePlaceholderRect(game, IDC_TXTVEKORAPATH));
+    ReplacePlaceholder(game, IDC_TXTVEKORAPATH, m_txtVekoraPath.Hwnd());
+    m_txtVekoraPath.SetBackColor(RGB(224, 224, 224));
+    m_txtVekoraPath.SetAcceptFiles(true);
+    SendMessageA(m_txtVekoraPath.Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    HWND display = Page(TAB_DISPLAY).Hwnd();
+    m_UserControl11.Create(display, IDC_USERCONTROL11, TakePlaceholderRect(display, IDC_USERCONTROL11));
+    ReplacePlaceholder(display, IDC_USERCONTROL11, m_UserControl11.Hwnd());
+
+    SendMessageA(Control(IDC_TXTRES_WIDTH), EM_LIMITTEXT, 10, 0);
+    SendMessageA(Control(IDC_TXTRES_HEIGHT), EM_LIMITTEXT, 10, 0);
+    SetWindowSubclass(Control(IDC_TXTRES_WIDTH), ResolutionFieldProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    SetWindowSubclass(Control(IDC_TXTRES_HEIGHT), ResolutionFieldProc, 1, reinterpret_cast<DWORD_PTR>(this));
+}
+
+HWND frmMain::Control(int id) const
+{
+    if (HWND own = Item(id)) return own;
+    for (const auto& page : m_picPage) {
+        if (!page->Hwnd()) continue;
+        if (HWND control = GetDlgItem(page->Hwnd(), id)) return control;
+    }
+    return nullptr;
+}
+
+int frmMain::ActiveTab() const
+{
+    for (int i = 0; i < TAB_COUNT; ++i) {
+        if (m_ucTab1[static_cast<size_t>(i)].IsActive()) return i;
+    }
+    return -1;
+}
+
+std::string frmMain::ControlText(int id) const
+{
+    HWND control = Control(id);
+    const int length = GetWindowTextLengthA(control);
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    GetWindowTextA(control, text.data(), length + 1);
+    text.resize(static_cast<size_t>(length));
+    return text.c_str();
+}
+
+void frmMain::SetControlText(int id, const std::string& text) const
+{
+    SetWindowTextA(Control(id), text.c_str());
+}
+
+bool frmMain::IsControlChecked(int id) const
+{
+    return SendMessageA(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+int frmMain::ListIndex(int id) const
+{
+    return static_cast<int>(SendMessageA(Control(id), LB_GETCURSEL, 0, 0));
+}
+
+void frmMain::SetListIndex(int id, int index) const
+{
+    SendMessageA(Control(id), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+void frmMain::OnCommand(int id, int code, HWND control)
+{
+    if (m_unloaded) return;
+    if (id >= IDC_MAIN_TAB0 && id < IDC_MAIN_TAB0 + TAB_COUNT) {
+        if (code == UCTAB_CLICK) ucTab1_Click(id - IDC_MAIN_TAB0);
+        return;
+    }
+    if (id >= IDM_PROFILE_LIST_FIRST && id <= IDM_PROFILE_LIST_LAST) return mnuProfile_List_Click(id - IDM_PROFILE_LIST_FIRST);
+    if (id >= IDM_LANG_ITEM_FIRST && id <= IDM_LANG_ITEM_LAST) return mnuOptions_Lang_Item_Click(id - IDM_LANG_ITEM_FIRST);
+    switch (id) {
+    case IDC_CMDSTART: if (code == BN_CLICKED) cmdStart_Click(); break;
+    case IDC_CMDSELECTVEKOPATH: if (code == BN_CLICKED) cmdSelectVekoPath_Click(); break;
+    case IDC_CMDLOGFILE: if (code == BN_CLICKED) cmdLogfile_Click(); break;
+    case IDC_CMDLOGFILE2: if (code == BN_CLICKED) cmdLogfile2_Click(); break;
+    case IDC_CMDOPENVEKODIR: if (code == BN_CLICKED) cmdOpenVekoDir_Click(); break;
+    case IDC_LSTRESOLUTION: if (code == LBN_SELCHANGE) lstResolution_Click(); break;
+    case IDC_TXTRES_WIDTH: if (code == EN_KILLFOCUS) txtRes_Width_LostFocus(); break;
+    case IDC_TXTRES_HEIGHT: if (code == EN_KILLFOCUS) txtRes_Height_LostFocus(); break;
+    case IDM_FILE_SAVE: mnuFile_Save_Click(); break;
+    case IDM_PROFILE_NEW: mnuProfile_New_Click(); break;
+    case IDM_PROFILE_EDIT: mnuProfile_Edit_Click(); break;
+    case IDM_FILE_QUIT: mnuFile_Quit_Click(); break;
+    case IDM_EDIT_COPYCMDLINE: mnuEditCopy_CmdLine_Click(); break;
+    case IDM_EXTRA_ACCESSORIES_LINGOBENCH: mnuExtra_Accessories_Lingobench_Click(); break;
+    case IDM_EXTRA_OPTIONS: mnuExtra_Options_Click(); break;
+    case IDM_HELP_WEBPAGE: mnuHelp_Webpage_Click(); break;
+    case IDM_HELP_FAQ: mnuHelp_FAQ_Click(); break;
+    case IDM_HELP_FAQ_EN: mnuHelp_FAQ_EN_Click(); break;
+    case IDM_HELP_FEEDBACK: mnuFile_SendFeedback_Click(); break;
+    default: break;
     }
 }
 
 void frmMain::OnClose()
 {
+    if (m_unloaded) return;
+    if (Form_QueryUnload()) return; // cancelled: the window stays open
     Form_Unload();
     Unload();
 }
 
+void frmMain::mnuFile_Quit_Click()
+{
+    OnClose();
+}
+
+bool frmMain::Form_QueryUnload()
+{
+    bool cancel = false;
+    try {
+        RefreshProfileData();
+        if (g_cApp->DataChanged()) {
+            const int answer = Sys().MsgBox(Hwnd(), TranslateDialogItem("MSG_SaveChangesQuestion"), MB_YESNOCANCEL);
+            if (answer == IDCANCEL) cancel = true;
+            if (answer == IDYES) SaveData();
+        }
+    } catch (...) {
+        cancel = true;
+        ShowError("frmMain.Form_QueryUnload");
+        if (Sys().MsgBox(Hwnd(), TranslateDialogItem("MSG_QuitVekolaunchQuestion"), MB_YESNO) == IDYES) cancel = false;
+    }
+    return cancel;
+}
+
 void frmMain::Form_Unload()
 {
+    m_unloaded = true;
     try {
         if (!g_cApp) return;
         g_cApp->SaveAppSettings();
@@ -40,5 +268,7 @@ void frmMain::Form_Unload()
 
 void frmMain::OnDestroy()
 {
+    m_hMenu = nullptr; // destroyed with the window
+    // With the main window gone the program ends.
     PostQuitMessage(0);
 }

@@ -1,24 +1,137 @@
-// The launcher's main window.
+// The launcher's main window: the active profile on five tab pages, the menus, the start
+// button and the closing sequence that ends the program.
 #pragma once
 
+#include <windows.h>
+#include <array>
 #include <memory>
+#include <string>
 
+#include "controls/ucPath.h"
+#include "controls/ucTab.h"
+#include "controls/ucTabArea.h"
 #include "core/DialogBase.h"
+#include "mainwindow/MainMenu.h"
+#include "mainwindow/MainWindowRules.h"
+#include "mainwindow/frmMainPage.h"
+#include "mainwindow/ucResolutionPreview.h"
 
 class Profile;
 
 class frmMain : public DialogBase {
 public:
-    frmMain() : DialogBase("frmMain") {}
+    static constexpr int TAB_COUNT = 5;
+    static constexpr int TAB_DISPLAY = 2;
 
+    frmMain();
+    ~frmMain() override;
+
+    // Set-up, called once after Load.
     void InitDialog();
-    void LoadData(const std::shared_ptr<Profile>& profile);
+    // Shows the profile and makes it the active one.
+    bool LoadData(const std::shared_ptr<Profile>& profile);
+    // Corrects and checks the input, then writes it into the active profile.
+    void RefreshProfileData();
+    void CheckData();
+    void CorrectInput();
+    void SaveData();
+    // The command line built from the controls (untrimmed).
+    std::string GetCmdLineParameters() const;
+    void TranslateDialog();
+    void UpdateVersionLabels();
+    void ucTab1_Click(int index);
+    void ActivatePage(int pageNumber);
+
+    // A control of the window or of any of its pages.
+    HWND Control(int id) const;
+    // The tab whose page is shown, -1 before the first is chosen.
+    int ActiveTab() const;
+    ucTab& Tab(int index) { return m_ucTab1[static_cast<size_t>(index)]; }
+    ucTabArea& TabArea() { return m_Shape1; }
+    frmMainPage& Page(int index) { return *m_picPage[static_cast<size_t>(index)]; }
+    ucPath& VekoraPathField() { return m_txtVekoraPath; }
+    ucResolutionPreview& Preview() { return m_UserControl11; }
+    const MenuBar& Menu() const { return m_menu; }
+    // The input as the controls hold it.
+    MainWindowInput ReadInput() const;
 
 protected:
+    void OnInit() override;
+    void OnCommand(int id, int code, HWND control) override;
     void OnClose() override;
     void OnDestroy() override;
 
 private:
+    friend LRESULT CALLBACK ResolutionFieldProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+
+    // Window life cycle.
+    void Form_Load();
+    void CreateChildControls();
+    bool Form_QueryUnload();
     void Form_Unload();
-    std::shared_ptr<Profile> m_profile;
+    void mnuFile_Quit_Click();
+
+    // Profile values and their events.
+    void lstResolution_Click();
+    void ShowPreviewForSelection();
+    void txtRes_Width_KeyPress(int& keyAscii);
+    void txtRes_Height_KeyPress(int& keyAscii);
+    void txtRes_Width_Click();
+    void txtRes_Height_Click();
+    void txtRes_Width_LostFocus();
+    void txtRes_Height_LostFocus();
+    void cmdSelectVekoPath_Click();
+    void FilterResolutionKey(int& keyAscii);
+    bool IsUserDefinedResolution() const;
+    void SetUserDefinedResolution(bool userDefined);
+
+    // Lists, menus and actions.
+    void FillScenarioFilesList();
+    void FillDatenPakList();
+    void FillProfileList();
+    void InitLanguageList();
+    void HighligthSelectedLanguage();
+    void RefreshAccessoriesMenu();
+    void HideFAQMenu();
+    void ApplyMenu();
+    void cmdStart_Click();
+    void cmdLogfile_Click();
+    void cmdLogfile2_Click();
+    void cmdOpenVekoDir_Click();
+    void mnuFile_Save_Click();
+    void mnuProfile_New_Click();
+    void mnuProfile_Edit_Click();
+    void mnuProfile_List_Click(int index);
+    void mnuEditCopy_CmdLine_Click();
+    void mnuOptions_Lang_Item_Click(int index);
+    void mnuExtra_Accessories_Lingobench_Click();
+    void mnuExtra_Options_Click();
+    void mnuHelp_Webpage_Click();
+    void mnuHelp_FAQ_Click();
+    void mnuHelp_FAQ_EN_Click();
+    void mnuFile_SendFeedback_Click();
+
+    // Texts.
+    std::string TranslateDialogItem(const std::string& id) const;
+    void LayoutTabs();
+
+    // Control helpers.
+    int ListIndex(int id) const;
+    void SetListIndex(int id, int index) const;
+    void SetComboList(int id, const std::vector<std::string>& entries) const;
+    std::string ControlText(int id) const;
+    void SetControlText(int id, const std::string& text) const;
+    bool IsControlChecked(int id) const;
+
+    std::array<ucTab, TAB_COUNT> m_ucTab1;
+    ucTabArea m_Shape1;
+    std::array<std::unique_ptr<frmMainPage>, TAB_COUNT> m_picPage;
+    ucPath m_txtVekoraPath;
+    ucResolutionPreview m_UserControl11;
+    MenuBar m_menu;
+    HMENU m_hMenu = nullptr;
+    int m_dpi = 96;
+    bool m_blnLoading = false;
+    bool m_correcting = false; // CorrectInput's own message boxes move the focus again
+    bool m_unloaded = false;   // after Form_Unload the public objects are gone
 };

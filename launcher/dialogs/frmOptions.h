@@ -1,0 +1,34 @@
+// frmOptions: the program options that belong to no profile (text editor, start confirmation).
+#pragma once
+
+#include <string>
+
+#include "controls/HLine.h"
+#include "controls/ucPath.h"
+#include "core/DialogBase.h"
+
+class frmOptions : public DialogBase {
+public:
+    frmOptions() : DialogBase("frmOptions") {}
+    // Fills the controls from the application's options.
+    void InitDialog();
+
+    ucPath& EditorPathField() { return m_txtEditorPath; }
+
+protected:
+    void OnInit() override;
+    void OnCommand(int id, int code, HWND control) override;
+    // The title-bar close stores nothing, as Cancel.
+    void OnClose() override { cmdCancel_Click(); }
+
+private:
+    void TranslateDialog();
+    static std::string TranslateDialogItem(const std::string& id);
+    void SaveSettings();
+    void cmdEditorPath_Click();
+    void cmdOk_Click();
+    void cmdCancel_Click();
+
+    ucPath m_txtEditorPath;
+    HLine m_HLine1;
+};

@@ -1,0 +1,153 @@
+// The main window's menu model and its entries.
+#include "mainwindow/MainMenu.h"
+
+#include <utility>
+
+#include "core/mError.h"
+#include "mainwindow/frmMain_res.h"
+
+namespace {
+const MenuEntry* FindIn(const std::vector<MenuEntry>& entries, UINT id)
+{
+    for (const MenuEntry& entry : entries) {
+        if (entry.Id == id) return &entry;
+        if (const MenuEntry* found = FindIn(entry.Children, id)) return found;
+    }
+    return nullptr;
+}
+
+void AppendEntries(HMENU menu, const std::vector<MenuEntry>& entries)
+{
+    for (const MenuEntry& entry : entries) {
+        if (!entry.Visible) continue;
+        if (entry.IsSeparator()) {
+            AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+            continue;
+        }
+        UINT flags = MF_STRING;
+        if (entry.Checked) flags |= MF_CHECKED;
+        if (!entry.Enabled) flags |= MF_GRAYED;
+        if (!entry.Children.empty() || entry.IsArrayHolder) {
+            HMENU sub = CreatePopupMenu();
+            AppendEntries(sub, entry.Children);
+            AppendMenuA(menu, flags | MF_POPUP, reinterpret_cast<UINT_PTR>(sub), entry.Text.c_str());
+            // The submenu's own ID, so that it can be found by command as well.
+            MENUITEMINFOA info = {};
+            info.cbSize = sizeof(info);
+            info.fMask = MIIM_ID;
+            info.wID = entry.Id;
+            SetMenuItemInfoA(menu, GetMenuItemCount(menu) - 1, TRUE, &info);
+        } else {
+            AppendMenuA(menu, flags, entry.Id, entry.Text.c_str());
+        }
+    }
+}
+
+MenuEntry Item(UINT id, const std::string& text)
+{
+    MenuEntry entry;
+    entry.Id = id;
+    entry.Text = text;
+    return entry;
+}
+MenuEntry Bar(UINT id = 0) { return Item(id, "-"); }
+MenuEntry Sub(UINT id, const char* text, std::vector<MenuEntry> children)
+{
+    MenuEntry entry = Item(id, text);
+    entry.Children = std::move(children);
+    return entry;
+}
+MenuEntry ArrayHolder(UINT id, const char* text, std::vector<MenuEntry> children)
+{
+    MenuEntry entry = Sub(id, text, std::move(children));
+    entry.IsArrayHolder = true;
+    return entry;
+}
+} // namespace
+
+const MenuEntry& MenuBar::Entry(UINT id) const
+{
+    const MenuEntry* entry = FindIn(m_entries, id);
+    if (!entry) RaiseRuntimeError(RTE_SUBSCRIPT);
+    return *entry;
+}
+
+MenuEntry& MenuBar::Entry(UINT id)
+{
+    return const_cast<MenuEntry&>(std::as_const(*this).Entry(id));
+}
+
+bool MenuBar::Contains(UINT id) const
+{
+    return FindIn(m_entries, id) != nullptr;
+}
+
+MenuEntry& MenuBar::ArrayEntry(UINT parentId, UINT firstId, int index)
+{
+    MenuEntry& parent = Entry(parentId);
+    const UINT id = firstId + static_cast<UINT>(index);
+    for (MenuEntry& child : parent.Children) {
+        if (child.Id == id) return child;
+    }
+    if (index != ArrayCount(parentId, firstId)) RaiseRuntimeError(RTE_SUBSCRIPT); // loaded in order
+    parent.Children.push_back(Item(id, ""));
+    return parent.Children.back();
+}
+
+int MenuBar::ArrayCount(UINT parentId, UINT firstId) const
+{
+    // The array's entries come last in their submenu, after the fixed entries.
+    int count = 0;
+    for (const MenuEntry& child : Entry(parentId).Children) {
+        if (child.Id >= firstId) ++count;
+    }
+    return count;
+}
+
+HMENU MenuBar::Build() const
+{
+    HMENU bar = CreateMenu();
+    AppendEntries(bar, m_entries);
+    return bar;
+}
+
+MenuBar CreateMainMenu()
+{
+    MenuEntry defaultProfile = Item(IDM_PROFILE_LIST_FIRST, "&Default");
+    defaultProfile.Visible = false;
+    return MenuBar({
+        Sub(IDM_FILE, "&File",
+            {
+                Item(IDM_FILE_SAVE, "&Save changes"),
+                ArrayHolder(IDM_FILE_PROFILES, "&Profiles",
+                            {Item(IDM_PROFILE_NEW, "&New..."), Item(IDM_PROFILE_EDIT, "&Edit..."), Bar(),
+                             defaultProfile}),
+                Bar(),
+                Item(IDM_FILE_QUIT, "&Quit"),
+            }),
+        Sub(IDM_EDIT, "&Edit", {Item(IDM_EDIT_COPYCMDLINE, "&Copy commandline to clipboard")}),
+        Sub(IDM_EXTRA, "&Extra",
+            {
+                Item(IDM_EXTRA_CREATESHORTCUT, "&Create shortcut..."),
+                Bar(),
+                ArrayHolder(IDM_OPTIONS_LANG, "&Language", {Item(IDM_LANG_ITEM_FIRST, "-")}),
+                Bar(),
+                Sub(IDM_EXTRA_ACCESSORIES, "&Accessories",
+                    {Item(IDM_EXTRA_ACCESSORIES_LINGOBENCH, "&Language editor...")}),
+                Bar(IDM_EXTRA_BARAFTERACCESSORIES),
+                Item(IDM_EXTRA_OPTIONS, "&Options..."),
+                Bar(),
+                Item(IDM_EXTRA_UPDATE, "&Search for updates..."),
+            }),
+        Sub(IDM_HELP, "&?",
+            {
+                Item(IDM_HELP_WEBPAGE, "Vekolaunch &webpage"),
+                Item(IDM_HELP_FAQ, "&FAQ"),
+                Item(IDM_HELP_FAQ_EN, "&FAQ (english)"),
+                Bar(),
+                Item(IDM_HELP_FEEDBACK, "&Send feedback..."),
+                Bar(),
+                Item(IDM_HELP_ABOUT, "Info..."),
+            }),
+    });
+}

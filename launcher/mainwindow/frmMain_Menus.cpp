@@ -1,0 +1,344 @@
+// The main window's set-up, its file lists, menus and actions.
+#include "mainwindow/frmMain.h"
+
+#include <algorithm>
+
+#include "core/Application.h"
+#include "core/SystemServices.h"
+#include "core/mError.h"
+#include "core/mFunctions.h"
+#include "core/mMain.h"
+#include "dialogs/frmEditProfile.h"
+#include "dialogs/frmOptions.h"
+#include "mainwindow/GameFolderLists.h"
+#include "mainwindow/frmMain_res.h"
+#include "profiles/Profile.h"
+#include "translation/cTranslate.h"
+
+namespace {
+// A name shown in a menu as it is written: "&" would otherwise mark an access key.
+std::string MenuCaption(const std::string& text)
+{
+    std::string caption;
+    for (char c : text) {
+        caption += c;
+        if (c == '&') caption += '&';
+    }
+    return caption;
+}
+} // namespace
+
+void frmMain::InitDialog()
+{
+    try {
+        for (int id : {IDC_LSTRESOLUTION, IDC_LSTREFRESH}) {
+            SendMessageA(Control(id), LB_RESETCONTENT, 0, 0);
+            for (int i = 0; i < MAIN_LIST_ENTRIES; ++i) SendMessageA(Control(id), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("-"));
+        }
+        // These windows are not part of the launcher yet: their entries are shown but cannot be chosen.
+        for (UINT id : {IDM_EXTRA_CREATESHORTCUT, IDM_EXTRA_UPDATE, IDM_HELP_ABOUT}) m_menu.SetEnabled(id, false);
+        InitLanguageList();
+        TranslateDialog();
+        FillProfileList();
+        RefreshAccessoriesMenu();
+        ucTab1_Click(0);
+    } catch (...) {
+        PassError("frmMain.InitDialog");
+    }
+}
+
+void frmMain::SetComboList(int id, const std::vector<std::string>& entries) const
+{
+    // Refilling the list must not change the text the profile gave the field.
+    const std::string text = ControlText(id);
+    HWND combo = Control(id);
+    SendMessageA(combo, CB_RESETCONTENT, 0, 0);
+    for (const std::string& entry : entries) SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+    SetWindowTextA(combo, text.c_str());
+}
+
+void frmMain::FillScenarioFilesList()
+{
+    try {
+        SetComboList(IDC_TXTSCENARIO, ListScenarios(GetScenarioPath(g_cApp->ActiveProfile()->VekoraPath())));
+    } catch (...) {
+        PassError("frmMain.FillScenarioFilesList");
+    }
+}
+
+void frmMain::FillDatenPakList()
+{
+    try {
+        SetComboList(IDC_TXTGRAPHICPACK, ListGraphicPaks(GetDatenPakPath(g_cApp->ActiveProfile()->VekoraPath())));
+    } catch (...) {
+        PassError("frmMain.FillDatenPakList");
+    }
+}
+
+void frmMain::FillProfileList()
+{
+    try {
+        const int loaded = m_menu.ArrayCount(IDM_FILE_PROFILES, IDM_PROFILE_LIST_FIRST);
+        for (int i = 0; i < loaded; ++i) m_menu.ArrayEntry(IDM_FILE_PROFILES, IDM_PROFILE_LIST_FIRST, i).Visible = false;
+        const std::shared_ptr<Profile> active = g_cApp->ActiveProfile();
+        int i = 0;
+        for (const std::shared_ptr<Profile>& profile : g_cApp->Profiles()) {
+            if (i > IDM_PROFILE_LIST_LAST - IDM_PROFILE_LIST_FIRST) break; // the menu has no more IDs
+            MenuEntry& entry = m_menu.ArrayEntry(IDM_FILE_PROFILES, IDM_PROFILE_LIST_FIRST, i);
+            entry.Visible = true;
+            entry.Text = MenuCaption(profile->ProfileCaption());
+            entry.Tag = profile->ProfileName();
+            entry.Checked = profile == active;
+            ++i;
+        }
+        ApplyMenu();
+    } catch (...) {
+        PassError("frmMain.FillProfileList");
+    }
+}
+
+void frmMain::InitLanguageList()
+{
+    try {
+        const std::vector<LanguageEntry> languages = ListLanguages(g_cApp->GetLanguageDirectory());
+        for (size_t i = 0; i < languages.size(); ++i) {
+            if (i > IDM_LANG_ITEM_LAST - IDM_LANG_ITEM_FIRST) break;
+            MenuEntry& entry = m_menu.ArrayEntry(IDM_OPTIONS_LANG, IDM_LANG_ITEM_FIRST, static_cast<int>(i));
+            // A file without a language name is still offered, under its abbreviation.
+            entry.Text = MenuCaption(languages[i].Caption.empty() ? languages[i].Tag : languages[i].Caption);
+            entry.Tag = languages[i].Tag;
+        }
+        HighligthSelectedLanguage();
+    } catch (...) {
+        PassError("frmMain.InitLanguageList");
+    }
+}
+
+void frmMain::HighligthSelectedLanguage()
+{
+    try {
+        const std::string language = g_cApp->Options().Language();
+        const int count = m_menu.ArrayCount(IDM_OPTIONS_LANG, IDM_LANG_ITEM_FIRST);
+        for (int i = 0; i < count; ++i) {
+            MenuEntry& entry = m_menu.ArrayEntry(IDM_OPTIONS_LANG, IDM_LANG_ITEM_FIRST, i);
+            entry.Checked = entry.Tag == language;
+        }
+        ApplyMenu();
+    } catch (...) {
+        PassError("frmMain.HighligthSelectedLanguage");
+    }
+}
+
+void frmMain::RefreshAccessoriesMenu()
+{
+    try {
+        const bool installed = FileExists(g_cApp->GetToolsDirectory() + "Lingobench.exe");
+        m_menu.SetVisible(IDM_EXTRA_ACCESSORIES, installed);
+        m_menu.SetVisible(IDM_EXTRA_BARAFTERACCESSORIES, installed);
+        ApplyMenu();
+    } catch (...) {
+        PassError("frmMain.RefreshAccessoriesMenu");
+    }
+}
+
+void frmMain::HideFAQMenu()
+{
+    try {
+        const std::string language = g_cApp->Options().Language();
+        const bool hidden =
+            language == "EN" || !FileExists(g_cApp->GetDocDirectory() + Application::GetFAQFileName(language));
+        m_menu.SetVisible(IDM_HELP_FAQ, !hidden);
+        m_menu.SetVisible(IDM_HELP_FAQ_EN, true);
+        ApplyMenu();
+    } catch (...) {
+        PassError("frmMain.HideFAQMenu");
+    }
+}
+
+void frmMain::ApplyMenu()
+{
+    if (!Hwnd()) return;
+    HMENU menu = m_menu.Build();
+    SetMenu(Hwnd(), menu);
+    if (m_hMenu) DestroyMenu(m_hMenu);
+    m_hMenu = menu;
+    DrawMenuBar(Hwnd());
+}
+
+void frmMain::cmdStart_Click()
+{
+    try {
+        RefreshProfileData();
+        g_cApp->ActiveProfile()->StartVekora(Hwnd());
+    } catch (...) {
+        ShowError("frmMain.cmdStart_Click");
+    }
+}
+
+void frmMain::cmdLogfile_Click()
+{
+    try {
+        Options& options = g_cApp->Options();
+        if (options.EditorPath().empty()) {
+            if (Sys().MsgBox(Hwnd(), TranslateDialogItem("MSG_SelectTextEditor"), MB_YESNO | MB_ICONQUESTION) == IDYES) {
+                options.SetEditorPath(AskForEditor(""));
+            }
+        }
+        if (options.EditorPath().empty()) return;
+        const std::string folder = GameFolderOf(g_cApp->ActiveProfile()->VekoraPath());
+        const std::string logFile = folder + "veko.log";
+        // Without a game folder there is no log file to look for.
+        if (!folder.empty() && FileExists(logFile)) {
+            ExecuteFile(Hwnd(), options.EditorPath(), "open", logFile, "", SW_SHOWNORMAL);
+        } else {
+            Sys().MsgBox(Hwnd(), g_cTranslate->TranslateEx("ERROR_MESSAGES", "ERR_VekoraLogfileNotFound"),
+                         MB_OK | MB_ICONINFORMATION);
+        }
+    } catch (...) {
+        ShowError("frmMain.cmdLogfile_Click");
+    }
+}
+
+void frmMain::cmdLogfile2_Click()
+{
+    cmdLogfile_Click();
+}
+
+void frmMain::cmdOpenVekoDir_Click()
+{
+    try {
+        const std::string folder = GameFolderOf(g_cApp->ActiveProfile()->VekoraPath());
+        if (FolderExists(folder)) {
+            ExecuteFile(Hwnd(), folder, "open", "", "", SW_SHOWNORMAL);
+        } else {
+            Sys().MsgBox(Hwnd(), g_cTranslate->TranslateEx("ERROR_MESSAGES", "ERR_PathNotFound", folder), MB_OK);
+        }
+    } catch (...) {
+        ShowError("frmMain.cmdOpenVekoDir_Click");
+    }
+}
+
+void frmMain::mnuFile_Save_Click()
+{
+    try {
+        SaveData();
+    } catch (...) {
+        ShowError("frmMain.mnuFile_Save_Click");
+    }
+}
+
+void frmMain::mnuProfile_New_Click()
+{
+    try {
+        RefreshProfileData();
+        if (std::shared_ptr<Profile> profile = g_cApp->Profiles().ShowAddNewDialog(Hwnd())) LoadData(profile);
+    } catch (...) {
+        ShowError("frmMain.mnuProfile_New_Click");
+    }
+}
+
+void frmMain::mnuProfile_Edit_Click()
+{
+    try {
+        frmEditProfile dialog;
+        dialog.Load(Hwnd());
+        dialog.InitDialog(frmEditProfile::MODE_EDIT, *g_cApp->ActiveProfile());
+        dialog.ShowModal();
+        dialog.Unload();
+        FillProfileList();
+    } catch (...) {
+        ShowError("frmMain.mnuProfile_Edit_Click");
+    }
+}
+
+void frmMain::mnuProfile_List_Click(int index)
+{
+    try {
+        RefreshProfileData();
+        const std::string key = m_menu.ArrayEntry(IDM_FILE_PROFILES, IDM_PROFILE_LIST_FIRST, index).Tag;
+        LoadData(g_cApp->Profiles().Item(key));
+    } catch (...) {
+        ShowError("frmMain.mnuProfile_List_Click");
+    }
+}
+
+void frmMain::mnuEditCopy_CmdLine_Click()
+{
+    try {
+        std::string parameters = GetCmdLineParameters();
+        parameters.erase(0, std::min(parameters.find_first_not_of(' '), parameters.size()));
+        const std::string text = TrimWhiteSpace(g_cApp->ActiveProfile()->VekoraPath() + " " + parameters);
+        Sys().SetClipboardText(Hwnd(), text);
+    } catch (...) {
+        ShowError("frmMain.mnuEditCopy_CmdLine_Click");
+    }
+}
+
+void frmMain::mnuOptions_Lang_Item_Click(int index)
+{
+    try {
+        g_cApp->Options().SetLanguage(m_menu.ArrayEntry(IDM_OPTIONS_LANG, IDM_LANG_ITEM_FIRST, index).Tag);
+        HighligthSelectedLanguage();
+        TranslateDialog();
+    } catch (...) {
+        ShowError("frmMain.mnuOptions_Lang_Item_Click");
+    }
+}
+
+void frmMain::mnuExtra_Accessories_Lingobench_Click()
+{
+    try {
+        const std::string tools = g_cApp->GetToolsDirectory();
+        ExecuteFile(Hwnd(), tools + "Lingobench.exe", "open", "", tools, SW_SHOWNORMAL);
+    } catch (...) {
+        ShowError("frmMain.mnuExtra_Accessories_Lingobench_Click");
+    }
+}
+
+void frmMain::mnuExtra_Options_Click()
+{
+    try {
+        frmOptions dialog;
+        dialog.Load(Hwnd());
+        dialog.InitDialog();
+        dialog.ShowModal();
+    } catch (...) {
+        ShowError("frmMain.mnuExtra_Options_Click");
+    }
+}
+
+void frmMain::mnuHelp_Webpage_Click()
+{
+    try {
+        Application::ShowVekolaunchWebpage(Hwnd());
+    } catch (...) {
+        ShowError("frmMain.mnuHelp_Webpage_Click");
+    }
+}
+
+void frmMain::mnuHelp_FAQ_Click()
+{
+    try {
+        g_cApp->ShowFAQ(Hwnd(), g_cApp->Options().Language());
+    } catch (...) {
+        ShowError("frmMain.mnuHelp_FAQ_Click");
+    }
+}
+
+void frmMain::mnuHelp_FAQ_EN_Click()
+{
+    try {
+        g_cApp->ShowFAQ(Hwnd(), "EN");
+    } catch (...) {
+        ShowError("frmMain.mnuHelp_FAQ_EN_Click");
+    }
+}
+
+void frmMain::mnuFile_SendFeedback_Click()
+{
+    try {
+        Application::ContactAuthor(Hwnd());
+    } catch (...) {
+        ShowError("frmMain.mnuFile_SendFeedback_Click");
+    }
+}

@@ -1,0 +1,260 @@
+// The main window's profile values: showing a profile, correcting, checking and writing the
+// input back, and the events of the value controls.
+#include "mainwindow/frmMain.h"
+
+#include "core/Application.h"
+#include "core/SystemServices.h"
+#include "core/mError.h"
+#include "core/mMain.h"
+#include "core/mVB6.h"
+#include "mainwindow/frmMain_res.h"
+#include "profiles/Profile.h"
+#include "translation/cTranslate.h"
+
+bool frmMain::LoadData(const std::shared_ptr<Profile>& profile)
+{
+    try {
+        if (!profile) RaiseRuntimeError(RTE_OBJECT_NOT_SET);
+        g_cApp->SetActiveProfile(profile);
+        Profile& active = *g_cApp->ActiveProfile();
+        if (active.VekoraPath().empty()) {
+            const std::string path = AskForVekoPath("");
+            if (path.empty()) {
+                Sys().MsgBox(Hwnd(), g_cTranslate->TranslateEx("ERROR_MESSAGES", "ERR_VekoraFolderNotDefined"), MB_OK);
+            } else {
+                active.SetVekoraPath(path);
+            }
+        }
+        m_blnLoading = true;
+        m_txtVekoraPath.SetText(active.VekoraPath());
+        SendMessageA(Control(IDC_CKLOGMESSAGES), BM_SETCHECK, active.LogMessages() ? BST_CHECKED : BST_UNCHECKED, 0);
+        SendMessageA(Control(IDC_CKFREEPLAY), BM_SETCHECK, active.Freeplay() ? BST_CHECKED : BST_UNCHECKED, 0);
+        SetUserDefinedResolution(!active.UsePreDefinedResolution());
+        SetListIndex(IDC_LSTRESOLUTION, ResolutionIndexForValue(active.PreDefinedResolution()));
+        SetControlText(IDC_TXTRES_WIDTH, std::to_string(active.ResolutionWidth()));
+        SetControlText(IDC_TXTRES_HEIGHT, std::to_string(active.ResolutionHeight()));
+        SetControlText(IDC_TXTSCENARIO, active.ScenarioPath());
+        SetControlText(IDC_TXTGRAPHICPACK, active.GraphicPakPath());
+        SetListIndex(IDC_LSTREFRESH, RefreshIndexForValue(active.Refresh()));
+        FillDatenPakList();
+        FillScenarioFilesList();
+        m_blnLoading = false;
+        FillProfileList();
+        ShowPreviewForSelection();
+        UpdateVersionLabels();
+        return true;
+    } catch (...) {
+        m_blnLoading = false;
+        PassError("frmMain.LoadData");
+    }
+}
+
+MainWindowInput frmMain::ReadInput() const
+{
+    MainWindowInput input;
+    input.VekoraPath = m_txtVekoraPath.Text();
+    input.LogMessages = IsControlChecked(IDC_CKLOGMESSAGES);
+    input.Freeplay = IsControlChecked(IDC_CKFREEPLAY);
+    input.UsePreDefinedResolution = IsControlChecked(IDC_OPRESOLUTION0);
+    input.ResolutionIndex = ListIndex(IDC_LSTRESOLUTION);
+    input.Width = ControlText(IDC_TXTRES_WIDTH);
+    input.Height = ControlText(IDC_TXTRES_HEIGHT);
+    input.Scenario = ControlText(IDC_TXTSCENARIO);
+    input.GraphicPak = ControlText(IDC_TXTGRAPHICPACK);
+    input.RefreshIndex = ListIndex(IDC_LSTREFRESH);
+    return input;
+}
+
+void frmMain::RefreshProfileData()
+{
+    try {
+        CorrectInput();
+        CheckData();
+        const MainWindowInput input = ReadInput();
+        Profile& active = *g_cApp->ActiveProfile();
+        active.SetVekoraPath(input.VekoraPath);
+        active.SetLogMessages(input.LogMessages);
+        active.SetFreeplay(input.Freeplay);
+        active.SetUsePreDefinedResolution(input.UsePreDefinedResolution);
+        active.SetPreDefinedResolution(static_cast<int16_t>(input.ResolutionIndex + 1));
+        active.SetResolutionWidth(CIntFromText(input.Width));
+        active.SetResolutionHeight(CIntFromText(input.Height));
+        active.SetScenarioPath(input.Scenario);
+        active.SetGraphicPakPath(input.GraphicPak);
+        active.SetRefresh(static_cast<int16_t>(input.RefreshIndex + 1));
+
+        // The window's and the profile's command lines are built separately; they must agree.
+        const std::string windowText = GetCmdLineParameters();
+        const std::string profileText = active.GetCmdLineParameters();
+        std::string trimmed = windowText;
+        const size_t first = trimmed.find_first_not_of(' ');
+        trimmed = first == std::string::npos ? "" : trimmed.substr(first, trimmed.find_last_not_of(' ') - first + 1);
+        if (trimmed != profileText) {
+            RaisePlainError(ERR_SELF_CHECK, "Commandline parameters should be: " + windowText +
+                                                "\r\nCommandline parameters are: " + profileText +
+                                                "\r\n\r\nPlease contact the author. Thanks.");
+        }
+    } catch (...) {
+        PassError("frmMain.RefreshProfileData");
+    }
+}
+
+void frmMain::CheckData()
+{
+    try {
+        if (const std::optional<InputProblem> problem = FindInputProblem(ReadInput())) {
+            RaisePlainError(ERR_INPUT_CHECK,
+                            g_cTranslate->TranslateEx("ERROR_MESSAGES", problem->MessageId, problem->P1));
+        }
+    } catch (...) {
+        PassError("frmMain.CheckData");
+    }
+}
+
+void frmMain::CorrectInput()
+{
+    try {
+        if (!IsUserDefinedResolution() || m_correcting) return;
+        m_correcting = true;
+        std::string width = ControlText(IDC_TXTRES_WIDTH);
+        std::string height = ControlText(IDC_TXTRES_HEIGHT);
+        const InputCorrection correction = CorrectResolutionTexts(width, height);
+        if (correction.HeightRaised) {
+            SetControlText(IDC_TXTRES_HEIGHT, height);
+            ucTab1_Click(TAB_DISPLAY);
+            Sys().MsgBox(Hwnd(), TranslateDialogItem("MSG_ResolutionHeigthChanged"), MB_OK);
+        }
+        if (correction.WidthRaised) {
+            SetControlText(IDC_TXTRES_WIDTH, width);
+            ucTab1_Click(TAB_DISPLAY);
+            SetFocus(Control(IDC_TXTRES_WIDTH));
+            Sys().MsgBox(Hwnd(), TranslateDialogItem("MSG_ResolutionWidthChanged"), MB_OK);
+        }
+        m_correcting = false;
+    } catch (...) {
+        m_correcting = false;
+        PassError("frmMain.CorrectInput");
+    }
+}
+
+void frmMain::SaveData()
+{
+    try {
+        RefreshProfileData();
+        g_cApp->SaveData(Hwnd());
+    } catch (...) {
+        PassError("frmMain.SaveData");
+    }
+}
+
+std::string frmMain::GetCmdLineParameters() const
+{
+    try {
+        return BuildCmdLineParameters(ReadInput());
+    } catch (...) {
+        PassError("frmMain.GetCmdLineParameters");
+    }
+}
+
+bool frmMain::IsUserDefinedResolution() const
+{
+    return IsControlChecked(IDC_OPRESOLUTION1);
+}
+
+void frmMain::SetUserDefinedResolution(bool userDefined)
+{
+    CheckRadioButton(Page(TAB_DISPLAY).Hwnd(), IDC_OPRESOLUTION0, IDC_OPRESOLUTION1,
+                     userDefined ? IDC_OPRESOLUTION1 : IDC_OPRESOLUTION0);
+}
+
+void frmMain::lstResolution_Click()
+{
+    try {
+        if (!m_blnLoading) SetUserDefinedResolution(false);
+        ShowPreviewForSelection();
+    } catch (...) {
+        ShowError("frmMain.lstResolution_Click");
+    }
+}
+
+void frmMain::ShowPreviewForSelection()
+{
+    if (const std::optional<PreviewScreen> screen = PreviewScreenForIndex(ListIndex(IDC_LSTRESOLUTION))) {
+        m_UserControl11.SetResolution(screen->Width, screen->Height, screen->Windowed);
+    }
+}
+
+void frmMain::FilterResolutionKey(int& keyAscii)
+{
+    SetUserDefinedResolution(true);
+    if (!KeepResolutionKey(keyAscii)) keyAscii = 0;
+}
+
+void frmMain::txtRes_Width_KeyPress(int& keyAscii)
+{
+    try {
+        FilterResolutionKey(keyAscii);
+    } catch (...) {
+        keyAscii = 0;
+        ShowError("frmMain.txtRes_Width_KeyPress");
+    }
+}
+
+void frmMain::txtRes_Height_KeyPress(int& keyAscii)
+{
+    try {
+        FilterResolutionKey(keyAscii);
+    } catch (...) {
+        keyAscii = 0;
+        ShowError("frmMain.txtRes_Height_KeyPress");
+    }
+}
+
+void frmMain::txtRes_Width_Click()
+{
+    try {
+        SetUserDefinedResolution(true);
+    } catch (...) {
+        ShowError("frmMain.txtRes_Width_Click");
+    }
+}
+
+void frmMain::txtRes_Height_Click()
+{
+    try {
+        SetUserDefinedResolution(true);
+    } catch (...) {
+        ShowError("frmMain.txtRes_Height_Click");
+    }
+}
+
+void frmMain::txtRes_Width_LostFocus()
+{
+    try {
+        CorrectInput();
+    } catch (...) {
+        ShowError("frmMain.txtRes_Width_LostFocus");
+    }
+}
+
+void frmMain::txtRes_Height_LostFocus()
+{
+    try {
+        CorrectInput();
+    } catch (...) {
+        ShowError("frmMain.txtRes_Height_LostFocus");
+    }
+}
+
+void frmMain::cmdSelectVekoPath_Click()
+{
+    try {
+        const std::string path = AskForVekoPath(m_txtVekoraPath.Text());
+        if (path.empty()) return;
+        m_txtVekoraPath.SetText(path);
+        RefreshProfileData();
+        LoadData(g_cApp->ActiveProfile());
+    } catch (...) {
+        ShowError("frmMain.cmdSelectVekoPath_Click");
+    }
+}

@@ -1,0 +1,193 @@
+// The options window: what it shows, what OK, Cancel and the title-bar close do to the
+// application's options, the editor chooser and a file dropped on the locked editor field.
+#include <gtest/gtest.h>
+
+#include <shlobj.h>
+
+#include "core/Application.h"
+#include "core/mIni.h"
+#include "dialogs/frmOptions.h"
+#include "dialogs/frmOptions_res.h"
+#include "support/TestEnvironment.h"
+#include "translation/cTranslate.h"
+
+namespace {
+// A drag-and-drop data object carrying one file list (CF_HDROP) with one file.
+class FileDropData final : public IDataObject {
+public:
+    explicit FileDropData(const std::string& path) : m_path(path) {}
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override
+    {
+        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDataObject)) {
+            *object = static_cast<IDataObject*>(this);
+            AddRef();
+            return S_OK;
+        }
+        *object = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++m_refs; }
+    ULONG STDMETHODCALLTYPE Release() override { return --m_refs; } // lives on the test's stack
+
+    HRESULT STDMETHODCALLTYPE GetData(FORMATETC* format, STGMEDIUM* medium) override
+    {
+        if (QueryGetData(format) != S_OK) return DV_E_FORMATETC;
+        const size_t size = sizeof(DROPFILES) + m_path.size() + 2;
+        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
+        auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+        drop->pFiles = sizeof(DROPFILES);
+        memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), m_path.c_str(), m_path.size());
+        GlobalUnlock(memory);
+        medium->tymed = TYMED_HGLOBAL;
+        medium->hGlobal = memory;
+        medium->pUnkForRelease = nullptr;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetDataHere(FORMATETC*, STGMEDIUM*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE QueryGetData(FORMATETC* format) override
+    {
+        return format->cfFormat == CF_HDROP && (format->tymed & TYMED_HGLOBAL) ? S_OK : DV_E_FORMATETC;
+    }
+    HRESULT STDMETHODCALLTYPE GetCanonicalFormatEtc(FORMATETC*, FORMATETC* out) override
+    {
+        out->ptd = nullptr;
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE SetData(FORMATETC*, STGMEDIUM*, BOOL) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE EnumFormatEtc(DWORD, IEnumFORMATETC**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override { return OLE_E_ADVISENOTSUPPORTED; }
+    HRESULT STDMETHODCALLTYPE DUnadvise(DWORD) override { return OLE_E_ADVISENOTSUPPORTED; }
+    HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA**) override { return OLE_E_ADVISENOTSUPPORTED; }
+
+private:
+    std::string m_path;
+    ULONG m_refs = 1;
+};
+} // namespace
+
+class OptionsWindow : public AppFixture {
+protected:
+    void Open(const std::string& editor, bool confirm, const std::string& language = "EN")
+    {
+        WriteIni("[OPTIONS]\r\nLANGUAGE=" + language + "\r\nEDITORPATH=" + editor + "\r\nSTARTVEKORADIALOG=" +
+                 (confirm ? "1" : "0") + "\r\n");
+        RestartApplication();
+        g_cApp->Options().LoadData();
+        dialog.Load();
+        dialog.InitDialog();
+    }
+    bool Ticked() { return IsDlgButtonChecked(dialog.Hwnd(), IDC_OPTIONS_CKSAFETYPROMPT) == BST_CHECKED; }
+    std::string Field() { return dialog.EditorPathField().Text(); }
+
+    frmOptions dialog;
+};
+
+TEST_F(OptionsWindow, ShowsTheOptionsAndItsTexts)
+{
+    Open("C:\\Tools\\edit.exe", true);
+    EXPECT_EQ(Field(), "C:\\Tools\\edit.exe");
+    EXPECT_TRUE(Ticked());
+    const cTranslate& t = *g_cTranslate;
+    EXPECT_EQ(WindowText(dialog.Hwnd()), t.TranslateEx("OPTIONS_DIALOG", "DIALOG_CAPTION"));
+    EXPECT_EQ(ItemText(dialog.Hwnd(), IDC_OPTIONS_LBLEDITOR), t.TranslateEx("OPTIONS_DIALOG", "LBL_EDITOR") + ":");
+    EXPECT_EQ(ItemText(dialog.Hwnd(), IDC_OPTIONS_CKSAFETYPROMPT),
+              t.TranslateEx("OPTIONS_DIALOG", "CHK_SHOW_STARTVEKORADIALOG"));
+    EXPECT_EQ(ItemText(dialog.Hwnd(), IDOK), t.TranslateEx("GLOBAL", "BTN_OK"));
+    EXPECT_EQ(ItemText(dialog.Hwnd(), IDCANCEL), t.TranslateEx("GLOBAL", "BTN_CANCEL"));
+    EXPECT_TRUE(dialog.EditorPathField().Locked()) << "the path is chosen, never typed";
+}
+
+TEST_F(OptionsWindow, GermanTexts)
+{
+    Open("", false, "DE");
+    EXPECT_FALSE(Ticked());
+    const std::string german = ConfigDir() + "LNG_DE.ini";
+    EXPECT_EQ(WindowText(dialog.Hwnd()), ReadFromIni(german, "OPTIONS_DIALOG", "DIALOG_CAPTION", ""));
+    EXPECT_EQ(ItemText(dialog.Hwnd(), IDC_OPTIONS_LBLEDITOR), ReadFromIni(german, "OPTIONS_DIALOG", "LBL_EDITOR", "") + ":");
+    EXPECT_EQ(ItemText(dialog.Hwnd(), IDCANCEL), ReadFromIni(german, "GLOBAL", "BTN_CANCEL", ""));
+}
+
+TEST_F(OptionsWindow, OkStoresTheChosenEditorAndTheConfirmation)
+{
+    Open("", true);
+    m_sys->OpenFileAnswers.push_back(std::string("C:\\Tools\\notepad2.exe"));
+    ClickButton(dialog.Hwnd(), IDC_OPTIONS_CMDEDITORPATH);
+    EXPECT_EQ(Field(), "C:\\Tools\\notepad2.exe");
+    ClickButton(dialog.Hwnd(), IDC_OPTIONS_CKSAFETYPROMPT);
+    EXPECT_TRUE(g_cApp->Options().EditorPath().empty()) << "nothing is stored before OK";
+    ClickButton(dialog.Hwnd(), IDOK);
+    EXPECT_EQ(g_cApp->Options().EditorPath(), "C:\\Tools\\notepad2.exe");
+    EXPECT_FALSE(g_cApp->Options().ShowStartVekoraDialog());
+    EXPECT_FALSE(dialog.IsLoaded());
+    EXPECT_EQ(ReadFromIni(IniPath(), "OPTIONS", "EDITORPATH", ""), "") << "the settings file waits for the launcher's end";
+}
+
+TEST_F(OptionsWindow, OkWithoutChangesWritesTheSameValues)
+{
+    Open("C:\\Tools\\edit.exe", false);
+    ClickButton(dialog.Hwnd(), IDOK);
+    EXPECT_EQ(g_cApp->Options().EditorPath(), "C:\\Tools\\edit.exe");
+    EXPECT_FALSE(g_cApp->Options().ShowStartVekoraDialog());
+    EXPECT_FALSE(g_cApp->Options().DataChanged());
+}
+
+TEST_F(OptionsWindow, EmptyEditorPathIsStoredEmpty)
+{
+    Open("C:\\Tools\\edit.exe", true);
+    dialog.EditorPathField().SetText("");
+    ClickButton(dialog.Hwnd(), IDOK);
+    EXPECT_EQ(g_cApp->Options().EditorPath(), "");
+}
+
+TEST_F(OptionsWindow, CancelAfterChoosingAnEditorChangesNothing)
+{
+    Open("C:\\Tools\\edit.exe", true);
+    m_sys->OpenFileAnswers.push_back(std::string("C:\\Other\\editor.exe"));
+    ClickButton(dialog.Hwnd(), IDC_OPTIONS_CMDEDITORPATH);
+    ClickButton(dialog.Hwnd(), IDC_OPTIONS_CKSAFETYPROMPT);
+    ClickButton(dialog.Hwnd(), IDCANCEL);
+    EXPECT_FALSE(dialog.IsLoaded());
+    EXPECT_EQ(g_cApp->Options().EditorPath(), "C:\\Tools\\edit.exe");
+    EXPECT_TRUE(g_cApp->Options().ShowStartVekoraDialog());
+}
+
+TEST_F(OptionsWindow, TitleBarCloseStoresNothing)
+{
+    Open("C:\\Tools\\edit.exe", true);
+    ClickButton(dialog.Hwnd(), IDC_OPTIONS_CKSAFETYPROMPT);
+    SendMessageA(dialog.Hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(dialog.IsLoaded());
+    EXPECT_TRUE(g_cApp->Options().ShowStartVekoraDialog());
+}
+
+TEST_F(OptionsWindow, CancelledChooserKeepsThePathAndStartsFromIt)
+{
+    TempFolder tools;
+    const std::string editor = tools.Path() + "edit.exe";
+    WriteTextFile(editor, "MZ");
+    Open(editor, true);
+    m_sys->OpenFileAnswers.push_back(std::nullopt);
+    ClickButton(dialog.Hwnd(), IDC_OPTIONS_CMDEDITORPATH);
+    ASSERT_EQ(m_sys->OpenFileCalls.size(), 1u);
+    EXPECT_EQ(m_sys->OpenFileCalls[0].InitialFile, editor);
+    EXPECT_EQ(Field(), editor);
+}
+
+TEST_F(OptionsWindow, DroppedFileReplacesTheLockedText)
+{
+    Open("C:\\Tools\\edit.exe", true);
+    SendMessageA(dialog.EditorPathField().TextBox(), WM_CHAR, 'x', 1);
+    EXPECT_EQ(Field(), "C:\\Tools\\edit.exe") << "typing is refused";
+    FileDropData data("C:\\Editors\\dropped.exe");
+    IDropTarget* target = dialog.EditorPathField().DropTarget();
+    ASSERT_NE(target, nullptr);
+    DWORD effect = DROPEFFECT_COPY;
+    POINTL point = {0, 0};
+    ASSERT_EQ(target->DragEnter(&data, 0, point, &effect), S_OK);
+    effect = DROPEFFECT_COPY;
+    ASSERT_EQ(target->Drop(&data, 0, point, &effect), S_OK);
+    EXPECT_EQ(Field(), "C:\\Editors\\dropped.exe");
+    ClickButton(dialog.Hwnd(), IDOK);
+    EXPECT_EQ(g_cApp->Options().EditorPath(), "C:\\Editors\\dropped.exe");
+}

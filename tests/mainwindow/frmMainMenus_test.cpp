@@ -1,0 +1,259 @@
+// The main window's menus, driven with their commands: profiles, languages, accessories, FAQ,
+// the entries that wait for their windows, the command line and the dialogs they open.
+#include "mainwindow/MainWindowTest.h"
+
+#include "core/AppConstants.h"
+#include "core/mIni.h"
+#include "dialogs/frmEditProfile_res.h"
+#include "dialogs/frmOptions_res.h"
+
+namespace {
+constexpr const char* SECOND_PROFILE = "[profile_Night]\r\nVEKOPATH=";
+} // namespace
+
+class MainWindowMenus : public MainWindowTest {
+protected:
+    void WriteTwoProfiles(const std::string& testLines = "")
+    {
+        WriteSettings(testLines, std::string(SECOND_PROFILE) + GamePath() + "\r\nFREEPLAY=1\r\nREFRESH=5\r\n");
+    }
+    // Index of the language entry with that tag.
+    int LanguageIndex(const std::string& tag)
+    {
+        for (int i = 0; i < Form().Menu().ArrayCount(IDM_OPTIONS_LANG, IDM_LANG_ITEM_FIRST); ++i) {
+            if (Form().Menu().Entry(IDM_LANG_ITEM_FIRST + i).Tag == tag) return i;
+        }
+        return -1;
+    }
+    int ExtraMenuCount() { return GetMenuItemCount(GetSubMenu(MenuBarHandle(), 2)); }
+};
+
+TEST_F(MainWindowMenus, ProfilesMenuListsEveryProfileAndChecksTheActiveOne)
+{
+    WriteSettings("", std::string(SECOND_PROFILE) + GamePath() + "\r\n[profile_Rock&Roll]\r\nVEKOPATH=" + GamePath() + "\r\n");
+    OpenWindow();
+    EXPECT_EQ(MenuText(IDM_PROFILE_LIST_FIRST), "Test");
+    EXPECT_EQ(MenuText(IDM_PROFILE_LIST_FIRST + 1), "Night");
+    EXPECT_EQ(MenuText(IDM_PROFILE_LIST_FIRST + 2), "Rock&&Roll") << "shown with its \"&\", not as an access key";
+    EXPECT_TRUE(MenuChecked(IDM_PROFILE_LIST_FIRST));
+    EXPECT_FALSE(MenuChecked(IDM_PROFILE_LIST_FIRST + 1));
+    EXPECT_FALSE(MenuHas(IDM_PROFILE_LIST_FIRST + 3));
+}
+
+TEST_F(MainWindowMenus, SwitchingProfileKeepsTheInputInTheOldOne)
+{
+    WriteTwoProfiles("FREEPLAY=0\r\n");
+    OpenWindow();
+    std::shared_ptr<Profile> test = g_cApp->ActiveProfile();
+    Click(IDC_CKFREEPLAY);
+    Menu(IDM_PROFILE_LIST_FIRST + 1);
+    EXPECT_EQ(g_cApp->ActiveProfile()->ProfileName(), "profile_Night");
+    EXPECT_TRUE(test->Freeplay()) << "the input went into the old profile, in memory";
+    EXPECT_TRUE(test->DataChanged());
+    EXPECT_EQ(ListIndex(IDC_LSTREFRESH), 4) << "the window shows the new profile";
+    EXPECT_TRUE(MenuChecked(IDM_PROFILE_LIST_FIRST + 1));
+    EXPECT_FALSE(MenuChecked(IDM_PROFILE_LIST_FIRST));
+    EXPECT_TRUE(g_cApp->DataChanged());
+}
+
+TEST_F(MainWindowMenus, FailedCheckKeepsTheProfile)
+{
+    WriteTwoProfiles();
+    OpenWindow();
+    SetText(IDC_TXTRES_HEIGHT, "x");
+    Menu(IDM_PROFILE_LIST_FIRST + 1);
+    EXPECT_EQ(g_cApp->ActiveProfile()->ProfileName(), "profile_Test");
+    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{Translated("ERROR_MESSAGES", "ERR_InvalidUserDefinedResolution")}));
+}
+
+TEST_F(MainWindowMenus, NewProfileBecomesActiveAndChecked)
+{
+    WriteSettings();
+    OpenWindow();
+    Click(IDC_CKFREEPLAY);
+    const bool seen = WhileModal([&] { Menu(IDM_PROFILE_NEW); }, [](HWND dialog) {
+        SetDlgItemTextA(dialog, IDC_EP_NAME, "Evening");
+        SetDlgItemTextA(dialog, IDC_EP_DESCRIPTION, "Late games");
+        ClickButton(dialog, IDC_EP_OK);
+    });
+    ASSERT_TRUE(seen);
+    EXPECT_EQ(g_cApp->ActiveProfile()->ProfileCaption(), "Evening");
+    EXPECT_EQ(MenuText(IDM_PROFILE_LIST_FIRST + 1), "Evening");
+    EXPECT_TRUE(MenuChecked(IDM_PROFILE_LIST_FIRST + 1));
+    EXPECT_TRUE(g_cApp->Profiles().Item("profile_Test")->DataChanged()) << "the input was written before";
+}
+
+TEST_F(MainWindowMenus, NoNewProfileWindowAfterAFailedCheck)
+{
+    WriteSettings();
+    OpenWindow();
+    SetText(IDC_TXTRES_WIDTH, "");
+    EXPECT_FALSE(WhileModal([&] { Menu(IDM_PROFILE_NEW); }, [](HWND dialog) { ClickButton(dialog, IDC_EP_CANCEL); }));
+    EXPECT_EQ(g_cApp->Profiles().Count(), 1);
+}
+
+TEST_F(MainWindowMenus, EditProfileShowsTheActiveProfileAndRefreshesTheList)
+{
+    WriteSettings("DESCRIPTION=Old text\r\n");
+    OpenWindow();
+    std::string shown;
+    const bool seen = WhileModal([&] { Menu(IDM_PROFILE_EDIT); }, [&](HWND dialog) {
+        shown = ItemText(dialog, IDC_EP_DESCRIPTION);
+        SetDlgItemTextA(dialog, IDC_EP_DESCRIPTION, "New text");
+        ClickButton(dialog, IDC_EP_OK);
+    });
+    ASSERT_TRUE(seen);
+    EXPECT_EQ(shown, "Old text");
+    EXPECT_EQ(Active().ProfileDescription(), "New text");
+    EXPECT_TRUE(MenuChecked(IDM_PROFILE_LIST_FIRST));
+}
+
+TEST_F(MainWindowMenus, LanguageMenuOffersTheLanguageFilesAndChecksTheChosenOne)
+{
+    WriteTextFile(ConfigDir() + "LNG_.ini", "[FileInfo]\r\nLanguageName=Broken\r\n");
+    WriteSettings();
+    OpenWindow(); // the nameless file does not stop the set-up
+    EXPECT_TRUE(m_sys->ErrorReports.empty());
+    EXPECT_EQ(Form().Menu().ArrayCount(IDM_OPTIONS_LANG, IDM_LANG_ITEM_FIRST), 2);
+    const int en = LanguageIndex("EN");
+    const int de = LanguageIndex("DE");
+    ASSERT_GE(en, 0);
+    ASSERT_GE(de, 0);
+    EXPECT_EQ(MenuText(IDM_LANG_ITEM_FIRST + en), "English");
+    EXPECT_EQ(MenuText(IDM_LANG_ITEM_FIRST + de), ReadFromIni(ConfigDir() + "LNG_DE.ini", "FileInfo", "LanguageName", ""));
+    EXPECT_TRUE(MenuChecked(IDM_LANG_ITEM_FIRST + en));
+    EXPECT_FALSE(MenuChecked(IDM_LANG_ITEM_FIRST + de));
+}
+
+TEST_F(MainWindowMenus, ChoosingALanguageTranslatesAtOnceAndKeepsTabAndInput)
+{
+    WriteSettings();
+    OpenWindow();
+    Form().ucTab1_Click(frmMain::TAB_DISPLAY);
+    Click(IDC_OPRESOLUTION1);
+    SetText(IDC_TXTRES_WIDTH, "1111");
+    Menu(IDM_LANG_ITEM_FIRST + LanguageIndex("DE"));
+    EXPECT_EQ(g_cApp->Options().Language(), "DE");
+    EXPECT_TRUE(MenuChecked(IDM_LANG_ITEM_FIRST + LanguageIndex("DE")));
+    EXPECT_FALSE(MenuChecked(IDM_LANG_ITEM_FIRST + LanguageIndex("EN")));
+    const std::string german = ConfigDir() + "LNG_DE.ini";
+    EXPECT_EQ(Text(IDC_CMDSTART), ReadFromIni(german, "MAIN_DIALOG", "BTN_START_VEKORA", ""));
+    EXPECT_EQ(Form().Tab(frmMain::TAB_DISPLAY).Caption(), ReadFromIni(german, "MAIN_DIALOG", "TAB_DISPLAY", ""));
+    EXPECT_EQ(MenuText(IDM_FILE), ReadFromIni(german, "MAIN_DIALOG", "MNU_FILE", ""));
+    EXPECT_EQ(Form().ActiveTab(), frmMain::TAB_DISPLAY);
+    EXPECT_TRUE(Shown(Form().Page(frmMain::TAB_DISPLAY).Hwnd()));
+    EXPECT_EQ(Text(IDC_TXTRES_WIDTH), "1111");
+    EXPECT_TRUE(Checked(IDC_OPRESOLUTION1));
+    EXPECT_EQ(ListIndex(IDC_LSTRESOLUTION), 0) << "the list selection stays";
+    EXPECT_FALSE(Active().DataChanged()) << "the profile is not touched";
+    for (int i = 1; i < frmMain::TAB_COUNT; ++i) {
+        EXPECT_EQ(Form().Tab(i).Left(), Form().Tab(i - 1).Left() + Form().Tab(i - 1).Width() + 1);
+    }
+}
+
+TEST_F(MainWindowMenus, AccessoriesOnlyWithTheLanguageEditor)
+{
+    WriteSettings();
+    OpenWindow();
+    EXPECT_FALSE(MenuHas(IDM_EXTRA_ACCESSORIES_LINGOBENCH));
+    const int without = ExtraMenuCount();
+    DiscardWindow();
+
+    CreateDirectoryA((m_folder->Path() + "tools").c_str(), nullptr);
+    WriteTextFile(m_folder->Path() + "tools\\Lingobench.exe", "MZ");
+    OpenWindow();
+    EXPECT_TRUE(MenuHas(IDM_EXTRA_ACCESSORIES_LINGOBENCH));
+    EXPECT_EQ(MenuText(IDM_EXTRA_ACCESSORIES_LINGOBENCH), "&Language editor...");
+    EXPECT_EQ(ExtraMenuCount(), without + 2) << "the submenu and the separator after it";
+    Menu(IDM_EXTRA_ACCESSORIES_LINGOBENCH);
+    ASSERT_EQ(m_sys->ShellCalls.size(), 1u);
+    EXPECT_EQ(m_sys->ShellCalls[0].File, m_folder->Path() + "tools\\Lingobench.exe");
+    EXPECT_EQ(m_sys->ShellCalls[0].Parameters, "");
+    EXPECT_EQ(m_sys->ShellCalls[0].Directory, m_folder->Path() + "tools\\");
+    EXPECT_EQ(m_sys->ShellCalls[0].Operation, "open");
+}
+
+TEST_F(MainWindowMenus, EnglishShowsOneFaqEntry)
+{
+    CreateDirectoryA((m_folder->Path() + "doc").c_str(), nullptr);
+    WriteTextFile(m_folder->Path() + "doc\\FAQ_EN.txt", "faq");
+    WriteSettings();
+    OpenWindow();
+    EXPECT_FALSE(MenuHas(IDM_HELP_FAQ));
+    EXPECT_EQ(MenuText(IDM_HELP_FAQ_EN), Translated("MAIN_DIALOG", "MNU_HELP_FAQ"));
+    Menu(IDM_HELP_FAQ_EN);
+    ASSERT_EQ(m_sys->ShellCalls.size(), 1u);
+    EXPECT_EQ(m_sys->ShellCalls[0].File, m_folder->Path() + "doc\\FAQ_EN.txt");
+}
+
+TEST_F(MainWindowMenus, OtherLanguageShowsItsFaqOnlyWhenTheFileExists)
+{
+    WriteSettings("", "", "DE");
+    OpenWindow();
+    EXPECT_FALSE(MenuHas(IDM_HELP_FAQ));
+    EXPECT_EQ(MenuText(IDM_HELP_FAQ_EN), Translated("MAIN_DIALOG", "MNU_HELP_FAQ_EN"));
+    DiscardWindow();
+
+    CreateDirectoryA((m_folder->Path() + "doc").c_str(), nullptr);
+    WriteTextFile(m_folder->Path() + "doc\\FAQ_DE.txt", "faq");
+    OpenWindow();
+    EXPECT_TRUE(MenuHas(IDM_HELP_FAQ));
+    Menu(IDM_HELP_FAQ);
+    ASSERT_EQ(m_sys->ShellCalls.size(), 1u);
+    EXPECT_EQ(m_sys->ShellCalls[0].File, m_folder->Path() + "doc\\FAQ_DE.txt");
+
+    Menu(IDM_LANG_ITEM_FIRST + LanguageIndex("EN")); // hidden again at the next translation
+    EXPECT_FALSE(MenuHas(IDM_HELP_FAQ));
+}
+
+TEST_F(MainWindowMenus, WindowsStillToComeHaveDisabledEntries)
+{
+    WriteSettings();
+    OpenWindow();
+    for (UINT id : {IDM_EXTRA_CREATESHORTCUT, IDM_EXTRA_UPDATE, IDM_HELP_ABOUT}) {
+        EXPECT_TRUE(MenuHas(id)) << id;
+        EXPECT_FALSE(MenuEnabled(id)) << id;
+    }
+    for (UINT id : {IDM_FILE_SAVE, IDM_PROFILE_NEW, IDM_EDIT_COPYCMDLINE, IDM_EXTRA_OPTIONS, IDM_HELP_WEBPAGE}) {
+        EXPECT_TRUE(MenuEnabled(id)) << id;
+    }
+}
+
+TEST_F(MainWindowMenus, CopyCommandLineGivesPathBlankAndOptions)
+{
+    WriteSettings("LOGMESSAGES=1\r\nFREEPLAY=0\r\nRESOLUTION=2\r\nREFRESH=1\r\n");
+    OpenWindow();
+    Menu(IDM_EDIT_COPYCMDLINE);
+    Click(IDC_CKLOGMESSAGES);
+    Click(IDC_CKFREEPLAY);
+    Menu(IDM_EDIT_COPYCMDLINE);
+    ASSERT_EQ(m_sys->ClipboardTexts.size(), 2u);
+    EXPECT_EQ(m_sys->ClipboardTexts[0], GamePath() + " -log -res 2 -refresh 1");
+    EXPECT_EQ(m_sys->ClipboardTexts[1], GamePath() + " -res 2 -freeplay -refresh 1");
+    EXPECT_FALSE(Active().DataChanged()) << "copying writes nothing into the profile";
+}
+
+TEST_F(MainWindowMenus, WebPageAndFeedbackGoToTheShell)
+{
+    WriteSettings();
+    OpenWindow();
+    Menu(IDM_HELP_WEBPAGE);
+    Menu(IDM_HELP_FEEDBACK);
+    ASSERT_EQ(m_sys->ShellCalls.size(), 2u);
+    EXPECT_EQ(m_sys->ShellCalls[0].File, VEKOLAUNCH_WEB_ADDRESS);
+    EXPECT_EQ(m_sys->ShellCalls[1].File, std::string("mailto:") + VEKOLAUNCH_CONTACT_MAIL);
+}
+
+TEST_F(MainWindowMenus, OptionsWindowOpensFromTheMenu)
+{
+    WriteSettings();
+    OpenWindow();
+    ASSERT_FALSE(g_cApp->Options().ShowStartVekoraDialog());
+    const bool seen = WhileModal([&] { Menu(IDM_EXTRA_OPTIONS); }, [](HWND dialog) {
+        ClickButton(dialog, IDC_OPTIONS_CKSAFETYPROMPT);
+        ClickButton(dialog, IDOK);
+    });
+    EXPECT_TRUE(seen);
+    EXPECT_TRUE(g_cApp->Options().ShowStartVekoraDialog());
+    EXPECT_TRUE(IsWindowEnabled(Form().Hwnd())) << "the main window takes input again";
+}
