@@ -1,0 +1,243 @@
+// ucTab: one custom-drawn tab that sizes itself to its caption and reports clicks.
+#include "controls/ucTab.h"
+
+#include <windowsx.h>
+#include <algorithm>
+#include <utility>
+
+#include "core/ScopedWin.h"
+
+namespace {
+constexpr UINT CAPTION_FORMAT = DT_LEFT | DT_TOP | DT_SINGLELINE;
+
+HFONT ParentFont(HWND parent)
+{
+    HFONT font = parent ? reinterpret_cast<HFONT>(SendMessageA(parent, WM_GETFONT, 0, 0)) : nullptr;
+    return font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
+
+// The parent's background behind the tab, as it paints behind its static texts.
+HBRUSH ParentBackground(HWND hwnd, HDC dc)
+{
+    HWND parent = GetParent(hwnd);
+    HBRUSH brush = parent ? reinterpret_cast<HBRUSH>(SendMessageA(parent, WM_CTLCOLORSTATIC,
+                                                                  reinterpret_cast<WPARAM>(dc),
+                                                                  reinterpret_cast<LPARAM>(hwnd)))
+                          : nullptr;
+    return brush ? brush : GetSysColorBrush(COLOR_BTNFACE);
+}
+} // namespace
+
+int TabWidthForLabel(int labelWidth)
+{
+    return 2 * UCTAB_LABEL_LEFT + labelWidth;
+}
+
+TabLook TabLookFor(bool active, int innerHeight)
+{
+    if (active) return TabLook{2, 2, 6, innerHeight + 5};
+    return TabLook{1, 4, 8, innerHeight - 4};
+}
+
+int TabHeightForText(int textHeight)
+{
+    return TabLookFor(false, 0).LabelTop + textHeight + 4;
+}
+
+bool ucTab::Create(HWND parent, int id, const RECT& rect, const std::string& caption, DWORD style)
+{
+    m_font = ParentFont(parent);
+    if (!BaseWindow::Create(parent, id, rect, style, 0, caption.c_str())) return false;
+    UserControl_Resize();
+    return true;
+}
+
+std::string ucTab::Caption() const
+{
+    int length = GetWindowTextLengthA(m_hwnd);
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    GetWindowTextA(m_hwnd, text.data(), length + 1);
+    text.resize(static_cast<size_t>(length));
+    return text;
+}
+
+void ucTab::SetCaption(const std::string& caption)
+{
+    SetWindowTextA(m_hwnd, caption.c_str()); // WM_SETTEXT sizes the tab again
+}
+
+void ucTab::SetIsActive(bool active)
+{
+    m_blnActive = active;
+    InvalidateRect(m_hwnd, nullptr, FALSE);
+}
+
+int ucTab::Left() const
+{
+    RECT rect;
+    GetWindowRect(m_hwnd, &rect);
+    MapWindowPoints(HWND_DESKTOP, GetParent(m_hwnd), reinterpret_cast<POINT*>(&rect), 2);
+    return rect.left;
+}
+
+int ucTab::Width() const
+{
+    RECT rect;
+    GetWindowRect(m_hwnd, &rect);
+    return rect.right - rect.left;
+}
+
+void ucTab::SetLeft(int left)
+{
+    RECT rect;
+    GetWindowRect(m_hwnd, &rect);
+    MapWindowPoints(HWND_DESKTOP, GetParent(m_hwnd), reinterpret_cast<POINT*>(&rect), 2);
+    SetWindowPos(m_hwnd, nullptr, left, rect.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int ucTab::LabelWidth() const
+{
+    return MeasureCaption().cx;
+}
+
+int ucTab::LabelHeight() const
+{
+    return MeasureCaption().cy;
+}
+
+SIZE ucTab::MeasureCaption() const
+{
+    ScopedGetDC dc(m_hwnd);
+    ScopedSelectObject font(dc, m_font);
+    std::string caption = Caption();
+    RECT rect = {0, 0, 0, 0};
+    DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &rect, CAPTION_FORMAT | DT_CALCRECT);
+    TEXTMETRICA metrics;
+    GetTextMetricsA(dc, &metrics);
+    // An empty caption still has the height of a line.
+    return SIZE{rect.right - rect.left, std::max<LONG>(rect.bottom - rect.top, metrics.tmHeight)};
+}
+
+// The tab is exactly as wide as its caption plus equal margins; the host keeps its height.
+void ucTab::UserControl_Resize()
+{
+    RECT client;
+    GetClientRect(m_hwnd, &client);
+    int width = TabWidthForLabel(LabelWidth());
+    if (client.right != width) {
+        // The WM_SIZE this causes runs the calculation again and raises Resize there.
+        SetWindowPos(m_hwnd, nullptr, 0, 0, width, client.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return;
+    }
+    InvalidateRect(m_hwnd, nullptr, FALSE);
+    Notify(UCTAB_RESIZE);
+    if (Resize) Resize();
+}
+
+void ucTab::RaiseClick()
+{
+    HWND self = m_hwnd;
+    Notify(UCTAB_CLICK);
+    if (Click) Click();
+    if (IsWindow(self) && m_hwnd == self) SetIsActive(true);
+}
+
+void ucTab::Notify(WORD code)
+{
+    HWND parent = GetParent(m_hwnd);
+    if (!parent) return;
+    int id = GetDlgCtrlID(m_hwnd);
+    SendMessageA(parent, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(m_hwnd));
+}
+
+void ucTab::Paint(HDC dc)
+{
+    RECT client;
+    GetClientRect(m_hwnd, &client);
+    FillRect(dc, &client, ParentBackground(m_hwnd, dc));
+
+    TabLook look = TabLookFor(m_blnActive, client.bottom);
+    ScopedGdiObj<HPEN> pen(CreatePen(PS_INSIDEFRAME, look.BorderWidth, UCTAB_BORDER_COLOR));
+    ScopedGdiObj<HBRUSH> fill(CreateSolidBrush(UCTAB_FILL_COLOR));
+    {
+        ScopedSelectObject selectPen(dc, pen.Get());
+        ScopedSelectObject selectBrush(dc, fill.Get());
+        Rectangle(dc, 0, look.BoxTop, client.right, look.BoxTop + look.BoxHeight);
+    }
+
+    ScopedSelectObject font(dc, m_font);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    std::string caption = Caption();
+    RECT label = {UCTAB_LABEL_LEFT, look.LabelTop, client.right, client.bottom};
+    DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &label, CAPTION_FORMAT);
+
+    if (GetFocus() == m_hwnd && !(SendMessageA(m_hwnd, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS)) {
+        RECT focus = {UCTAB_LABEL_LEFT - 2, look.LabelTop - 1, client.right - UCTAB_LABEL_LEFT + 2,
+                      look.LabelTop + LabelHeight() + 1};
+        DrawFocusRect(dc, &focus);
+    }
+}
+
+// Drawn off screen first so that switching tabs does not flicker.
+void ucTab::OnPaint()
+{
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(m_hwnd, &ps);
+    RECT client;
+    GetClientRect(m_hwnd, &client);
+    ScopedMemDC memory(dc);
+    ScopedGdiObj<HBITMAP> bitmap(CreateCompatibleBitmap(dc, std::max<LONG>(client.right, 1),
+                                                        std::max<LONG>(client.bottom, 1)));
+    {
+        ScopedSelectObject select(memory, bitmap.Get());
+        Paint(memory);
+        BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
+    }
+    EndPaint(m_hwnd, &ps);
+}
+
+LRESULT ucTab::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    switch (msg) {
+    case WM_PAINT: OnPaint(); return 0;
+    case WM_PRINTCLIENT: Paint(reinterpret_cast<HDC>(wParam)); return 0;
+    case WM_ERASEBKGND: return 1;
+    case WM_SIZE: UserControl_Resize(); return 0;
+    case WM_SETTEXT: {
+        LRESULT result = DefaultProc(msg, wParam, lParam);
+        UserControl_Resize();
+        return result;
+    }
+    case WM_SETFONT:
+        m_font = wParam ? reinterpret_cast<HFONT>(wParam) : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+        UserControl_Resize();
+        return 0;
+    case WM_GETFONT: return reinterpret_cast<LRESULT>(m_font);
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        if (GetWindowLongA(m_hwnd, GWL_STYLE) & WS_TABSTOP) SetFocus(m_hwnd);
+        m_pressed = true;
+        SetCapture(m_hwnd);
+        return 0;
+    case WM_LBUTTONUP: {
+        bool wasPressed = std::exchange(m_pressed, false);
+        if (GetCapture() == m_hwnd) ReleaseCapture();
+        RECT client;
+        GetClientRect(m_hwnd, &client);
+        POINT point = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        if (wasPressed && PtInRect(&client, point)) RaiseClick();
+        return 0;
+    }
+    case WM_CAPTURECHANGED: m_pressed = false; return 0;
+    case WM_KEYUP:
+        if (wParam == VK_SPACE) RaiseClick();
+        return 0;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_UPDATEUISTATE:
+        InvalidateRect(m_hwnd, nullptr, FALSE);
+        return DefaultProc(msg, wParam, lParam);
+    default: return DefaultProc(msg, wParam, lParam);
+    }
+}
