@@ -1,4 +1,70 @@
 // The save window.
 #include "dialogs/frmSave.h"
 
-void frmSave::InitDialog() {}
+#include "core/Application.h"
+#include "core/mError.h"
+#include "dialogs/frmSave_res.h"
+#include "translation/cTranslate.h"
+
+void frmSave::OnInit()
+{
+    m_ucProfiles1.ReplaceControl(Hwnd(), IDC_SAVE_PROFILES);
+}
+
+void frmSave::InitDialog()
+{
+    try {
+        TranslateDialog();
+        m_ucProfiles1.InitControl(true);
+        m_ucProfiles1.SetMultiSelect(true);
+        m_ucProfiles1.SelectAllProfiles();
+    } catch (...) {
+        PassError("frmSave.InitDialog");
+    }
+}
+
+void frmSave::TranslateDialog() const
+{
+    try {
+        SetCaption(TranslateDialogItem("DIALOG_CAPTION"));
+        SetItemText(IDC_SAVE_LISTTITLE, TranslateDialogItem("LBL_LIST_TITLE"));
+        SetItemText(IDC_SAVE_INFO, TranslateDialogItem("LBL_LIST_INFO"));
+        SetItemText(IDC_SAVE_YES, g_cTranslate->TranslateEx("GLOBAL", "BTN_YES", "", ""));
+        SetItemText(IDC_SAVE_NO, g_cTranslate->TranslateEx("GLOBAL", "BTN_NO", "", ""));
+    } catch (...) {
+        PassError("frmSave.TranslateDialog");
+    }
+}
+
+std::string frmSave::TranslateDialogItem(const std::string& id)
+{
+    try {
+        return g_cTranslate->TranslateEx("SAVE_DIALOG", id, "", "");
+    } catch (...) {
+        PassError("frmSave.TranslateDialogItem");
+    }
+}
+
+void frmSave::OnCommand(int id, int code, HWND control)
+{
+    switch (id) {
+    case IDC_SAVE_YES: Command1_Click(); break;
+    case IDC_SAVE_NO: Command2_Click(); break;
+    }
+}
+
+void frmSave::Command1_Click()
+{
+    try {
+        const std::string list = m_ucProfiles1.GetSelectedItems();
+        g_cApp->SaveDataEx(list);
+        Unload();
+    } catch (...) {
+        ShowError("frmSave.Command1_Click");
+    }
+}
+
+void frmSave::Command2_Click()
+{
+    Unload();
+}

@@ -5,6 +5,7 @@
 #include "core/SystemServices.h"
 #include "core/mError.h"
 #include "core/mFunctions.h"
+#include "core/mIni.h"
 #include "profiles/frmStartingVekora.h"
 #include "translation/cTranslate.h"
 
@@ -32,32 +33,80 @@ void Profile::SetScenarioPath(const std::string& value) { Assign(m_scenarioPath,
 void Profile::SetGraphicPakPath(const std::string& value) { Assign(m_graphicPakPath, value); }
 void Profile::SetProfileDescription(const std::string& value) { Assign(m_profileDescription, value); }
 
+namespace {
+// Read defaults of the integer keys (the values a missing key loads with).
+constexpr int16_t DEFAULT_RESOLUTION = 1;
+constexpr int16_t DEFAULT_RES_WIDTH = 640;
+constexpr int16_t DEFAULT_RES_HEIGHT = 480;
+constexpr int16_t DEFAULT_REFRESH = 1;
+
+// The settings-file warnings share one layout and one warning ID.
+void ShowSettingsWarning(const std::string& problem, const std::string& remedy)
+{
+    Sys().MsgBox(nullptr,
+                 "Warning:\r\n" + problem + "\r\n" + remedy + "\r\n\r\nWarning-ID: " +
+                     std::to_string(ERR_RESOLUTION_WARNING),
+                 MB_ICONERROR | MB_OK);
+}
+} // namespace
+
 void Profile::LoadData()
 {
     try {
         m_logMessages = m_ini.Read_LogMessages();
         m_freeplay = m_ini.Read_Freeplay();
         m_usePreDefinedResolution = m_ini.Read_UsePreDefinedResolution();
-        m_preDefinedResolution = m_ini.Read_PreDefinedResolution();
-        if (m_preDefinedResolution < 1) {
-            Sys().MsgBox(nullptr,
-                         "Warning:\r\nThe configuration file contains the invalid Resolution-ID " +
-                             std::to_string(m_preDefinedResolution) +
-                             ".\r\nThe resolution 1 (640 x 480 pixel) will be used instead.\r\n\r\nWarning-ID: " +
-                             std::to_string(ERR_RESOLUTION_WARNING),
-                         MB_ICONERROR | MB_OK);
-            SetPreDefinedResolution(1);
-        }
-        m_resolutionWidth = m_ini.Read_ResolutionWidth();
-        m_resolutionHeight = m_ini.Read_ResolutionHeight();
+        m_preDefinedResolution =
+            ReadIntegerKey("RESOLUTION", &cIni_Profile::Read_PreDefinedResolution, DEFAULT_RESOLUTION);
+        CorrectLoadedResolution();
+        m_resolutionWidth = ReadIntegerKey("RES_WIDTH", &cIni_Profile::Read_ResolutionWidth, DEFAULT_RES_WIDTH);
+        m_resolutionHeight = ReadIntegerKey("RES_HEIGHT", &cIni_Profile::Read_ResolutionHeight, DEFAULT_RES_HEIGHT);
         m_scenarioPath = m_ini.Read_ScenarioPath();
         m_graphicPakPath = m_ini.Read_GraphicPakPath();
-        m_refresh = m_ini.Read_Refresh();
+        m_refresh = ReadIntegerKey("REFRESH", &cIni_Profile::Read_Refresh, DEFAULT_REFRESH);
+        CorrectLoadedRefresh();
         m_vekoraPath = m_ini.Read_VekoraPath();
         m_profileDescription = m_ini.Read_ProfileDescription();
     } catch (...) {
         PassError("Profile.LoadData");
     }
+}
+
+int16_t Profile::ReadIntegerKey(const char* key, int16_t (cIni_Profile::*reader)() const, int16_t readDefault)
+{
+    try {
+        return (m_ini.*reader)();
+    } catch (const AppError& e) {
+        if (e.Number != RTE_TYPE_MISMATCH && e.Number != RTE_OVERFLOW) throw;
+    }
+    const std::string stored = ReadFromIni(g_cApp->IniPath(), m_ini.Section(), key, "");
+    ShowSettingsWarning("The configuration file contains the invalid value \"" + stored + "\" for the key " + key +
+                            " of the profile " + m_ini.Section() + ".",
+                        "The value " + std::to_string(readDefault) + " will be used instead.");
+    m_dataChanged = true;
+    return readDefault;
+}
+
+// The main window can show only the predefined resolutions 1 to 5.
+void Profile::CorrectLoadedResolution()
+{
+    if (m_preDefinedResolution >= 1 && m_preDefinedResolution <= LAST_PREDEFINED_RESOLUTION) return;
+    ShowSettingsWarning("The configuration file contains the invalid Resolution-ID " +
+                            std::to_string(m_preDefinedResolution) + ".",
+                        "The resolution 1 (640 x 480 pixel) will be used instead.");
+    SetPreDefinedResolution(1);
+}
+
+// The main window can show only the refresh modes 1 to 5, or none (0). A negative number
+// already meant "no refresh", so it keeps that meaning.
+void Profile::CorrectLoadedRefresh()
+{
+    if (m_refresh >= 0 && m_refresh <= LAST_REFRESH) return;
+    const int16_t corrected = m_refresh < 0 ? 0 : DEFAULT_REFRESH;
+    ShowSettingsWarning("The configuration file contains the invalid Refresh-ID " + std::to_string(m_refresh) + ".",
+                        corrected == 0 ? std::string("No refresh mode will be used instead.")
+                                       : "The refresh mode " + std::to_string(corrected) + " will be used instead.");
+    SetRefresh(corrected);
 }
 
 void Profile::SaveData()

@@ -49,8 +49,17 @@ public:
     static std::string GetStandardResolutionDescription(int number);
     static std::string GetRefreshDescription(int number);
 
+    // The predefined resolutions and refresh modes the game offers (and the main window lists).
+    static constexpr int16_t LAST_PREDEFINED_RESOLUTION = 5;
+    static constexpr int16_t LAST_REFRESH = 5;
+
 private:
     bool ShowStartVekoraDialog(HWND owner);
+    // An integer key that cannot be converted gives its read default, a warning and a changed
+    // profile, so that the next save repairs the file instead of the launcher refusing to start.
+    int16_t ReadIntegerKey(const char* key, int16_t (cIni_Profile::*reader)() const, int16_t readDefault);
+    void CorrectLoadedResolution();
+    void CorrectLoadedRefresh();
     template <typename T>
     void Assign(T& field, const T& value)
     {

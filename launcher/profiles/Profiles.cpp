@@ -2,17 +2,25 @@
 #include "profiles/Profiles.h"
 
 #include "core/Application.h"
+#include "core/ScopedWin.h"
+#include "core/SystemServices.h"
 #include "core/mError.h"
 #include "core/mFunctions.h"
 #include "core/mVB6.h"
+#include "dialogs/frmEditProfile.h"
+#include "dialogs/frmLoadProfile.h"
 #include "translation/cTranslate.h"
 
 std::shared_ptr<Profile> Profiles::Add(const std::string& name, const std::string& key)
 {
-    if (!key.empty() && Find(key) != m_items.end()) RaiseRuntimeError(RTE_DUPLICATE_KEY);
-    auto profile = std::make_shared<Profile>();
-    m_items.emplace_back(key, profile);
-    return profile;
+    try {
+        if (!key.empty() && Find(key) != m_items.end()) RaiseRuntimeError(RTE_DUPLICATE_KEY);
+        auto profile = std::make_shared<Profile>();
+        m_items.emplace_back(key, profile);
+        return profile;
+    } catch (...) {
+        PassError("Profiles.Add");
+    }
 }
 
 std::vector<Profiles::Entry>::const_iterator Profiles::Find(const std::string& key) const
@@ -26,38 +34,114 @@ std::vector<Profiles::Entry>::const_iterator Profiles::Find(const std::string& k
 
 std::shared_ptr<Profile> Profiles::Item(int index) const
 {
-    if (index < 1 || index > Count()) RaiseRuntimeError(RTE_SUBSCRIPT);
-    return m_items[static_cast<size_t>(index - 1)].second;
+    try {
+        if (index < 1 || index > Count()) RaiseRuntimeError(RTE_SUBSCRIPT);
+        return m_items[static_cast<size_t>(index - 1)].second;
+    } catch (...) {
+        PassError("Profiles.Item");
+    }
 }
 
 std::shared_ptr<Profile> Profiles::Item(const std::string& key) const
 {
-    auto it = Find(key);
-    if (it == m_items.end()) RaiseRuntimeError(RTE_SUBSCRIPT);
-    return it->second;
+    try {
+        auto it = Find(key);
+        if (it == m_items.end()) RaiseRuntimeError(RTE_SUBSCRIPT);
+        return it->second;
+    } catch (...) {
+        PassError("Profiles.Item");
+    }
 }
 
 void Profiles::Remove(int index)
 {
-    if (index < 1 || index > Count()) RaiseRuntimeError(RTE_SUBSCRIPT);
-    m_items.erase(m_items.begin() + (index - 1));
+    try {
+        if (index < 1 || index > Count()) RaiseRuntimeError(RTE_SUBSCRIPT);
+        m_items.erase(m_items.begin() + (index - 1));
+    } catch (...) {
+        PassError("Profiles.Remove");
+    }
 }
 
 void Profiles::Remove(const std::string& key)
 {
-    auto it = Find(key);
-    if (it == m_items.end()) RaiseRuntimeError(RTE_SUBSCRIPT);
-    m_items.erase(it);
+    try {
+        auto it = Find(key);
+        if (it == m_items.end()) RaiseRuntimeError(RTE_SUBSCRIPT);
+        m_items.erase(it);
+    } catch (...) {
+        PassError("Profiles.Remove");
+    }
 }
+
+std::vector<std::string> Profiles::ProfileSectionNames(const std::string& fileText)
+{
+    std::vector<std::string> names;
+    size_t pos = 0;
+    while (pos < fileText.size()) {
+        size_t end = fileText.find_first_of("\r\n", pos);
+        if (end == std::string::npos) end = fileText.size();
+        const std::string line = TrimLeftWhiteSpace(fileText.substr(pos, end - pos));
+        pos = end + 1;
+        // The section name runs from "[" to the first "]", as the private-profile routines
+        // see it: commas in the name and text after the bracket do not change it, and blanks
+        // before the bracket do not count.
+        if (line.size() < 9 || LowerCase(line.substr(0, 9)) != "[profile_") continue;
+        const size_t close = line.find(']');
+        if (close == std::string::npos) continue;
+        names.push_back(TrimRightWhiteSpace(line.substr(1, close - 1)));
+    }
+    return names;
+}
+
+namespace {
+std::string ReadWholeFile(const std::string& path)
+{
+    ScopedHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsValid()) RaiseRuntimeError(RTE_PATH_ACCESS);
+    std::string text;
+    char buffer[4096];
+    DWORD read = 0;
+    while (ReadFile(file.Get(), buffer, sizeof(buffer), &read, nullptr) && read > 0) text.append(buffer, read);
+    return text;
+}
+} // namespace
 
 void Profiles::LoadData()
 {
     try {
-        // Discovery of the profile sections in the settings file follows with the profile dialogs.
+        const std::string& path = g_cApp->IniPath();
+        if (FileExists(path)) {
+            std::vector<std::string> skipped;
+            for (const std::string& name : ProfileSectionNames(ReadWholeFile(path))) {
+                // The private-profile routines only ever reach the first of several sections
+                // whose names differ in case: later ones are left alone.
+                if (Find(name) != m_items.end()) {
+                    skipped.push_back(name);
+                    continue;
+                }
+                auto profile = Add(name, name);
+                profile->SetProfileName(name);
+                profile->LoadData();
+            }
+            if (!skipped.empty()) ShowDuplicateWarning(skipped);
+        }
         if (m_items.empty()) CreateStandardProfile();
     } catch (...) {
         PassError("Profiles.LoadData");
     }
+}
+
+void Profiles::ShowDuplicateWarning(const std::vector<std::string>& names)
+{
+    std::string list;
+    for (const std::string& name : names) list += (list.empty() ? "[" : ", [") + name + "]";
+    Sys().MsgBox(nullptr,
+                 "Warning:\r\nThe configuration file contains more than one section for the same profile: " + list +
+                     ".\r\nOnly the first section of each profile is used; these sections are ignored.\r\n\r\n"
+                     "Warning-ID: " + std::to_string(ERR_RESOLUTION_WARNING),
+                 MB_ICONERROR | MB_OK);
 }
 
 void Profiles::CreateStandardProfile()
@@ -71,14 +155,44 @@ void Profiles::CreateStandardProfile()
     }
 }
 
-std::shared_ptr<Profile> Profiles::ShowLoadProfileDialog()
+std::shared_ptr<Profile> Profiles::ShowLoadProfileDialog(HWND owner)
 {
-    return nullptr;
+    try {
+        frmLoadProfile dialog;
+        dialog.Load(owner ? owner : GetActiveWindow());
+        dialog.InitDialog();
+        dialog.ShowModal();
+        if (dialog.Cancel()) return nullptr;
+        return dialog.SelectedProfile();
+    } catch (...) {
+        PassError("Profiles.ShowLoadProfileDialog");
+    }
 }
 
-std::shared_ptr<Profile> Profiles::ShowAddNewDialog()
+std::shared_ptr<Profile> Profiles::ShowAddNewDialog(HWND owner)
 {
-    return nullptr;
+    try {
+        if (!owner) owner = GetActiveWindow();
+        auto profile = std::make_shared<Profile>();
+        frmEditProfile dialog;
+        dialog.Load(owner);
+        dialog.InitDialog(frmEditProfile::MODE_NEW, *profile);
+        dialog.ShowModal();
+        if (dialog.Cancel()) return nullptr;
+        profile->SetDataChanged(true);
+        if (DoesProfileExist(profile->ProfileName())) {
+            Sys().MsgBox(owner,
+                         g_cTranslate->TranslateEx("ERROR_MESSAGES", "ERR_ProfileNameNotUnique",
+                                                   profile->ProfileCaption(), ""),
+                         MB_OK);
+            return nullptr;
+        }
+        m_items.emplace_back(profile->ProfileName(), profile);
+        g_cApp->SetActiveProfile(profile);
+        return profile;
+    } catch (...) {
+        PassError("Profiles.ShowAddNewDialog");
+    }
 }
 
 bool Profiles::DoesProfileExist(const std::string& name) const
@@ -103,6 +217,7 @@ void Profiles::SaveData(const std::string& names)
 void Profiles::SaveWhichProfileIsActive() const
 {
     try {
+        if (!g_cApp->ActiveProfile()) RaiseRuntimeError(RTE_OBJECT_NOT_SET);
         m_ini.Write_ActiveProfileName(g_cApp->ActiveProfile()->ProfileName());
     } catch (...) {
         PassError("Profiles.SaveWhichProfileIsActive");

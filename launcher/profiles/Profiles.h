@@ -1,6 +1,7 @@
 // The ordered collection of launch profiles, keyed by ProfileName without regard to case.
 #pragma once
 
+#include <windows.h>
 #include <memory>
 #include <string>
 #include <utility>
@@ -37,16 +38,24 @@ public:
     Iterator end() const { return Iterator(m_items.end()); }
 
     void LoadData();
-    std::shared_ptr<Profile> ShowLoadProfileDialog();
-    std::shared_ptr<Profile> ShowAddNewDialog();
+    // The profile the user picks, or nothing when the user cancels. A null owner means the
+    // active window.
+    std::shared_ptr<Profile> ShowLoadProfileDialog(HWND owner = nullptr);
+    // A new profile from the user, added and made active; nothing when cancelled or taken.
+    std::shared_ptr<Profile> ShowAddNewDialog(HWND owner = nullptr);
     bool DoesProfileExist(const std::string& name) const;
     void SaveData(const std::string& names);
     void SaveWhichProfileIsActive() const;
     bool DataChanged() const;
     std::string ReadFromIni_ActiveProfileName() const;
 
+    // Section names of the profile headers of a settings file's text, in file order, as
+    // written there (duplicates included).
+    static std::vector<std::string> ProfileSectionNames(const std::string& fileText);
+
 private:
     void CreateStandardProfile();
+    static void ShowDuplicateWarning(const std::vector<std::string>& names);
     std::vector<Entry>::const_iterator Find(const std::string& key) const;
 
     std::vector<Entry> m_items;

@@ -1,6 +1,8 @@
-// The start confirmation window.
+// frmStartingVekora: asks before the game starts and names the parameters it gets; can switch
+// itself off for good.
 #pragma once
 
+#include "controls/HLine.h"
 #include "core/DialogBase.h"
 
 class Profile;
@@ -9,8 +11,21 @@ class frmStartingVekora : public DialogBase {
 public:
     frmStartingVekora() : DialogBase("frmStartingVekora") {}
     void InitDialog(const Profile& profile);
+    // False only after OK.
     bool Cancel() const { return m_cancel; }
 
+protected:
+    void OnInit() override;
+    void OnCommand(int id, int code, HWND control) override;
+    // The title-bar close counts as cancel.
+    void OnClose() override { cmdCancel_Click(); }
+
 private:
+    void TranslateDialog() const;
+    static std::string TranslateDialogItem(const std::string& id, const std::string& p1 = "");
+    void cmdOk_Click();
+    void cmdCancel_Click();
+
+    HLine m_hLine1;
     bool m_cancel = true;
 };

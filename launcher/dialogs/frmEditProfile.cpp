@@ -1,0 +1,127 @@
+// The profile window.
+#include "dialogs/frmEditProfile.h"
+
+#include "core/SystemServices.h"
+#include "core/mError.h"
+#include "core/mFunctions.h"
+#include "dialogs/frmEditProfile_res.h"
+#include "profiles/Profile.h"
+#include "translation/cTranslate.h"
+
+void frmEditProfile::OnInit()
+{
+    m_hLine1.ReplaceControl(Hwnd(), IDC_EP_HLINE1);
+}
+
+void frmEditProfile::InitDialog(int16_t mode, Profile& profile)
+{
+    try {
+        m_mode = mode;
+        m_profile = &profile;
+        m_cancel = true;
+        if (m_mode == MODE_NEW) {
+            SetItemText(IDC_EP_NAME, "");
+            SetItemText(IDC_EP_DESCRIPTION, "");
+        } else {
+            // A read-only edit field gets the button-face background by itself.
+            SetItemText(IDC_EP_NAME, profile.ProfileCaption());
+            SendDlgItemMessageA(Hwnd(), IDC_EP_NAME, EM_SETREADONLY, TRUE, 0);
+            SetItemText(IDC_EP_DESCRIPTION, profile.ProfileDescription());
+            // Only the description can be changed: start there.
+            SendMessageA(Hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IDC_EP_DESCRIPTION)), TRUE);
+        }
+        TranslateDialog();
+    } catch (...) {
+        PassError("frmEditProfile.InitDialog");
+    }
+}
+
+void frmEditProfile::TranslateDialog() const
+{
+    try {
+        SetCaption(TranslateDialogItem(m_mode == MODE_NEW ? "DIALOG_CAPTION1" : "DIALOG_CAPTION2"));
+        SetItemText(IDC_EP_LBLNAME, TranslateDialogItem("LBL_NAME"));
+        SetItemText(IDC_EP_LBLDESC, TranslateDialogItem("LBL_DESCRIPTION"));
+        SetItemText(IDC_EP_OK, g_cTranslate->TranslateEx("GLOBAL", "BTN_OK", "", ""));
+        SetItemText(IDC_EP_CANCEL, g_cTranslate->TranslateEx("GLOBAL", "BTN_CANCEL", "", ""));
+    } catch (...) {
+        PassError("frmEditProfile.TranslateDialog");
+    }
+}
+
+std::string frmEditProfile::TranslateDialogItem(const std::string& id, const std::string& p1)
+{
+    try {
+        return g_cTranslate->TranslateEx("EDIT_PROFILE_DIALOG", id, p1, "");
+    } catch (...) {
+        PassError("frmEditProfile.TranslateDialogItem");
+    }
+}
+
+bool frmEditProfile::IsValidProfileName(const std::string& name)
+{
+    if (name.find_first_of(";[]") != std::string::npos) return false;
+    return name.find_first_not_of(" \t") != std::string::npos;
+}
+
+std::string frmEditProfile::TakenName(const std::string& typed)
+{
+    // The private-profile routines drop blanks at the end of a section name, so the profile
+    // would not be found under its name after a reload.
+    const size_t last = typed.find_last_not_of(" \t");
+    return last == std::string::npos ? "" : typed.substr(0, last + 1);
+}
+
+bool frmEditProfile::CheckInput() const
+{
+    try {
+        // In edit mode the name is locked and not taken from the field.
+        if (m_mode == MODE_NEW) {
+            const std::string name = GetItemText(IDC_EP_NAME);
+            if (name.empty()) {
+                Sys().MsgBox(Hwnd(), TranslateDialogItem("MSG_PROFILE_NAME_MISSED"), MB_OK);
+                return false;
+            }
+            if (!IsValidProfileName(name)) {
+                Sys().MsgBox(Hwnd(), g_cTranslate->TranslateEx("ERROR_MESSAGES", "ERR_ProfileNameInvalid", name, ""),
+                             MB_OK);
+                return false;
+            }
+        }
+        if (GetItemText(IDC_EP_DESCRIPTION).empty()) {
+            Sys().MsgBox(Hwnd(), TranslateDialogItem("MSG_PROFILE_DESCRIPTION_MISSED"), MB_OK);
+            return false;
+        }
+        return true;
+    } catch (...) {
+        PassError("frmEditProfile.CheckInput");
+    }
+}
+
+void frmEditProfile::OnCommand(int id, int code, HWND control)
+{
+    switch (id) {
+    case IDC_EP_OK: cmdOk_Click(); break;
+    case IDC_EP_CANCEL: cmdCancel_Click(); break;
+    }
+}
+
+void frmEditProfile::cmdOk_Click()
+{
+    try {
+        if (!m_profile) RaiseRuntimeError(RTE_OBJECT_NOT_SET);
+        if (!CheckInput()) return;
+        // In edit mode the internal name stays exactly as it is; only the description changes.
+        if (m_mode == MODE_NEW) m_profile->SetProfileName("profile_" + TakenName(GetItemText(IDC_EP_NAME)));
+        m_profile->SetProfileDescription(GetItemText(IDC_EP_DESCRIPTION));
+        m_cancel = false;
+        EndModal();
+    } catch (...) {
+        ShowError("frmEditProfile.cmdOk_Click");
+    }
+}
+
+void frmEditProfile::cmdCancel_Click()
+{
+    EndModal();
+}

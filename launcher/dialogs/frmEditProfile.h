@@ -1,0 +1,48 @@
+// frmEditProfile: name and description of a new profile (mode 1), or the description of an
+// existing one (any other mode).
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "controls/HLine.h"
+#include "core/DialogBase.h"
+
+class Profile;
+
+class frmEditProfile : public DialogBase {
+public:
+    static constexpr int16_t MODE_NEW = 1;
+    static constexpr int16_t MODE_EDIT = 2;
+
+    frmEditProfile() : DialogBase("frmEditProfile") {}
+    // The profile is the caller's; the window fills it in on OK.
+    void InitDialog(int16_t mode, Profile& profile);
+    // False only after a successful OK.
+    bool Cancel() const { return m_cancel; }
+    // True when the input can be taken; otherwise tells the user why not.
+    bool CheckInput() const;
+
+    // Whether a typed name survives a save and reload of the settings file: not only blanks,
+    // and none of ";" (the save list's separator), "[" or "]" (section brackets).
+    static bool IsValidProfileName(const std::string& name);
+    // The name as the profile gets it: without blanks at its end.
+    static std::string TakenName(const std::string& typed);
+
+protected:
+    void OnInit() override;
+    void OnCommand(int id, int code, HWND control) override;
+    // The title-bar close counts as cancel.
+    void OnClose() override { cmdCancel_Click(); }
+
+private:
+    void TranslateDialog() const;
+    static std::string TranslateDialogItem(const std::string& id, const std::string& p1 = "");
+    void cmdOk_Click();
+    void cmdCancel_Click();
+
+    HLine m_hLine1;
+    Profile* m_profile = nullptr;
+    int16_t m_mode = MODE_EDIT;
+    bool m_cancel = true;
+};

@@ -1,0 +1,10 @@
+// Control IDs of the profile window (new profile and edit).
+#pragma once
+
+#define IDC_EP_LBLNAME 3201
+#define IDC_EP_NAME 3202
+#define IDC_EP_LBLDESC 3203
+#define IDC_EP_DESCRIPTION 3204
+#define IDC_EP_HLINE1 3205
+#define IDC_EP_OK 3206
+#define IDC_EP_CANCEL 3207

@@ -1,0 +1,63 @@
+// The load-profile window.
+#include "dialogs/frmLoadProfile.h"
+
+#include "core/SystemServices.h"
+#include "core/mError.h"
+#include "dialogs/frmLoadProfile_res.h"
+#include "profiles/Profile.h"
+
+void frmLoadProfile::OnInit()
+{
+    m_ucProfiles1.ReplaceControl(Hwnd(), IDC_LP_PROFILES);
+}
+
+void frmLoadProfile::InitDialog()
+{
+    try {
+        m_cancel = true;
+        m_ucProfiles1.InitControl(false);
+        m_ucProfiles1.SetMultiSelect(false);
+    } catch (...) {
+        PassError("frmLoadProfile.InitDialog");
+    }
+}
+
+std::shared_ptr<Profile> frmLoadProfile::SelectedProfile() const
+{
+    try {
+        return m_ucProfiles1.SelectedProfile();
+    } catch (...) {
+        PassError("frmLoadProfile.SelectedProfile");
+    }
+}
+
+void frmLoadProfile::OnCommand(int id, int code, HWND control)
+{
+    switch (id) {
+    case IDC_LP_OK: cmdOk_Click(); break;
+    case IDC_LP_CANCEL: cmdCancel_Click(); break;
+    case IDC_LP_HELP: cmdHelp_Click(); break;
+    }
+}
+
+void frmLoadProfile::cmdOk_Click()
+{
+    m_cancel = false;
+    EndModal();
+}
+
+void frmLoadProfile::cmdCancel_Click()
+{
+    EndModal();
+}
+
+void frmLoadProfile::cmdHelp_Click()
+{
+    try {
+        Sys().MsgBox(Hwnd(),
+                     "If you don't know what to do, select the Standard-Profile and then click on the ok-button.",
+                     MB_ICONINFORMATION | MB_OK);
+    } catch (...) {
+        ShowError("frmLoadProfile.cmdHelp_Click");
+    }
+}

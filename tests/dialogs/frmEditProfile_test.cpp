@@ -1,0 +1,178 @@
+// The profile window in both modes: texts, input checks, what OK and Cancel do to the profile.
+#include <gtest/gtest.h>
+
+#include "core/Application.h"
+#include "dialogs/frmEditProfile.h"
+#include "dialogs/frmEditProfile_res.h"
+#include "profiles/Profile.h"
+#include "support/TestEnvironment.h"
+#include "translation/cTranslate.h"
+
+class EditProfileWindow : public AppFixture {
+protected:
+    void Open(int16_t mode)
+    {
+        m_dialog.Load();
+        m_dialog.InitDialog(mode, m_profile);
+    }
+    HWND Dialog() const { return m_dialog.Hwnd(); }
+    void Type(int id, const std::string& text) const { SetDlgItemTextA(Dialog(), id, text.c_str()); }
+    static std::string Text(const char* id) { return g_cTranslate->TranslateEx("EDIT_PROFILE_DIALOG", id); }
+
+    Profile m_profile;
+    frmEditProfile m_dialog;
+};
+
+TEST_F(EditProfileWindow, NewModeInEnglishAndGerman)
+{
+    std::vector<std::string> captions;
+    for (const char* language : {"EN", "DE"}) {
+        g_cApp->Options().SetLanguage(language);
+        frmEditProfile dialog;
+        dialog.Load();
+        dialog.InitDialog(frmEditProfile::MODE_NEW, m_profile);
+        HWND hwnd = dialog.Hwnd();
+        captions.push_back(WindowText(hwnd));
+        EXPECT_EQ(WindowText(hwnd), Text("DIALOG_CAPTION1"));
+        EXPECT_EQ(ItemText(hwnd, IDC_EP_LBLNAME), Text("LBL_NAME"));
+        EXPECT_EQ(ItemText(hwnd, IDC_EP_LBLDESC), Text("LBL_DESCRIPTION"));
+        EXPECT_EQ(ItemText(hwnd, IDC_EP_OK), g_cTranslate->TranslateEx("GLOBAL", "BTN_OK"));
+        EXPECT_EQ(ItemText(hwnd, IDC_EP_CANCEL), g_cTranslate->TranslateEx("GLOBAL", "BTN_CANCEL"));
+        EXPECT_EQ(ItemText(hwnd, IDC_EP_NAME), "");
+        EXPECT_EQ(ItemText(hwnd, IDC_EP_DESCRIPTION), "");
+        EXPECT_FALSE(GetWindowLongPtrA(GetDlgItem(hwnd, IDC_EP_NAME), GWL_STYLE) & ES_READONLY);
+        for (const std::string& text : {WindowText(hwnd), ItemText(hwnd, IDC_EP_LBLNAME)}) {
+            EXPECT_EQ(text.find(NO_TEXT_AVAILABLE), std::string::npos);
+        }
+    }
+    EXPECT_NE(captions[0], captions[1]);
+}
+
+TEST_F(EditProfileWindow, NewModeOkNamesAndDescribesTheProfile)
+{
+    Open(frmEditProfile::MODE_NEW);
+    EXPECT_TRUE(m_dialog.Cancel());
+    Type(IDC_EP_NAME, "Winter");
+    Type(IDC_EP_DESCRIPTION, "Snow & ice");
+    ClickButton(Dialog(), IDC_EP_OK);
+    EXPECT_FALSE(m_dialog.Cancel());
+    EXPECT_EQ(m_profile.ProfileName(), "profile_Winter");
+    EXPECT_EQ(m_profile.ProfileCaption(), "Winter");
+    EXPECT_EQ(m_profile.ProfileDescription(), "Snow & ice");
+    EXPECT_TRUE(m_sys->MessageBoxes.empty());
+}
+
+TEST_F(EditProfileWindow, BothFieldsEmptyReportsOnlyTheName)
+{
+    Open(frmEditProfile::MODE_NEW);
+    ClickButton(Dialog(), IDC_EP_OK);
+    ASSERT_EQ(m_sys->MessageBoxes.size(), 1u);
+    EXPECT_EQ(m_sys->MessageBoxes[0].Text, Text("MSG_PROFILE_NAME_MISSED"));
+    EXPECT_EQ(m_sys->MessageBoxes[0].Type, static_cast<UINT>(MB_OK));
+    EXPECT_TRUE(m_dialog.Cancel());
+    EXPECT_TRUE(IsWindow(Dialog())); // stays open
+    Type(IDC_EP_NAME, "Winter");
+    ClickButton(Dialog(), IDC_EP_OK);
+    ASSERT_EQ(m_sys->MessageBoxes.size(), 2u);
+    EXPECT_EQ(m_sys->MessageBoxes[1].Text, Text("MSG_PROFILE_DESCRIPTION_MISSED"));
+    EXPECT_EQ(m_profile.ProfileName(), ""); // nothing taken
+}
+
+TEST_F(EditProfileWindow, NamesThatCannotBeSavedAndLoadedAreRefused)
+{
+    Open(frmEditProfile::MODE_NEW);
+    Type(IDC_EP_DESCRIPTION, "d");
+    for (const char* name : {"a;b", "[x", "x]", "   "}) {
+        m_sys->MessageBoxes.clear();
+        Type(IDC_EP_NAME, name);
+        ClickButton(Dialog(), IDC_EP_OK);
+        ASSERT_EQ(m_sys->MessageBoxes.size(), 1u) << name;
+        EXPECT_EQ(m_sys->MessageBoxes[0].Text,
+                  g_cTranslate->TranslateEx("ERROR_MESSAGES", "ERR_ProfileNameInvalid", name));
+        EXPECT_NE(m_sys->MessageBoxes[0].Text.find(name), std::string::npos);
+        EXPECT_TRUE(m_dialog.Cancel());
+        EXPECT_EQ(m_profile.ProfileName(), "");
+    }
+    EXPECT_EQ(g_cTranslate->TranslateEx("ERROR_MESSAGES", "ERR_ProfileNameInvalid").find(NO_TEXT_AVAILABLE),
+              std::string::npos);
+    Type(IDC_EP_NAME, "a,b = c");
+    ClickButton(Dialog(), IDC_EP_OK);
+    EXPECT_FALSE(m_dialog.Cancel());
+    EXPECT_EQ(m_profile.ProfileName(), "profile_a,b = c");
+}
+
+TEST_F(EditProfileWindow, EditModeShowsTheProfileAndLocksTheName)
+{
+    m_profile.SetProfileName("PROFILE_DEFAULT");
+    m_profile.SetProfileDescription("The standard");
+    m_profile.SetDataChanged(false);
+    Open(frmEditProfile::MODE_EDIT);
+    EXPECT_EQ(WindowText(Dialog()), Text("DIALOG_CAPTION2"));
+    EXPECT_EQ(ItemText(Dialog(), IDC_EP_NAME), "DEFAULT");
+    EXPECT_EQ(ItemText(Dialog(), IDC_EP_DESCRIPTION), "The standard");
+    EXPECT_TRUE(GetWindowLongPtrA(GetDlgItem(Dialog(), IDC_EP_NAME), GWL_STYLE) & ES_READONLY);
+    Type(IDC_EP_DESCRIPTION, "");
+    ClickButton(Dialog(), IDC_EP_OK);
+    ASSERT_EQ(m_sys->MessageBoxes.size(), 1u);
+    EXPECT_EQ(m_sys->MessageBoxes[0].Text, Text("MSG_PROFILE_DESCRIPTION_MISSED"));
+    EXPECT_TRUE(m_dialog.Cancel());
+    Type(IDC_EP_DESCRIPTION, "Mine now");
+    ClickButton(Dialog(), IDC_EP_OK);
+    EXPECT_FALSE(m_dialog.Cancel());
+    EXPECT_EQ(m_profile.ProfileName(), "PROFILE_DEFAULT"); // unchanged, in its own spelling
+    EXPECT_EQ(m_profile.ProfileDescription(), "Mine now");
+    EXPECT_TRUE(m_profile.DataChanged());
+}
+
+TEST_F(EditProfileWindow, AnyOtherModeIsEditMode)
+{
+    m_profile.SetProfileName("profile_X");
+    Open(7);
+    EXPECT_EQ(WindowText(Dialog()), Text("DIALOG_CAPTION2"));
+    EXPECT_EQ(ItemText(Dialog(), IDC_EP_NAME), "X");
+}
+
+TEST_F(EditProfileWindow, CancelAndTitleBarCloseLeaveTheProfileAlone)
+{
+    m_profile.SetProfileName("profile_X");
+    m_profile.SetProfileDescription("old");
+    bool shown = WhileModal([&] {
+        Open(frmEditProfile::MODE_EDIT);
+        m_dialog.ShowModal();
+    }, [&](HWND dialog) {
+        EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_EP_DESCRIPTION)); // the field that can change
+        SetDlgItemTextA(dialog, IDC_EP_DESCRIPTION, "new");
+        ClickButton(dialog, IDC_EP_CANCEL);
+    });
+    EXPECT_TRUE(shown);
+    EXPECT_TRUE(m_dialog.Cancel());
+    EXPECT_FALSE(IsWindowVisible(Dialog()));
+    EXPECT_EQ(m_profile.ProfileDescription(), "old");
+
+    frmEditProfile second;
+    shown = WhileModal([&] {
+        second.Load();
+        second.InitDialog(frmEditProfile::MODE_NEW, m_profile);
+        second.ShowModal();
+    }, [](HWND dialog) {
+        SetDlgItemTextA(dialog, IDC_EP_NAME, "N");
+        SetDlgItemTextA(dialog, IDC_EP_DESCRIPTION, "D");
+        PostMessageA(dialog, WM_CLOSE, 0, 0);
+    });
+    EXPECT_TRUE(shown);
+    EXPECT_TRUE(second.Cancel());
+    EXPECT_EQ(m_profile.ProfileName(), "profile_X");
+}
+
+TEST(ProfileNameRule, WhatSurvivesTheSettingsFile)
+{
+    EXPECT_TRUE(frmEditProfile::IsValidProfileName("Winter"));
+    EXPECT_TRUE(frmEditProfile::IsValidProfileName(" a b "));
+    EXPECT_TRUE(frmEditProfile::IsValidProfileName("a,b=c"));
+    EXPECT_FALSE(frmEditProfile::IsValidProfileName(""));
+    EXPECT_FALSE(frmEditProfile::IsValidProfileName(" \t "));
+    EXPECT_FALSE(frmEditProfile::IsValidProfileName("a;b"));
+    EXPECT_FALSE(frmEditProfile::IsValidProfileName("[a"));
+    EXPECT_FALSE(frmEditProfile::IsValidProfileName("a]"));
+    EXPECT_EQ(frmEditProfile::TakenName(" a b \t "), " a b");
+}

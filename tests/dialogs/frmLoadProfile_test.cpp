@@ -1,0 +1,84 @@
+// The load-profile window: its fixed texts, the list of all profiles and what OK, Cancel and
+// Help do.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "core/Application.h"
+#include "dialogs/frmLoadProfile.h"
+#include "dialogs/frmLoadProfile_res.h"
+#include "support/TestEnvironment.h"
+
+class LoadProfileWindow : public AppFixture {
+protected:
+    void SetUp() override
+    {
+        AppFixture::SetUp();
+        for (const char* name : {"profile_A", "profile_B"}) {
+            auto p = g_cApp->Profiles().Add(name, name);
+            p->SetProfileName(name);
+            p->SetDataChanged(false);
+        }
+        m_dialog.Load();
+        m_dialog.InitDialog();
+    }
+    HWND Dialog() const { return m_dialog.Hwnd(); }
+    HWND List() const { return GetDlgItem(GetDlgItem(Dialog(), IDC_LP_PROFILES), ucProfiles::LISTVIEW_ID); }
+    void MakeCurrent(int row) const
+    {
+        LVITEMA state = {};
+        state.stateMask = state.state = LVIS_FOCUSED | LVIS_SELECTED;
+        SendMessageA(List(), LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&state));
+    }
+
+    frmLoadProfile m_dialog;
+};
+
+TEST_F(LoadProfileWindow, FixedEnglishTextsWhateverTheLanguage)
+{
+    g_cApp->Options().SetLanguage("DE");
+    frmLoadProfile dialog;
+    dialog.Load();
+    dialog.InitDialog();
+    HWND hwnd = dialog.Hwnd();
+    EXPECT_EQ(WindowText(hwnd), "Load Profile");
+    EXPECT_EQ(ItemText(hwnd, IDC_LP_LABEL1), "Please select a profile");
+    EXPECT_EQ(ItemText(hwnd, IDC_LP_OK), "Ok");
+    EXPECT_EQ(ItemText(hwnd, IDC_LP_CANCEL), "Cancel");
+    EXPECT_EQ(ItemText(hwnd, IDC_LP_HELP), "&Help");
+}
+
+TEST_F(LoadProfileWindow, ListsAllProfilesForOneChoice)
+{
+    EXPECT_EQ(SendMessageA(List(), LVM_GETITEMCOUNT, 0, 0), 2);
+    EXPECT_TRUE(GetWindowLongPtrA(List(), GWL_STYLE) & LVS_SINGLESEL);
+    EXPECT_TRUE(m_dialog.Cancel());
+}
+
+TEST_F(LoadProfileWindow, OkGivesTheCurrentProfile)
+{
+    MakeCurrent(1);
+    ClickButton(Dialog(), IDC_LP_OK);
+    EXPECT_FALSE(m_dialog.Cancel());
+    EXPECT_EQ(m_dialog.SelectedProfile(), g_cApp->Profiles().Item("profile_B"));
+}
+
+TEST_F(LoadProfileWindow, CancelButtonAndTitleBarCloseCancel)
+{
+    ClickButton(Dialog(), IDC_LP_CANCEL);
+    EXPECT_TRUE(m_dialog.Cancel());
+    SendMessageA(Dialog(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(m_dialog.Cancel());
+    EXPECT_TRUE(IsWindow(Dialog())); // the caller unloads it
+}
+
+TEST_F(LoadProfileWindow, HelpExplainsWhatToDo)
+{
+    ClickButton(Dialog(), IDC_LP_HELP);
+    ASSERT_EQ(m_sys->MessageBoxes.size(), 1u);
+    EXPECT_EQ(m_sys->MessageBoxes[0].Text,
+              "If you don't know what to do, select the Standard-Profile and then click on the ok-button.");
+    EXPECT_EQ(m_sys->MessageBoxes[0].Type, static_cast<UINT>(MB_ICONINFORMATION | MB_OK));
+    EXPECT_TRUE(m_dialog.Cancel());
+}

@@ -1,0 +1,198 @@
+// Starting the game: the start confirmation window, the shell call, and the real demo game
+// receiving exactly the profile's parameters in its own folder.
+#include <gtest/gtest.h>
+
+#include "core/Application.h"
+#include "core/mFunctions.h"
+#include "profiles/Profile.h"
+#include "profiles/frmStartingVekora_res.h"
+#include "support/TestEnvironment.h"
+#include "translation/cTranslate.h"
+
+class StartConfirmation : public AppFixture {
+protected:
+    void SetUp() override
+    {
+        AppFixture::SetUp();
+        ASSERT_TRUE(g_cApp->LoadData());
+        m_profile = g_cApp->ActiveProfile();
+        m_profile->SetVekoraPath("C:\\Games\\Vekora\\vekora.exe");
+    }
+
+    // Starts the profile; the confirmation window, if one shows, is handed to answer.
+    bool Start(const std::function<void(HWND)>& answer)
+    {
+        return WhileModal([&] { m_profile->StartVekora(nullptr); }, answer);
+    }
+
+    std::shared_ptr<Profile> m_profile;
+};
+
+TEST_F(StartConfirmation, OffStartsAtOnceThroughTheShell)
+{
+    g_cApp->Options().SetShowStartVekoraDialog(false);
+    EXPECT_FALSE(Start([](HWND) {}));
+    ASSERT_EQ(m_sys->ShellCalls.size(), 1u);
+    EXPECT_EQ(m_sys->ShellCalls[0].Operation, "open");
+    EXPECT_EQ(m_sys->ShellCalls[0].File, "C:\\Games\\Vekora\\vekora.exe");
+    EXPECT_EQ(m_sys->ShellCalls[0].Parameters, "-log -res 2 -refresh 1");
+    EXPECT_EQ(m_sys->ShellCalls[0].Directory, "C:\\Games\\Vekora\\");
+    EXPECT_EQ(m_sys->ShellCalls[0].Show, SW_SHOWNORMAL);
+    EXPECT_EQ(ReadIni(), ""); // starting saves nothing
+}
+
+TEST_F(StartConfirmation, GameWithoutFolderGetsNoWorkingDirectory)
+{
+    g_cApp->Options().SetShowStartVekoraDialog(false);
+    m_profile->SetVekoraPath("vekora.exe");
+    Start([](HWND) {});
+    ASSERT_EQ(m_sys->ShellCalls.size(), 1u);
+    EXPECT_EQ(m_sys->ShellCalls[0].Directory, "");
+}
+
+TEST_F(StartConfirmation, WindowNamesTheParametersInEnglishAndGerman)
+{
+    std::vector<std::string> captions;
+    for (const char* language : {"EN", "DE"}) {
+        g_cApp->Options().SetLanguage(language);
+        const bool shown = Start([&](HWND dialog) {
+            captions.push_back(WindowText(dialog));
+            auto text = [](const char* id) { return g_cTranslate->TranslateEx("START_VEKORA_DIALOG", id); };
+            EXPECT_EQ(WindowText(dialog), text("DIALOG_CAPTION")) << language;
+            EXPECT_EQ(ItemText(dialog, IDC_SV_INFO), "-log -res 2 -refresh 1");
+            EXPECT_EQ(ItemText(dialog, IDC_SV_CAPTION), text("LBL_DIALOG_INFO"));
+            EXPECT_EQ(ItemText(dialog, IDC_SV_WARNING), text("LBL_WARNING"));
+            EXPECT_EQ(ItemText(dialog, IDC_SV_DONTSHOW), text("CHK_DONT_SHOW_DIALOG"));
+            EXPECT_EQ(ItemText(dialog, IDC_SV_OK), g_cTranslate->TranslateEx("GLOBAL", "BTN_OK"));
+            EXPECT_EQ(ItemText(dialog, IDC_SV_CANCEL), g_cTranslate->TranslateEx("GLOBAL", "BTN_CANCEL"));
+            for (int id : {IDC_SV_CAPTION, IDC_SV_WARNING, IDC_SV_DONTSHOW}) {
+                EXPECT_EQ(ItemText(dialog, id).find(NO_TEXT_AVAILABLE), std::string::npos) << id;
+            }
+            EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_SV_DONTSHOW), BST_UNCHECKED);
+            ClickButton(dialog, IDC_SV_CANCEL);
+        });
+        EXPECT_TRUE(shown);
+    }
+    ASSERT_EQ(captions.size(), 2u);
+    EXPECT_NE(captions[0], captions[1]); // the German file's caption
+    EXPECT_TRUE(m_sys->ShellCalls.empty());
+}
+
+TEST_F(StartConfirmation, OkWithTheBoxCheckedStartsAndSwitchesItOff)
+{
+    EXPECT_TRUE(Start([](HWND dialog) {
+        ClickButton(dialog, IDC_SV_DONTSHOW);
+        ClickButton(dialog, IDC_SV_OK);
+    }));
+    EXPECT_EQ(m_sys->ShellCalls.size(), 1u);
+    EXPECT_FALSE(g_cApp->Options().ShowStartVekoraDialog());
+    EXPECT_TRUE(g_cApp->Options().DataChanged());
+    // The next start asks no more, and the option reaches the file when the launcher closes.
+    EXPECT_FALSE(Start([](HWND dialog) { ClickButton(dialog, IDC_SV_CANCEL); }));
+    EXPECT_EQ(m_sys->ShellCalls.size(), 2u);
+    g_cApp->SaveAppSettings();
+    EXPECT_NE(ReadIni().find("STARTVEKORADIALOG=0"), std::string::npos);
+}
+
+TEST_F(StartConfirmation, OkUncheckedStartsAndKeepsAsking)
+{
+    EXPECT_TRUE(Start([](HWND dialog) { ClickButton(dialog, IDC_SV_OK); }));
+    EXPECT_EQ(m_sys->ShellCalls.size(), 1u);
+    EXPECT_TRUE(g_cApp->Options().ShowStartVekoraDialog());
+    EXPECT_FALSE(g_cApp->Options().DataChanged());
+}
+
+TEST_F(StartConfirmation, CancelCheckedStartsNothingAndChangesNothing)
+{
+    EXPECT_TRUE(Start([](HWND dialog) {
+        ClickButton(dialog, IDC_SV_DONTSHOW);
+        ClickButton(dialog, IDC_SV_CANCEL);
+    }));
+    EXPECT_TRUE(m_sys->ShellCalls.empty());
+    EXPECT_TRUE(g_cApp->Options().ShowStartVekoraDialog());
+}
+
+TEST_F(StartConfirmation, TitleBarCloseAndEscapeCountAsCancel)
+{
+    EXPECT_TRUE(Start([](HWND dialog) { PostMessageA(dialog, WM_CLOSE, 0, 0); }));
+    EXPECT_TRUE(Start([](HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0); }));
+    EXPECT_TRUE(m_sys->ShellCalls.empty());
+}
+
+// The real shell starts the real demo game, which records what it received.
+class StartDemoGame : public AppFixture {
+protected:
+    void SetUp() override
+    {
+        AppFixture::SetUp();
+        m_sys.reset(); // the real system services from here on
+        ASSERT_TRUE(g_cApp->LoadData());
+        m_record = m_recordFolder.Path() + "record.txt";
+        SetEnvironmentVariableA("VEKORA_RECORD", m_record.c_str());
+    }
+    void TearDown() override
+    {
+        SetEnvironmentVariableA("VEKORA_RECORD", nullptr);
+        AppFixture::TearDown();
+    }
+
+    // The game's record, once it is complete (up to about 5 seconds).
+    std::string WaitForRecord() const
+    {
+        for (int i = 0; i < 100; ++i) {
+            const std::string text = ReadTextFile(m_record);
+            if (text.find("\r\nDirectory: ") != std::string::npos && text.size() > 2 &&
+                text.substr(text.size() - 2) == "\r\n") {
+                return text;
+            }
+            PumpMessages();
+            Sleep(50);
+        }
+        return ReadTextFile(m_record);
+    }
+
+    static std::string GameFolder()
+    {
+        const std::string folder = ExtractPath(DemoGamePath());
+        return folder.substr(0, folder.size() - 1);
+    }
+
+    TempFolder m_recordFolder;
+    std::string m_record;
+};
+
+TEST_F(StartDemoGame, NewProfileWithoutConfirmation)
+{
+    g_cApp->Options().SetShowStartVekoraDialog(false);
+    auto profile = g_cApp->ActiveProfile();
+    profile->SetVekoraPath(DemoGamePath());
+    profile->StartVekora(nullptr);
+    EXPECT_EQ(WaitForRecord(), "Parameters: -log -res 2 -refresh 1\r\nDirectory: " + GameFolder() + "\r\n");
+}
+
+TEST_F(StartDemoGame, SecondExampleAfterConfirmingInTheWindow)
+{
+    auto profile = g_cApp->ActiveProfile();
+    profile->SetVekoraPath(DemoGamePath());
+    profile->SetLogMessages(false);
+    profile->SetUsePreDefinedResolution(false);
+    profile->SetResolutionWidth(800);
+    profile->SetResolutionHeight(600);
+    profile->SetFreeplay(true);
+    profile->SetRefresh(0);
+    const bool shown = WhileModal([&] { profile->StartVekora(nullptr); }, [](HWND dialog) {
+        EXPECT_EQ(ItemText(dialog, IDC_SV_INFO), "-screensize 800x600 -freeplay");
+        ClickButton(dialog, IDC_SV_OK);
+    });
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(WaitForRecord(), "Parameters: -screensize 800x600 -freeplay\r\nDirectory: " + GameFolder() + "\r\n");
+}
+
+TEST_F(StartDemoGame, CancelledInTheWindowTheGameNeverRuns)
+{
+    auto profile = g_cApp->ActiveProfile();
+    profile->SetVekoraPath(DemoGamePath());
+    WhileModal([&] { profile->StartVekora(nullptr); }, [](HWND dialog) { ClickButton(dialog, IDC_SV_CANCEL); });
+    Sleep(500);
+    EXPECT_EQ(ReadTextFile(m_record), "");
+}
