@@ -9,6 +9,7 @@ if [ -z "${DISPLAY:-}" ]; then
   trap stop_xvfb EXIT
   echo "No display found: the launcher runs on the virtual display $DISPLAY (take a screenshot with: xwd -root -display $DISPLAY | convert xwd:- shot.png)."
 fi
+start_wine
 # A demo profile on the demo game, the first time only; the launcher keeps it afterwards.
 if [ ! -f "$DIST/Vekolaunch.ini" ]; then
   game=$(winepath -w "$BUILD_DIR/dist/Vekora/vekora.exe" 2>/dev/null)

@@ -5,4 +5,5 @@ cd "$(dirname "$0")/.."
 source scripts/wine-env.sh
 start_xvfb
 trap stop_xvfb EXIT
+start_wine
 ctest --test-dir "$BUILD_DIR" --output-on-failure -j"$(nproc)" ${CTEST_ARGS:-} </dev/null
