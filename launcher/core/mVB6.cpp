@@ -41,13 +41,15 @@ std::string ReplaceText(const std::string& text, const std::string& search, cons
 
 namespace {
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+} // namespace
 
-// Accepts [blanks][sign]digits[.digits][blanks] or [sign].digits; nothing else.
-bool ParseDecimal(const std::string& text, double& value)
+std::optional<double> NumericValue(const std::string& text)
 {
-    size_t i = 0, n = text.size();
-    while (i < n && (text[i] == ' ' || text[i] == '\t')) ++i;
-    size_t begin = i;
+    size_t i = 0;
+    const size_t n = text.size();
+    while (i < n && IsBlank(text[i])) ++i;
+    const size_t begin = i;
     if (i < n && (text[i] == '+' || text[i] == '-')) ++i;
     size_t digits = 0;
     while (i < n && IsDigit(text[i])) { ++i; ++digits; }
@@ -55,20 +57,18 @@ bool ParseDecimal(const std::string& text, double& value)
         ++i;
         while (i < n && IsDigit(text[i])) { ++i; ++digits; }
     }
-    if (digits == 0) return false;
-    size_t end = i;
-    while (i < n && (text[i] == ' ' || text[i] == '\t')) ++i;
-    if (i != n) return false;
-    value = std::strtod(text.substr(begin, end - begin).c_str(), nullptr);
-    return true;
+    if (digits == 0) return std::nullopt;
+    const size_t end = i;
+    while (i < n && IsBlank(text[i])) ++i;
+    if (i != n) return std::nullopt;
+    return std::strtod(text.substr(begin, end - begin).c_str(), nullptr);
 }
-} // namespace
 
 int16_t CIntFromText(const std::string& text)
 {
-    double value = 0;
-    if (!ParseDecimal(text, value)) RaiseRuntimeError(RTE_TYPE_MISMATCH);
-    double rounded = std::nearbyint(value); // the default rounding mode rounds half to even
+    const std::optional<double> value = NumericValue(text);
+    if (!value) RaiseRuntimeError(RTE_TYPE_MISMATCH);
+    const double rounded = std::nearbyint(*value); // the default rounding mode rounds half to even
     if (rounded < -32768.0 || rounded > 32767.0) RaiseRuntimeError(RTE_OVERFLOW);
     return static_cast<int16_t>(rounded);
 }

@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <commdlg.h>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,9 @@ std::vector<std::string> SplitText(const std::string& text, const std::string& d
 // Replaces every occurrence from start (1-based) on; inserted text is never searched again.
 std::string ReplaceText(const std::string& text, const std::string& search, const std::string& replacement,
                         int start = 1);
+// The value of a text that reads as a number: blanks or tabs around it, a sign, digits with at
+// most one decimal point; nothing for anything else (empty text included).
+std::optional<double> NumericValue(const std::string& text);
 // Converts a text to a 16-bit integer: blanks around it are allowed, a fractional part is
 // rounded half to even; empty or non-numeric text raises 13, a value out of range raises 6.
 int16_t CIntFromText(const std::string& text);

@@ -6,10 +6,9 @@
 #include <cstdlib>
 
 #include "core/mFunctions.h"
+#include "core/mVB6.h"
 
 namespace {
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 // A number in decimal without leading blank; -0 is written as 0.
 std::string NumberText(double wholeNumber)
@@ -24,26 +23,6 @@ constexpr PreviewScreen PREDEFINED_SCREENS[MAIN_LIST_ENTRIES] = {
     {640, 480, false}, {800, 600, false}, {1024, 768, false}, {1280, 1024, false}, {0, 0, true},
 };
 } // namespace
-
-std::optional<double> NumericValue(const std::string& text)
-{
-    size_t i = 0;
-    const size_t n = text.size();
-    while (i < n && IsBlank(text[i])) ++i;
-    const size_t begin = i;
-    if (i < n && (text[i] == '+' || text[i] == '-')) ++i;
-    size_t digits = 0;
-    while (i < n && IsDigit(text[i])) { ++i; ++digits; }
-    if (i < n && text[i] == '.') {
-        ++i;
-        while (i < n && IsDigit(text[i])) { ++i; ++digits; }
-    }
-    if (digits == 0) return std::nullopt;
-    const size_t end = i;
-    while (i < n && IsBlank(text[i])) ++i;
-    if (i != n) return std::nullopt;
-    return std::strtod(text.substr(begin, end - begin).c_str(), nullptr);
-}
 
 bool IsNumericText(const std::string& text)
 {

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "core/mVB6.h"
+
 // The input of the main window's profile controls, as the window reads them.
 struct MainWindowInput {
     std::string VekoraPath;             // txtVekoraPath
@@ -26,9 +28,6 @@ constexpr int MIN_USER_HEIGHT = 400;
 // Both lists hold exactly this many entries.
 constexpr int MAIN_LIST_ENTRIES = 5;
 
-// The value of a text that reads as a number: blanks around it, a sign, digits with at most
-// one decimal point (the forms the profile's 16-bit conversion reads); nothing for anything else.
-std::optional<double> NumericValue(const std::string& text);
 bool IsNumericText(const std::string& text);
 // A numeric text that the profile can store as it is: a whole number in the 16-bit range.
 bool IsStorableResolutionText(const std::string& text);

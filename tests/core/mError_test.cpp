@@ -40,16 +40,6 @@ void cmdGo_Click()
     }
 }
 
-AppError ErrorOf(const std::function<void()>& call)
-{
-    try {
-        call();
-    } catch (...) {
-        return CurrentError();
-    }
-    ADD_FAILURE() << "no error raised";
-    return AppError(0, "");
-}
 } // namespace
 
 TEST(ErrorNumbers, ProgramErrorsCarryTheObjectErrorBase)

@@ -9,19 +9,6 @@ class IniFile : public testing::Test {
 protected:
     TempFolder folder;
     std::string file = folder.Path() + "test.ini";
-
-    // The error a call raises; fails the test when it raises none.
-    template <typename F>
-    AppError ErrorOf(F call)
-    {
-        try {
-            call();
-        } catch (...) {
-            return CurrentError();
-        }
-        ADD_FAILURE() << "no error raised";
-        return AppError(0, "");
-    }
 };
 
 TEST_F(IniFile, MissingFileSectionOrKeyGivesTheDefault)

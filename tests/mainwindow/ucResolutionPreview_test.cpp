@@ -7,6 +7,7 @@
 #include "controls/ControlTestHost.h"
 #include "core/mError.h"
 #include "mainwindow/ucResolutionPreview.h"
+#include "support/TestEnvironment.h"
 
 using controls_test::Canvas;
 using controls_test::HostWindow;
@@ -15,18 +16,6 @@ namespace {
 constexpr COLORREF HOST_BACK = RGB(20, 160, 60);
 constexpr int INNER_W = 300;
 constexpr int INNER_H = 250;
-
-template <typename F>
-AppError ErrorOf(F call)
-{
-    try {
-        call();
-    } catch (...) {
-        return CurrentError();
-    }
-    ADD_FAILURE() << "no error raised";
-    return AppError(0, "");
-}
 
 std::optional<PreviewLayout> Layout(int16_t resW, int16_t resH, bool windowed, bool hasPicture = true)
 {

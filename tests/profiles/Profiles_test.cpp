@@ -23,18 +23,6 @@ std::vector<std::string> NamesOf(const Profiles& profiles)
     return names;
 }
 
-// The error a call raises; fails the test when it raises none.
-template <typename F>
-AppError ErrorOf(F call)
-{
-    try {
-        call();
-    } catch (...) {
-        return CurrentError();
-    }
-    ADD_FAILURE() << "no error raised";
-    return AppError(0, "");
-}
 } // namespace
 
 TEST(ProfileSections, NameRunsFromTheBracketToTheFirstClosingOne)

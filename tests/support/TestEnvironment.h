@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/mError.h"
 #include "support/FakeSystemServices.h"
 
 // Folder of the running test program, with a trailing backslash.
@@ -70,3 +71,16 @@ std::string ItemText(HWND dialog, int id);
 void ClickButton(HWND dialog, int id);
 // Handles all messages waiting in this thread's queue.
 void PumpMessages();
+
+// The error a call raises; fails the test when it raises none.
+template <typename F>
+AppError ErrorOf(F call)
+{
+    try {
+        call();
+    } catch (...) {
+        return CurrentError();
+    }
+    ADD_FAILURE() << "no error raised";
+    return AppError(0, "");
+}
