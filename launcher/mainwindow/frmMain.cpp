@@ -112,11 +112,14 @@ void frmMain::CreateChildControls()
                layout.VersionLabel.right - layout.VersionLabel.left,
                layout.VersionLabel.bottom - layout.VersionLabel.top, FALSE);
 
+    // The tabs are tab stops so that the keyboard reaches every page: Tab moves to a tab,
+    // Space opens its page.
     int left = layout.TabLeft;
     for (int i = 0; i < TAB_COUNT; ++i) {
         ucTab& tab = Tab(i);
         tab.Create(hwnd, IDC_MAIN_TAB0 + i,
-                   RECT{left, layout.TabTop, left + 1, layout.TabTop + layout.TabHeight}, "Label1");
+                   RECT{left, layout.TabTop, left + 1, layout.TabTop + layout.TabHeight}, "Label1",
+                   WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP);
         left = tab.Left() + tab.Width() + 1;
     }
     m_Shape1.Create(hwnd, IDC_MAIN_TABAREA, layout.Area);

@@ -80,6 +80,27 @@ TEST_F(MainWindowActions, MissingLogFileIsReported)
     EXPECT_TRUE(m_sys->ShellCalls.empty());
 }
 
+// Without a game path there is no game folder: a "veko.log" that happens to lie in the current
+// directory is not the game's log and must not be opened.
+TEST_F(MainWindowActions, LogFileWithoutGamePathIsNotLookedForInTheCurrentDirectory)
+{
+    WriteIni("[OPTIONS]\r\nLANGUAGE=EN\r\n[PROFILES]\r\nLASTACTIVEPROFILE=profile_Test\r\n[profile_Test]\r\nFREEPLAY=0\r\n");
+    m_sys->OpenFileAnswers.push_back(std::nullopt);
+    OpenWindow();
+    ASSERT_EQ(Active().VekoraPath(), "");
+    g_cApp->Options().SetEditorPath("C:\\Tools\\editor.exe");
+    TempFolder current;
+    WriteTextFile(current.Path() + "veko.log", "not the game's");
+    char before[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, before);
+    SetCurrentDirectoryA(current.Path().c_str());
+    Click(IDC_CMDLOGFILE);
+    SetCurrentDirectoryA(before);
+    EXPECT_TRUE(m_sys->ShellCalls.empty());
+    ASSERT_EQ(m_sys->MessageBoxes.size(), 2u); // the missing game path at loading, then this
+    EXPECT_EQ(m_sys->MessageBoxes[1].Text, Translated("ERROR_MESSAGES", "ERR_VekoraLogfileNotFound"));
+}
+
 TEST_F(MainWindowActions, GameFolderOpensInTheFileManager)
 {
     WriteSettings();

@@ -281,3 +281,47 @@ TEST_P(MainWindowLook, EveryTextComesFromTheLanguageFile)
                                         std::to_string(VEKOLAUNCH_VER_REVISION) + " " + Translated("GLOBAL", "WITH") +
                                         " Vekora 3.1 Demo");
 }
+
+// The page cannot hold the picture's natural 640 x 480 size, but every larger screen and the
+// windowed drawing must be seen whole, and the preview must not shrink below what it has now.
+TEST_P(MainWindowLook, PreviewShowsEveryLargerScreenWhole)
+{
+    Form().ucTab1_Click(frmMain::TAB_DISPLAY);
+    RECT client = {};
+    GetClientRect(Form().Preview().Hwnd(), &client);
+    EXPECT_GE(client.right, MulDiv(PREVIEW_PICTURE_WIDTH, 85, 100));
+    EXPECT_GE(client.bottom, MulDiv(PREVIEW_PICTURE_HEIGHT, 80, 100));
+    for (int entry = 1; entry < 5; ++entry) {
+        SelectListEntry(IDC_LSTRESOLUTION, entry);
+        ASSERT_TRUE(Form().Preview().Layout().has_value());
+        const PreviewLayout& layout = *Form().Preview().Layout();
+        EXPECT_TRUE(Inside(layout.Image1.Pixels(), client)) << "entry " << entry;
+        if (layout.ShapesVisible) {
+            EXPECT_TRUE(Inside(layout.Shape1.Pixels(), client)) << "title bar";
+            EXPECT_TRUE(Inside(layout.Shape2.Pixels(), client)) << "frame";
+        }
+    }
+}
+
+using MainWindowKeyboard = MainWindowTest;
+
+// Without a mouse the pages are reached through the tabs: Tab moves onto them, Space opens one.
+TEST_F(MainWindowKeyboard, TabKeyReachesTheTabsAndSpaceOpensTheirPage)
+{
+    WriteSettings();
+    OpenWindow();
+    HWND form = Form().Hwnd();
+    HWND item = Ctl(IDC_CMDSTART);
+    for (int i = 0; i < frmMain::TAB_COUNT; ++i) {
+        item = GetNextDlgTabItem(form, item, FALSE);
+        EXPECT_EQ(item, Form().Tab(i).Hwnd()) << "tab " << i;
+    }
+    item = GetNextDlgTabItem(form, item, FALSE);
+    EXPECT_TRUE(IsChild(Form().Page(0).Hwnd(), item)) << "after the tabs the shown page's controls";
+
+    SendMessageA(Form().Tab(frmMain::TAB_DISPLAY).Hwnd(), WM_KEYUP, VK_SPACE, 0);
+    EXPECT_EQ(Form().ActiveTab(), frmMain::TAB_DISPLAY);
+    for (int i = 0; i < frmMain::TAB_COUNT; ++i) EXPECT_EQ(Shown(Form().Page(i).Hwnd()), i == frmMain::TAB_DISPLAY);
+    item = GetNextDlgTabItem(form, Form().Tab(frmMain::TAB_COUNT - 1).Hwnd(), FALSE);
+    EXPECT_TRUE(IsChild(Form().Page(frmMain::TAB_DISPLAY).Hwnd(), item)) << "the Display page's controls follow";
+}
