@@ -3,11 +3,15 @@
 
 #include "AppVersion.h"
 #include "core/Application.h"
+#include "core/mError.h"
 #include "core/mIni.h"
 
 namespace {
 const std::string& IniFile()
 {
+    // Without the application object (before start-up or after shutdown) there is no settings
+    // file: an error the caller can report, not a crash.
+    if (!g_cApp) RaiseRuntimeError(RTE_OBJECT_NOT_SET);
     return g_cApp->IniPath();
 }
 } // namespace

@@ -114,7 +114,11 @@ std::string GetVekoraFile_VersionInfo(const std::string& vekoraPath)
         if (vekoraPath.empty()) return "Vekora";
         CFileVersionInfo info;
         info.SetFullPathName(vekoraPath);
-        if (info.Available()) return info.ProductName() + " " + info.ProductVersion();
+        if (info.Available()) {
+            const std::string text = info.ProductName() + " " + info.ProductVersion();
+            // A resource whose strings cannot be read names nothing; a lone blank is no name.
+            if (!TrimWhiteSpace(text).empty()) return text;
+        }
         return "Vekora";
     } catch (...) {
         PassError("mMain.GetVekoraFile_VersionInfo");

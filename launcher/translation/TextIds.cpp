@@ -173,3 +173,25 @@ std::span<const TextId> LanguageTextIds()
 {
     return TEXT_IDS;
 }
+
+namespace {
+// Section and ID names are plain ASCII; the private-profile lookup ignores their case.
+bool SameName(const char* a, const std::string& b)
+{
+    size_t i = 0;
+    for (; a[i] != '\0'; ++i) {
+        if (i >= b.size()) return false;
+        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+        if (lower(a[i]) != lower(b[i])) return false;
+    }
+    return i == b.size();
+}
+} // namespace
+
+bool IsListedTextId(const std::string& section, const std::string& id)
+{
+    for (const TextId& entry : TEXT_IDS) {
+        if (SameName(entry.Section, section) && SameName(entry.Id, id)) return true;
+    }
+    return false;
+}

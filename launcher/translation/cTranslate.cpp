@@ -9,6 +9,17 @@
 
 std::unique_ptr<cTranslate> g_cTranslate;
 
+namespace {
+TextRequestObserver g_textRequestObserver;
+} // namespace
+
+TextRequestObserver SetTextRequestObserver(TextRequestObserver observer)
+{
+    TextRequestObserver previous = std::move(g_textRequestObserver);
+    g_textRequestObserver = std::move(observer);
+    return previous;
+}
+
 std::string FillInText(const std::string& text, const std::string& p1, const std::string& p2)
 {
     // Line breaks are taken from the language text only: parameters are mostly paths, and a
@@ -22,6 +33,7 @@ std::string cTranslate::TranslateEx(const std::string& section, const std::strin
                                     const std::string& p2) const
 {
     try {
+        if (g_textRequestObserver) g_textRequestObserver(section, id);
         if (!g_cApp) RaiseRuntimeError(RTE_OBJECT_NOT_SET);
         const std::string language = g_cApp->Options().Language();
         std::string text = ReadFromIni(g_cApp->GetLanguageFile(language), section, id, "");

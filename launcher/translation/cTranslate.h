@@ -1,6 +1,7 @@
 // The translation engine: texts of the chosen language with English as the fallback.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -19,6 +20,12 @@ public:
 // replaced by p1 and then every %P2% by p2 (so a %P2% inside p1 is filled in as well). The
 // parameters are inserted as they are; their backslashes stay backslashes.
 std::string FillInText(const std::string& text, const std::string& p1, const std::string& p2);
+
+// Called with the section and ID of every text TranslateEx is asked for (nothing by default);
+// the tests hold every request against the table of texts the language files must carry.
+using TextRequestObserver = std::function<void(const std::string& section, const std::string& id)>;
+// Installs the observer (an empty one removes it); returns the previous one.
+TextRequestObserver SetTextRequestObserver(TextRequestObserver observer);
 
 // Marker shown for a text that neither the chosen language nor English has.
 inline constexpr const char* NO_TEXT_AVAILABLE = "<NO TEXT AVAILABLE>";

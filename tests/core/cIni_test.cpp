@@ -95,6 +95,19 @@ TEST_F(IniAccessors, TheFileIsTakenFromTheApplicationAtEveryCall)
     EXPECT_EQ(ReadFromIni(IniPath(), "OPTIONS", "LANGUAGE", ""), "DE");
 }
 
+TEST_F(IniAccessors, WithoutTheApplicationObjectEveryAccessIsAnError)
+{
+    cIni_Options options;
+    cIni_Profile profile;
+    profile.SetProfileName("profile_Test");
+    g_cApp.reset();
+    EXPECT_EQ(ErrorOf([&] { options.Read_Language(); }).Number, RTE_OBJECT_NOT_SET);
+    EXPECT_EQ(ErrorOf([&] { options.Write_ShowStartVekoraDialog(true); }).Number, RTE_OBJECT_NOT_SET);
+    EXPECT_EQ(ErrorOf([&] { profile.Read_Refresh(); }).Number, RTE_OBJECT_NOT_SET);
+    EXPECT_EQ(ErrorOf([&] { cIni_Application().Write_AppVersion(); }).Number, RTE_OBJECT_NOT_SET);
+    EXPECT_EQ(ReadIni(), ""); // nothing was written anywhere
+}
+
 TEST_F(IniAccessors, ProfileSectionFollowsSetProfileName)
 {
     cIni_Profile profile;

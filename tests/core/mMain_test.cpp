@@ -67,6 +67,9 @@ TEST(VekoraVersionText, NamesTheInstalledGame)
     EXPECT_EQ(GetVekoraFile_VersionInfo(""), "Vekora");
     EXPECT_EQ(GetVekoraFile_VersionInfo(TestProgramDir() + "version_samples\\ver_none.exe"), "Vekora");
     EXPECT_EQ(GetVekoraFile_VersionInfo(DemoGamePath()), "Vekora 3.1 Demo");
+    // A version resource without readable strings (no translation table) shows the plain name,
+    // not a lone blank.
+    EXPECT_EQ(GetVekoraFile_VersionInfo(TestProgramDir() + "version_samples\\ver_no_translation.exe"), "Vekora");
 }
 
 // Main on a work folder of its own, as a first start or a later one.

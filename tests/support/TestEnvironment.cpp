@@ -7,6 +7,7 @@
 
 #include "core/Application.h"
 #include "core/mFunctions.h"
+#include "translation/TextIds.h"
 #include "translation/cTranslate.h"
 
 std::string TestProgramDir()
@@ -96,11 +97,21 @@ void AppFixture::SetUp()
         CopyFileA((ShippedConfigDir() + name).c_str(), (ConfigDir() + name).c_str(), FALSE);
     }
     m_sys = std::make_unique<FakeSystemServices>();
+    // Every text a window or message asks for must be one the language files are checked for.
+    SetTextRequestObserver([this](const std::string& section, const std::string& id) {
+        if (!IsListedTextId(section, id)) m_unlistedTextIds.push_back("[" + section + "] " + id);
+    });
     RestartApplication();
 }
 
 void AppFixture::TearDown()
 {
+    SetTextRequestObserver(nullptr);
+    if (!m_allowUnlistedTextIds) {
+        for (const std::string& text : m_unlistedTextIds) {
+            ADD_FAILURE() << "asked for a text that the text table (LanguageTextIds) lacks: " << text;
+        }
+    }
     g_cTranslate.reset();
     g_cApp.reset();
     m_sys.reset();

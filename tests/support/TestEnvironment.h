@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -51,8 +52,16 @@ protected:
     void WriteIni(const std::string& text) const;
     std::string ReadIni() const;
 
+    // For tests that ask for texts of their own making: without it, asking for a section or
+    // ID that the launcher's text table lacks fails the test.
+    void AllowUnlistedTextIds() { m_allowUnlistedTextIds = true; }
+
     std::unique_ptr<TempFolder> m_folder;
     std::unique_ptr<FakeSystemServices> m_sys;
+
+private:
+    bool m_allowUnlistedTextIds = false;
+    std::vector<std::string> m_unlistedTextIds;
 };
 
 // Runs action; the first time a new top-level window of this thread is shown while it

@@ -5,6 +5,7 @@
 #include "core/Application.h"
 #include "core/mError.h"
 #include "support/TestEnvironment.h"
+#include "translation/TextIds.h"
 #include "translation/cTranslate.h"
 
 class TranslateEx : public AppFixture {
@@ -12,6 +13,7 @@ protected:
     void SetUp() override
     {
         AppFixture::SetUp();
+        AllowUnlistedTextIds(); // the texts here are the test's own
         WriteTextFile(ConfigDir() + "LNG_EN.ini",
                       "[FileInfo]\r\nLanguageName=English\r\n"
                       "[MAIN_DIALOG]\r\nBTN_START=Start\r\nLBL_ONLY_EN=English only\r\nLBL_BLANK_DE=English text\r\n"
@@ -153,4 +155,30 @@ TEST_F(TranslateShipped, EnglishMessagesFillInTheirParameters)
               "A profile named 'Test' already exists.\r\nPlease choose another name.");
     EXPECT_EQ(g_cTranslate->TranslateEx("INFO_DIALOG", "LBL_WRITTEN_BY", "2024", "Jo"), "Written by Jo in 2024.");
     EXPECT_EQ(g_cTranslate->TranslateEx("MAIN_DIALOG", "LST_RESOLUTION_2", "", ""), "800 x 600 pixels");
+}
+
+// The launcher's requests for texts are held against the table the language files are
+// checked for (every window test runs with this check).
+TEST(TextTable, NamesMatchWithoutRegardToCase)
+{
+    EXPECT_TRUE(IsListedTextId("GLOBAL", "BTN_Yes"));
+    EXPECT_TRUE(IsListedTextId("global", "BTN_YES"));
+    EXPECT_TRUE(IsListedTextId("MAIN_DIALOG", "LST_RESOLUTION_5"));
+    EXPECT_FALSE(IsListedTextId("MAIN_DIALOG", "LST_RESOLUTION_6"));
+    EXPECT_FALSE(IsListedTextId("MAIN_DIALOG", "LST_RESOLUTION_"));
+    EXPECT_FALSE(IsListedTextId("GLOBAL", "BTN_Yes "));
+    EXPECT_FALSE(IsListedTextId("OPTIONS_DIALOG", "BTN_Yes"));
+}
+
+TEST_F(TranslateShipped, EveryRequestReachesTheObserver)
+{
+    std::vector<std::string> asked;
+    TextRequestObserver fixtureCheck = SetTextRequestObserver(
+        [&](const std::string& section, const std::string& id) { asked.push_back(section + "/" + id); });
+    g_cTranslate->TranslateEx("ERROR_MESSAGES", "ERR_FileNotFound", "x", "");
+    g_cTranslate->TranslateBool_YesNo(false);
+    g_cApp.reset();
+    ErrorOf([] { g_cTranslate->TranslateEx("GLOBAL", "BTN_OK"); }); // asked, even when it then fails
+    SetTextRequestObserver(fixtureCheck);
+    EXPECT_EQ(asked, (std::vector<std::string>{"ERROR_MESSAGES/ERR_FileNotFound", "GLOBAL/BTN_No", "GLOBAL/BTN_OK"}));
 }
