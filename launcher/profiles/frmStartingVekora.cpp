@@ -2,6 +2,7 @@
 #include "profiles/frmStartingVekora.h"
 
 #include "core/Application.h"
+#include "core/ScopedWin.h"
 #include "core/mError.h"
 #include "profiles/Profile.h"
 #include "profiles/frmStartingVekora_res.h"
@@ -18,10 +19,50 @@ void frmStartingVekora::InitDialog(const Profile& profile)
 {
     try {
         SetItemText(IDC_SV_INFO, profile.GetCmdLineParameters());
+        FitInfoLabel();
         TranslateDialog();
         m_cancel = true;
     } catch (...) {
         PassError("frmStartingVekora.InitDialog");
+    }
+}
+
+// Long scenario or pak paths run over several lines: the parameters label grows until all of
+// them can be seen, and everything below it moves down with it.
+void frmStartingVekora::FitInfoLabel()
+{
+    try {
+        HWND label = Item(IDC_SV_INFO);
+        RECT rect;
+        GetWindowRect(label, &rect);
+        MapWindowPoints(nullptr, Hwnd(), reinterpret_cast<POINT*>(&rect), 2);
+        const std::string text = GetItemText(IDC_SV_INFO);
+        RECT needed = {0, 0, rect.right - rect.left, 0};
+        {
+            ScopedGetDC dc(label);
+            ScopedSelectObject font(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(label, WM_GETFONT, 0, 0)));
+            DrawTextA(dc, text.c_str(), -1, &needed,
+                      DT_CALCRECT | DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX | DT_EXPANDTABS);
+        }
+        const int extra = needed.bottom - (rect.bottom - rect.top);
+        if (extra <= 0) return;
+        for (HWND child = GetWindow(Hwnd(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            RECT childRect;
+            GetWindowRect(child, &childRect);
+            MapWindowPoints(nullptr, Hwnd(), reinterpret_cast<POINT*>(&childRect), 2);
+            if (childRect.top >= rect.bottom) {
+                SetWindowPos(child, nullptr, childRect.left, childRect.top + extra, 0, 0,
+                             SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            }
+        }
+        SetWindowPos(label, nullptr, 0, 0, rect.right - rect.left, needed.bottom,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        RECT window;
+        GetWindowRect(Hwnd(), &window);
+        SetWindowPos(Hwnd(), nullptr, window.left, window.top - extra / 2, window.right - window.left,
+                     window.bottom - window.top + extra, SWP_NOZORDER | SWP_NOACTIVATE);
+    } catch (...) {
+        PassError("frmStartingVekora.FitInfoLabel");
     }
 }
 

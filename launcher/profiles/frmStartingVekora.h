@@ -21,6 +21,7 @@ protected:
     void OnClose() override { cmdCancel_Click(); }
 
 private:
+    void FitInfoLabel();
     void TranslateDialog() const;
     static std::string TranslateDialogItem(const std::string& id, const std::string& p1 = "");
     void cmdOk_Click();

@@ -176,3 +176,41 @@ TEST(ProfileNameRule, WhatSurvivesTheSettingsFile)
     EXPECT_FALSE(frmEditProfile::IsValidProfileName("a]"));
     EXPECT_EQ(frmEditProfile::TakenName(" a b \t "), " a b");
 }
+
+TEST_F(EditProfileWindow, EnterTakesTheInputEscapeCancels)
+{
+    bool shown = WhileModal([&] {
+        Open(frmEditProfile::MODE_NEW);
+        m_dialog.ShowModal();
+    }, [](HWND dialog) {
+        SetDlgItemTextA(dialog, IDC_EP_NAME, "Keys");
+        SetDlgItemTextA(dialog, IDC_EP_DESCRIPTION, "typed");
+        PostMessageA(GetDlgItem(dialog, IDC_EP_DESCRIPTION), WM_KEYDOWN, VK_RETURN, 0);
+    });
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(m_dialog.Cancel());
+    EXPECT_EQ(m_profile.ProfileName(), "profile_Keys");
+
+    frmEditProfile second;
+    shown = WhileModal([&] {
+        second.Load();
+        second.InitDialog(frmEditProfile::MODE_EDIT, m_profile);
+        second.ShowModal();
+    }, [](HWND dialog) {
+        SetDlgItemTextA(dialog, IDC_EP_DESCRIPTION, "changed");
+        PostMessageA(GetDlgItem(dialog, IDC_EP_DESCRIPTION), WM_KEYDOWN, VK_ESCAPE, 0);
+    });
+    EXPECT_TRUE(shown);
+    EXPECT_TRUE(second.Cancel());
+    EXPECT_EQ(m_profile.ProfileDescription(), "typed");
+}
+
+TEST_F(EditProfileWindow, AccessKeysOfTheLabelsLeadToTheirFields)
+{
+    Open(frmEditProfile::MODE_NEW);
+    // The dialog manager moves an access key of a label on to the next tab stop.
+    EXPECT_EQ(GetNextDlgTabItem(Dialog(), GetDlgItem(Dialog(), IDC_EP_LBLNAME), FALSE),
+              GetDlgItem(Dialog(), IDC_EP_NAME));
+    EXPECT_EQ(GetNextDlgTabItem(Dialog(), GetDlgItem(Dialog(), IDC_EP_LBLDESC), FALSE),
+              GetDlgItem(Dialog(), IDC_EP_DESCRIPTION));
+}

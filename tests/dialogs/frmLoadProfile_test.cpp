@@ -54,6 +54,7 @@ TEST_F(LoadProfileWindow, ListsAllProfilesForOneChoice)
     EXPECT_EQ(SendMessageA(List(), LVM_GETITEMCOUNT, 0, 0), 2);
     EXPECT_TRUE(GetWindowLongPtrA(List(), GWL_STYLE) & LVS_SINGLESEL);
     EXPECT_TRUE(m_dialog.Cancel());
+    EXPECT_EQ(GetNextDlgTabItem(Dialog(), nullptr, FALSE), List()); // first tab stop: starts with the focus
 }
 
 TEST_F(LoadProfileWindow, OkGivesTheCurrentProfile)
@@ -81,4 +82,23 @@ TEST_F(LoadProfileWindow, HelpExplainsWhatToDo)
               "If you don't know what to do, select the Standard-Profile and then click on the ok-button.");
     EXPECT_EQ(m_sys->MessageBoxes[0].Type, static_cast<UINT>(MB_ICONINFORMATION | MB_OK));
     EXPECT_TRUE(m_dialog.Cancel());
+}
+
+TEST_F(LoadProfileWindow, ArrowKeysAndEnterChooseEscapeCancels)
+{
+    std::shared_ptr<Profile> chosen;
+    EXPECT_TRUE(WhileModal([&] { chosen = g_cApp->Profiles().ShowLoadProfileDialog(); }, [](HWND dialog) {
+        HWND list = GetDlgItem(GetDlgItem(dialog, IDC_LP_PROFILES), ucProfiles::LISTVIEW_ID);
+        PostMessageA(list, WM_KEYDOWN, VK_DOWN, 0);
+        PostMessageA(list, WM_KEYDOWN, VK_RETURN, 0);
+    }));
+    EXPECT_EQ(chosen, g_cApp->Profiles().Item("profile_B"));
+
+    chosen = g_cApp->Profiles().Item("profile_A");
+    EXPECT_TRUE(WhileModal([&] { chosen = g_cApp->Profiles().ShowLoadProfileDialog(); },
+                           [](HWND dialog) {
+                               HWND list = GetDlgItem(GetDlgItem(dialog, IDC_LP_PROFILES), ucProfiles::LISTVIEW_ID);
+                               PostMessageA(list, WM_KEYDOWN, VK_ESCAPE, 0);
+                           }));
+    EXPECT_EQ(chosen, nullptr);
 }

@@ -100,3 +100,26 @@ TEST_F(SaveWindow, NothingChangedShowsAnEmptyListAndYesSavesNothing)
     EXPECT_EQ(ReadIni(), before);
     EXPECT_TRUE(m_sys->ErrorReports.empty());
 }
+
+TEST_F(SaveWindow, EscapeWritesNothingEnterSaves)
+{
+    Item("profile_B")->SetProfileDescription("b2");
+    const std::string before = ReadIni();
+    EXPECT_TRUE(RunSave([](HWND dialog) { PostMessageA(List(dialog), WM_KEYDOWN, VK_ESCAPE, 0); }));
+    EXPECT_EQ(ReadIni(), before);
+    EXPECT_TRUE(RunSave([](HWND dialog) {
+        PostMessageA(List(dialog), WM_KEYDOWN, VK_RETURN, 0); // Yes is the default button
+    }));
+    EXPECT_EQ(ReadFromIni(IniPath(), "profile_B", "DESCRIPTION", ""), "b2");
+}
+
+TEST_F(SaveWindow, AccessKeyOfTheTitleLeadsToTheList)
+{
+    frmSave dialog;
+    dialog.Load();
+    dialog.InitDialog();
+    HWND hwnd = dialog.Hwnd();
+    // The dialog manager moves an access key of a label on to the next tab stop.
+    EXPECT_EQ(GetNextDlgTabItem(hwnd, GetDlgItem(hwnd, IDC_SAVE_LISTTITLE), FALSE), List(hwnd));
+    EXPECT_EQ(GetNextDlgTabItem(hwnd, nullptr, FALSE), List(hwnd)); // first tab stop, so it starts with the focus
+}

@@ -5,6 +5,7 @@
 #include "core/Application.h"
 #include "core/mFunctions.h"
 #include "profiles/Profile.h"
+#include "profiles/frmStartingVekora.h"
 #include "profiles/frmStartingVekora_res.h"
 #include "support/TestEnvironment.h"
 #include "translation/cTranslate.h"
@@ -117,6 +118,51 @@ TEST_F(StartConfirmation, TitleBarCloseAndEscapeCountAsCancel)
     EXPECT_TRUE(Start([](HWND dialog) { PostMessageA(dialog, WM_CLOSE, 0, 0); }));
     EXPECT_TRUE(Start([](HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0); }));
     EXPECT_TRUE(m_sys->ShellCalls.empty());
+}
+
+namespace {
+RECT ChildRect(HWND dialog, int id)
+{
+    RECT rect;
+    GetWindowRect(GetDlgItem(dialog, id), &rect);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+} // namespace
+
+TEST_F(StartConfirmation, LongPathsGrowTheWindowInsteadOfBeingCut)
+{
+    frmStartingVekora shortOne;
+    shortOne.Load();
+    shortOne.InitDialog(*m_profile);
+    RECT shortWindow;
+    GetWindowRect(shortOne.Hwnd(), &shortWindow);
+    const RECT shortInfo = ChildRect(shortOne.Hwnd(), IDC_SV_INFO);
+
+    const std::string folder = "C:\\Games\\" + std::string(120, 'x') + "\\";
+    m_profile->SetScenarioPath(folder + "Scenarios\\" + std::string(60, 's'));
+    m_profile->SetGraphicPakPath(folder + std::string(60, 'p') + ".pak");
+    frmStartingVekora longOne;
+    longOne.Load();
+    longOne.InitDialog(*m_profile);
+    HWND dialog = longOne.Hwnd();
+    EXPECT_EQ(ItemText(dialog, IDC_SV_INFO), m_profile->GetCmdLineParameters());
+    const RECT info = ChildRect(dialog, IDC_SV_INFO);
+    EXPECT_GT(info.bottom - info.top, 2 * (shortInfo.bottom - shortInfo.top));
+    RECT window;
+    GetWindowRect(dialog, &window);
+    EXPECT_EQ(window.bottom - window.top - (shortWindow.bottom - shortWindow.top),
+              (info.bottom - info.top) - (shortInfo.bottom - shortInfo.top));
+    // Everything below the parameters moved down with them and stays inside the window.
+    RECT client;
+    GetClientRect(dialog, &client);
+    int above = info.bottom;
+    for (int id : {IDC_SV_WARNING, IDC_SV_DONTSHOW, IDC_SV_HLINE1, IDC_SV_OK}) {
+        const RECT rect = ChildRect(dialog, id);
+        EXPECT_GE(rect.top, above) << id;
+        EXPECT_LE(rect.bottom, client.bottom) << id;
+        above = rect.bottom - (id == IDC_SV_HLINE1 ? 10 : 0); // the line's lower half is empty
+    }
 }
 
 // The real shell starts the real demo game, which records what it received.
