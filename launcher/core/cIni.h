@@ -52,10 +52,23 @@ public:
     void Write_AppVersion() const;
 };
 
+// An integer key of a profile section and the value a missing key reads as.
+struct IniIntegerKey {
+    const char* Name;
+    int16_t ReadDefault;
+};
+
 class cIni_Profile : public cIniSection {
 public:
+    static constexpr IniIntegerKey RESOLUTION{"RESOLUTION", 1};
+    static constexpr IniIntegerKey RES_WIDTH{"RES_WIDTH", 640};
+    static constexpr IniIntegerKey RES_HEIGHT{"RES_HEIGHT", 480};
+    static constexpr IniIntegerKey REFRESH{"REFRESH", 1};
+
     cIni_Profile() : cIniSection("") {}
     void SetProfileName(const std::string& section) { SetSection(section); }
+    // The text stored under a key as it is, for reports about values that cannot be read.
+    std::string Read_StoredText(const char* key) const { return ReadFromIni(key, ""); }
 
     bool Read_LogMessages() const { return ReadBoolFromIni("LOGMESSAGES", true); }
     void Write_LogMessages(bool value) const { WriteBoolToIni("LOGMESSAGES", value); }
@@ -63,20 +76,23 @@ public:
     void Write_Freeplay(bool value) const { WriteBoolToIni("FREEPLAY", value); }
     bool Read_UsePreDefinedResolution() const { return ReadBoolFromIni("USESTANDARDRESOLUTION", true); }
     void Write_UsePreDefinedResolution(bool value) const { WriteBoolToIni("USESTANDARDRESOLUTION", value); }
-    int16_t Read_PreDefinedResolution() const { return ReadIntegerFromIni("RESOLUTION", 1); }
-    void Write_PreDefinedResolution(int16_t value) const { WriteIntegerToIni("RESOLUTION", value); }
-    int16_t Read_ResolutionWidth() const { return ReadIntegerFromIni("RES_WIDTH", 640); }
-    void Write_ResolutionWidth(int16_t value) const { WriteIntegerToIni("RES_WIDTH", value); }
-    int16_t Read_ResolutionHeight() const { return ReadIntegerFromIni("RES_HEIGHT", 480); }
-    void Write_ResolutionHeight(int16_t value) const { WriteIntegerToIni("RES_HEIGHT", value); }
+    int16_t Read_PreDefinedResolution() const { return ReadIntegerKey(RESOLUTION); }
+    void Write_PreDefinedResolution(int16_t value) const { WriteIntegerToIni(RESOLUTION.Name, value); }
+    int16_t Read_ResolutionWidth() const { return ReadIntegerKey(RES_WIDTH); }
+    void Write_ResolutionWidth(int16_t value) const { WriteIntegerToIni(RES_WIDTH.Name, value); }
+    int16_t Read_ResolutionHeight() const { return ReadIntegerKey(RES_HEIGHT); }
+    void Write_ResolutionHeight(int16_t value) const { WriteIntegerToIni(RES_HEIGHT.Name, value); }
     std::string Read_ScenarioPath() const { return ReadFromIni("SCENARIO", ""); }
     void Write_ScenarioPath(const std::string& value) const { WriteToIni("SCENARIO", value); }
     std::string Read_GraphicPakPath() const { return ReadFromIni("GRAPICPAK", ""); }
     void Write_GraphicPakPath(const std::string& value) const { WriteToIni("GRAPICPAK", value); }
-    int16_t Read_Refresh() const { return ReadIntegerFromIni("REFRESH", 1); }
-    void Write_Refresh(int16_t value) const { WriteIntegerToIni("REFRESH", value); }
+    int16_t Read_Refresh() const { return ReadIntegerKey(REFRESH); }
+    void Write_Refresh(int16_t value) const { WriteIntegerToIni(REFRESH.Name, value); }
     std::string Read_VekoraPath() const { return ReadFromIni("VEKOPATH", ""); }
     void Write_VekoraPath(const std::string& value) const { WriteToIni("VEKOPATH", value); }
     std::string Read_ProfileDescription() const { return ReadFromIni("DESCRIPTION", ""); }
     void Write_ProfileDescription(const std::string& value) const { WriteToIni("DESCRIPTION", value); }
+
+private:
+    int16_t ReadIntegerKey(const IniIntegerKey& key) const { return ReadIntegerFromIni(key.Name, key.ReadDefault); }
 };

@@ -25,8 +25,8 @@ constexpr int PAGE_TOP_TWIPS = 600;
 POINT PageOrigin(HWND hwnd)
 {
     ScopedGetDC dc(hwnd);
-    return {MulDiv(PAGE_LEFT_TWIPS, GetDeviceCaps(dc, LOGPIXELSX), 1440),
-            MulDiv(PAGE_TOP_TWIPS, GetDeviceCaps(dc, LOGPIXELSY), 1440)};
+    return {TwipsToPixels(PAGE_LEFT_TWIPS, GetDeviceCaps(dc, LOGPIXELSX)),
+            TwipsToPixels(PAGE_TOP_TWIPS, GetDeviceCaps(dc, LOGPIXELSY))};
 }
 
 void ShowControls(HWND dialog, const int* ids, size_t count, bool show)

@@ -155,3 +155,8 @@ std::string LowerCase(std::string text)
     if (!text.empty()) CharLowerBuffA(text.data(), static_cast<DWORD>(text.size()));
     return text;
 }
+
+int TwipsToPixels(int twips, int dpi)
+{
+    return MulDiv(twips, dpi, 1440);
+}

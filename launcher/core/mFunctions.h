@@ -29,6 +29,8 @@ std::string GetWindowsDir();
 // The folder of the running program, as the system reports it (no trailing backslash added).
 std::string GetAppPath();
 std::string GetCurrentDir();
+// A window length in twips (1440 to the inch) as pixels at the screen's dots per inch.
+int TwipsToPixels(int twips, int dpi);
 // Upper and lower case in the system's code page.
 std::string UpperCase(std::string text);
 std::string LowerCase(std::string text);

@@ -6,11 +6,6 @@ constexpr int MARGIN = 6;     // between the window's edge and its contents
 constexpr int BUTTON_GAP = 6; // between the tab area and the start button
 } // namespace
 
-int TwipsToPixels(int twips, int dpi)
-{
-    return MulDiv(twips, dpi, 1440);
-}
-
 int ScaleForDpi(int pixelsAt96, int dpi)
 {
     return MulDiv(pixelsAt96, dpi, 96);

@@ -5,11 +5,12 @@
 #include <windows.h>
 #include <vector>
 
+#include "core/mFunctions.h"
+
 // The window's outer size in twips (15 twips are one pixel at 96 dots per inch).
 constexpr int MAIN_WINDOW_WIDTH_TWIPS = 5370;
 constexpr int MAIN_WINDOW_HEIGHT_TWIPS = 5310;
 
-int TwipsToPixels(int twips, int dpi);
 // A length given for 96 dots per inch, at the screen's resolution.
 int ScaleForDpi(int pixelsAt96, int dpi);
 

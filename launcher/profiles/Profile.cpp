@@ -5,7 +5,6 @@
 #include "core/SystemServices.h"
 #include "core/mError.h"
 #include "core/mFunctions.h"
-#include "core/mIni.h"
 #include "profiles/frmStartingVekora.h"
 #include "translation/cTranslate.h"
 
@@ -33,14 +32,6 @@ void Profile::SetScenarioPath(const std::string& value) { Assign(m_scenarioPath,
 void Profile::SetGraphicPakPath(const std::string& value) { Assign(m_graphicPakPath, value); }
 void Profile::SetProfileDescription(const std::string& value) { Assign(m_profileDescription, value); }
 
-namespace {
-// Read defaults of the integer keys (the values a missing key loads with).
-constexpr int16_t DEFAULT_RESOLUTION = 1;
-constexpr int16_t DEFAULT_RES_WIDTH = 640;
-constexpr int16_t DEFAULT_RES_HEIGHT = 480;
-constexpr int16_t DEFAULT_REFRESH = 1;
-
-// The settings-file warnings share one layout and one warning ID.
 void ShowSettingsWarning(const std::string& problem, const std::string& remedy)
 {
     Sys().MsgBox(nullptr,
@@ -48,7 +39,6 @@ void ShowSettingsWarning(const std::string& problem, const std::string& remedy)
                      std::to_string(ERR_RESOLUTION_WARNING),
                  MB_ICONERROR | MB_OK);
 }
-} // namespace
 
 void Profile::LoadData()
 {
@@ -56,14 +46,13 @@ void Profile::LoadData()
         m_logMessages = m_ini.Read_LogMessages();
         m_freeplay = m_ini.Read_Freeplay();
         m_usePreDefinedResolution = m_ini.Read_UsePreDefinedResolution();
-        m_preDefinedResolution =
-            ReadIntegerKey("RESOLUTION", &cIni_Profile::Read_PreDefinedResolution, DEFAULT_RESOLUTION);
+        m_preDefinedResolution = ReadIntegerKey(cIni_Profile::RESOLUTION, &cIni_Profile::Read_PreDefinedResolution);
         CorrectLoadedResolution();
-        m_resolutionWidth = ReadIntegerKey("RES_WIDTH", &cIni_Profile::Read_ResolutionWidth, DEFAULT_RES_WIDTH);
-        m_resolutionHeight = ReadIntegerKey("RES_HEIGHT", &cIni_Profile::Read_ResolutionHeight, DEFAULT_RES_HEIGHT);
+        m_resolutionWidth = ReadIntegerKey(cIni_Profile::RES_WIDTH, &cIni_Profile::Read_ResolutionWidth);
+        m_resolutionHeight = ReadIntegerKey(cIni_Profile::RES_HEIGHT, &cIni_Profile::Read_ResolutionHeight);
         m_scenarioPath = m_ini.Read_ScenarioPath();
         m_graphicPakPath = m_ini.Read_GraphicPakPath();
-        m_refresh = ReadIntegerKey("REFRESH", &cIni_Profile::Read_Refresh, DEFAULT_REFRESH);
+        m_refresh = ReadIntegerKey(cIni_Profile::REFRESH, &cIni_Profile::Read_Refresh);
         CorrectLoadedRefresh();
         m_vekoraPath = m_ini.Read_VekoraPath();
         m_profileDescription = m_ini.Read_ProfileDescription();
@@ -72,19 +61,18 @@ void Profile::LoadData()
     }
 }
 
-int16_t Profile::ReadIntegerKey(const char* key, int16_t (cIni_Profile::*reader)() const, int16_t readDefault)
+int16_t Profile::ReadIntegerKey(const IniIntegerKey& key, int16_t (cIni_Profile::*reader)() const)
 {
     try {
         return (m_ini.*reader)();
     } catch (const AppError& e) {
         if (e.Number != RTE_TYPE_MISMATCH && e.Number != RTE_OVERFLOW) throw;
     }
-    const std::string stored = ReadFromIni(g_cApp->IniPath(), m_ini.Section(), key, "");
-    ShowSettingsWarning("The configuration file contains the invalid value \"" + stored + "\" for the key " + key +
-                            " of the profile " + m_ini.Section() + ".",
-                        "The value " + std::to_string(readDefault) + " will be used instead.");
+    ShowSettingsWarning("The configuration file contains the invalid value \"" + m_ini.Read_StoredText(key.Name) +
+                            "\" for the key " + key.Name + " of the profile " + m_ini.Section() + ".",
+                        "The value " + std::to_string(key.ReadDefault) + " will be used instead.");
     m_dataChanged = true;
-    return readDefault;
+    return key.ReadDefault;
 }
 
 // The main window can show only the predefined resolutions 1 to 5.
@@ -102,7 +90,7 @@ void Profile::CorrectLoadedResolution()
 void Profile::CorrectLoadedRefresh()
 {
     if (m_refresh >= 0 && m_refresh <= LAST_REFRESH) return;
-    const int16_t corrected = m_refresh < 0 ? 0 : DEFAULT_REFRESH;
+    const int16_t corrected = m_refresh < 0 ? 0 : cIni_Profile::REFRESH.ReadDefault;
     ShowSettingsWarning("The configuration file contains the invalid Refresh-ID " + std::to_string(m_refresh) + ".",
                         corrected == 0 ? std::string("No refresh mode will be used instead.")
                                        : "The refresh mode " + std::to_string(corrected) + " will be used instead.");

@@ -57,7 +57,7 @@ private:
     bool ShowStartVekoraDialog(HWND owner);
     // An integer key that cannot be converted gives its read default, a warning and a changed
     // profile, so that the next save repairs the file instead of the launcher refusing to start.
-    int16_t ReadIntegerKey(const char* key, int16_t (cIni_Profile::*reader)() const, int16_t readDefault);
+    int16_t ReadIntegerKey(const IniIntegerKey& key, int16_t (cIni_Profile::*reader)() const);
     void CorrectLoadedResolution();
     void CorrectLoadedRefresh();
     template <typename T>
@@ -83,3 +83,7 @@ private:
     std::string m_profileDescription;
     bool m_dataChanged = false;
 };
+
+// A warning about a value of the settings file that loading corrected; all such warnings share
+// one layout and one warning ID.
+void ShowSettingsWarning(const std::string& problem, const std::string& remedy);

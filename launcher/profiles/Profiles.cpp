@@ -137,11 +137,8 @@ void Profiles::ShowDuplicateWarning(const std::vector<std::string>& names)
 {
     std::string list;
     for (const std::string& name : names) list += (list.empty() ? "[" : ", [") + name + "]";
-    Sys().MsgBox(nullptr,
-                 "Warning:\r\nThe configuration file contains more than one section for the same profile: " + list +
-                     ".\r\nOnly the first section of each profile is used; these sections are ignored.\r\n\r\n"
-                     "Warning-ID: " + std::to_string(ERR_RESOLUTION_WARNING),
-                 MB_ICONERROR | MB_OK);
+    ShowSettingsWarning("The configuration file contains more than one section for the same profile: " + list + ".",
+                        "Only the first section of each profile is used; these sections are ignored.");
 }
 
 void Profiles::CreateStandardProfile()

@@ -2,69 +2,13 @@
 // application's options, the editor chooser and a file dropped on the locked editor field.
 #include <gtest/gtest.h>
 
-#include <shlobj.h>
-
 #include "core/Application.h"
 #include "core/mIni.h"
 #include "dialogs/frmOptions.h"
 #include "dialogs/frmOptions_res.h"
+#include "support/TestDataObject.h"
 #include "support/TestEnvironment.h"
 #include "translation/cTranslate.h"
-
-namespace {
-// A drag-and-drop data object carrying one file list (CF_HDROP) with one file.
-class FileDropData final : public IDataObject {
-public:
-    explicit FileDropData(const std::string& path) : m_path(path) {}
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override
-    {
-        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDataObject)) {
-            *object = static_cast<IDataObject*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++m_refs; }
-    ULONG STDMETHODCALLTYPE Release() override { return --m_refs; } // lives on the test's stack
-
-    HRESULT STDMETHODCALLTYPE GetData(FORMATETC* format, STGMEDIUM* medium) override
-    {
-        if (QueryGetData(format) != S_OK) return DV_E_FORMATETC;
-        const size_t size = sizeof(DROPFILES) + m_path.size() + 2;
-        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
-        auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
-        drop->pFiles = sizeof(DROPFILES);
-        memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), m_path.c_str(), m_path.size());
-        GlobalUnlock(memory);
-        medium->tymed = TYMED_HGLOBAL;
-        medium->hGlobal = memory;
-        medium->pUnkForRelease = nullptr;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetDataHere(FORMATETC*, STGMEDIUM*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE QueryGetData(FORMATETC* format) override
-    {
-        return format->cfFormat == CF_HDROP && (format->tymed & TYMED_HGLOBAL) ? S_OK : DV_E_FORMATETC;
-    }
-    HRESULT STDMETHODCALLTYPE GetCanonicalFormatEtc(FORMATETC*, FORMATETC* out) override
-    {
-        out->ptd = nullptr;
-        return E_NOTIMPL;
-    }
-    HRESULT STDMETHODCALLTYPE SetData(FORMATETC*, STGMEDIUM*, BOOL) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE EnumFormatEtc(DWORD, IEnumFORMATETC**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override { return OLE_E_ADVISENOTSUPPORTED; }
-    HRESULT STDMETHODCALLTYPE DUnadvise(DWORD) override { return OLE_E_ADVISENOTSUPPORTED; }
-    HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA**) override { return OLE_E_ADVISENOTSUPPORTED; }
-
-private:
-    std::string m_path;
-    ULONG m_refs = 1;
-};
-} // namespace
 
 class OptionsWindow : public AppFixture {
 protected:
@@ -179,14 +123,14 @@ TEST_F(OptionsWindow, DroppedFileReplacesTheLockedText)
     Open("C:\\Tools\\edit.exe", true);
     SendMessageA(dialog.EditorPathField().TextBox(), WM_CHAR, 'x', 1);
     EXPECT_EQ(Field(), "C:\\Tools\\edit.exe") << "typing is refused";
-    FileDropData data("C:\\Editors\\dropped.exe");
+    Data data(TestDataObject::New()->Files({"C:\\Editors\\dropped.exe"}));
     IDropTarget* target = dialog.EditorPathField().DropTarget();
     ASSERT_NE(target, nullptr);
     DWORD effect = DROPEFFECT_COPY;
     POINTL point = {0, 0};
-    ASSERT_EQ(target->DragEnter(&data, 0, point, &effect), S_OK);
+    ASSERT_EQ(target->DragEnter(data.Get(), 0, point, &effect), S_OK);
     effect = DROPEFFECT_COPY;
-    ASSERT_EQ(target->Drop(&data, 0, point, &effect), S_OK);
+    ASSERT_EQ(target->Drop(data.Get(), 0, point, &effect), S_OK);
     EXPECT_EQ(Field(), "C:\\Editors\\dropped.exe");
     ClickButton(dialog.Hwnd(), IDOK);
     EXPECT_EQ(g_cApp->Options().EditorPath(), "C:\\Editors\\dropped.exe");
