@@ -26,7 +26,6 @@ public:
 
     HWND Hwnd() const { return m_hwnd; }
     bool IsLoaded() const { return m_hwnd != nullptr; }
-    bool IsModal() const { return m_modal; }
     HWND Item(int id) const { return GetDlgItem(m_hwnd, id); }
     std::string GetItemText(int id) const;
     void SetItemText(int id, const std::string& text) const;

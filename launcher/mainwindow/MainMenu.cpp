@@ -77,11 +77,6 @@ MenuEntry& MenuBar::Entry(UINT id)
     return const_cast<MenuEntry&>(std::as_const(*this).Entry(id));
 }
 
-bool MenuBar::Contains(UINT id) const
-{
-    return FindIn(m_entries, id) != nullptr;
-}
-
 MenuEntry& MenuBar::ArrayEntry(UINT parentId, UINT firstId, int index)
 {
     MenuEntry& parent = Entry(parentId);

@@ -27,7 +27,6 @@ public:
     // The entry with that ID anywhere in the tree; raises "Subscript out of range" when missing.
     MenuEntry& Entry(UINT id);
     const MenuEntry& Entry(UINT id) const;
-    bool Contains(UINT id) const;
 
     void SetText(UINT id, const std::string& text) { Entry(id).Text = text; }
     void SetVisible(UINT id, bool visible) { Entry(id).Visible = visible; }

@@ -12,7 +12,6 @@ class frmMainPage : public DialogBase {
 public:
     explicit frmMainPage(int index);
 
-    int Index() const { return m_index; }
     COLORREF BackColor() const { return m_backColor; }
     void SetBackColor(COLORREF color);
 
