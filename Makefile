@@ -1,5 +1,6 @@
 # Vekolaunch and Lingobench: `make test` builds and runs every test, `make run` opens the
 # launcher on a demo install. Both install what is missing on a Debian machine first.
+# TEST_ARCH=i686 or TEST_ARCH=x86_64 chooses the build they run instead of the machine's probe.
 BUILD_DIR ?= build
 export BUILD_DIR
 
@@ -20,5 +21,7 @@ run: build
 	@scripts/run.sh
 
 clean:
-	@if [ -f $(BUILD_DIR)/wineprefix/.ready ]; then WINEPREFIX=$(CURDIR)/$(BUILD_DIR)/wineprefix wineserver -k 2>/dev/null || true; fi
+	@for prefix in $(BUILD_DIR)/wineprefix $(BUILD_DIR)/x86_64/wineprefix; do \
+	  if [ -f $$prefix/.ready ]; then WINEPREFIX=$(CURDIR)/$$prefix wineserver -k 2>/dev/null || true; fi; \
+	done
 	rm -rf $(BUILD_DIR)

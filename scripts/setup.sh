@@ -6,34 +6,43 @@ missing=()
 have() { command -v "$1" >/dev/null 2>&1; }
 installed() { dpkg -s "$1" >/dev/null 2>&1; }
 have cmake || missing+=(cmake)
+# The i686 compiler builds the programs that ship; the x86_64 one the test build for machines
+# that cannot run 32-bit programs.
 have i686-w64-mingw32-g++-posix || missing+=(g++-mingw-w64-i686)
+have x86_64-w64-mingw32-g++-posix || missing+=(g++-mingw-w64-x86-64)
 have Xvfb || missing+=(xvfb)
 have xauth || missing+=(xauth)
 have xwd || missing+=(x11-apps)
-have convert || missing+=(imagemagick)
+installed imagemagick || missing+=(imagemagick)
+have lnkinfo || missing+=(liblnk-utils)
 [ -f /usr/src/googletest/CMakeLists.txt ] || missing+=(googletest)
 
 # Wine comes with what it recommends: its own fonts (fonts-wine: Tahoma and the other faces
 # the dialogs ask for) and the X extension libraries it loads at run time. Without them the
 # windows measure and draw their texts with whatever font is there, or none.
 wine_missing=()
-have wine || wine_missing+=(wine wine64)
-installed wine32:i386 || wine_missing+=(wine32:i386)
+[ -x /usr/lib/wine/wine64 ] || wine_missing+=(wine wine64)
 installed fonts-wine || wine_missing+=(fonts-wine)
+# The 32-bit loader is of no use on a machine that cannot execute 32-bit programs, but
+# installing it there is harmless; its failure must not stop the set-up.
+wine32_missing=()
+installed wine32:i386 || wine32_missing+=(wine32:i386)
 
-[ ${#missing[@]} -eq 0 ] && [ ${#wine_missing[@]} -eq 0 ] && exit 0
+[ ${#missing[@]} -eq 0 ] && [ ${#wine_missing[@]} -eq 0 ] && [ ${#wine32_missing[@]} -eq 0 ] && exit 0
 
-echo "Installing: ${missing[*]} ${wine_missing[*]}"
+echo "Installing: ${missing[*]} ${wine_missing[*]} ${wine32_missing[*]}"
 sudo_cmd=()
 [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
+apt_install() {
+  "${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$@" >/dev/null
+}
+if [ ${#wine32_missing[@]} -gt 0 ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
   "${sudo_cmd[@]}" dpkg --add-architecture i386
 fi
 "${sudo_cmd[@]}" apt-get update -qq
-if [ ${#missing[@]} -gt 0 ]; then
-  "${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
-    "${missing[@]}" >/dev/null
-fi
-if [ ${#wine_missing[@]} -gt 0 ]; then
-  "${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${wine_missing[@]}" >/dev/null
+[ ${#missing[@]} -eq 0 ] || apt_install --no-install-recommends "${missing[@]}"
+[ ${#wine_missing[@]} -eq 0 ] || apt_install "${wine_missing[@]}"
+if [ ${#wine32_missing[@]} -gt 0 ]; then
+  apt_install "${wine32_missing[@]}" ||
+    echo "warning: the 32-bit Wine packages did not install; the tests will use the 64-bit build."
 fi

@@ -1,9 +1,16 @@
 #!/usr/bin/env bash
-# Runs every test under Wine inside a private X server and prints CTest's summary.
+# Runs every test under Wine inside a private X server and prints CTest's summary: on the
+# 32-bit build where this machine runs 32-bit programs, otherwise on the 64-bit test build.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 source scripts/wine-env.sh
+set -e
+choose_arch
+echo "Testing the $TEST_ARCH build: $ARCH_REASON."
+[ "$TEST_ARCH" = i686 ] || scripts/build.sh "$TEST_ARCH"
+use_arch
 start_xvfb
 trap stop_xvfb EXIT
 start_wine
-ctest --test-dir "$BUILD_DIR" --output-on-failure -j"$(nproc)" ${CTEST_ARGS:-} </dev/null
+set +e
+ctest --test-dir "$ARCH_BUILD_DIR" --output-on-failure -j"$(nproc)" ${CTEST_ARGS:-} </dev/null

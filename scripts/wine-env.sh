@@ -1,39 +1,113 @@
-# Sourced by the test and run scripts: a Wine prefix under the build folder, a private X
-# server when needed, and a warmed persistent wineserver.
+# Sourced by the build, test and run scripts: which build this machine can run under Wine,
+# its build folder and prefix, a private X server when needed, and a warmed wineserver.
+#
+# The shipped programs are 32-bit and always built in $BUILD_DIR. Some machines cannot execute
+# 32-bit x86 programs at all; there the tests and `make run` use an x86_64 build of the same
+# sources in $BUILD_DIR/x86_64, under Wine's 64-bit loader in a 64-bit prefix of its own.
 BUILD_DIR=${BUILD_DIR:-build}
-export WINEPREFIX="$(cd "$BUILD_DIR" && pwd)/wineprefix"
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-export WINEARCH=win32
+WINE32_LOADER=/usr/lib/wine/wine
+WINE64_LOADER=/usr/lib/wine/wine64
+
+die() {
+  echo "error: $*" >&2
+  exit 1
+}
+
+# Starting the 32-bit loader is the only reliable probe: the kernel, not the package list,
+# decides whether it runs. Sets PROBE_OUTPUT to what the loader said.
+can_run_i686() {
+  [ -x "$WINE32_LOADER" ] || { PROBE_OUTPUT="$WINE32_LOADER is not installed"; return 1; }
+  PROBE_OUTPUT=$("$WINE32_LOADER" --version 2>&1 </dev/null)
+  local rc=$?
+  PROBE_OUTPUT=$(printf '%s' "$PROBE_OUTPUT" | head -n1)
+  [ $rc -eq 0 ] && [[ "$PROBE_OUTPUT" == wine-* ]]
+}
+
+# Sets TEST_ARCH (i686 or x86_64) and ARCH_REASON; TEST_ARCH given by the caller wins.
+choose_arch() {
+  case "${TEST_ARCH:-}" in
+    i686 | x86_64) ARCH_REASON="forced by TEST_ARCH=$TEST_ARCH" ;;
+    "")
+      if can_run_i686; then
+        TEST_ARCH=i686
+        ARCH_REASON="this machine runs 32-bit programs ($PROBE_OUTPUT)"
+      else
+        TEST_ARCH=x86_64
+        ARCH_REASON="this machine cannot run 32-bit programs (the 32-bit Wine loader said: ${PROBE_OUTPUT:-nothing})"
+      fi
+      ;;
+    *) die "TEST_ARCH must be i686 or x86_64, not '$TEST_ARCH'" ;;
+  esac
+  export TEST_ARCH
+}
+
+# Sets ARCH_BUILD_DIR, WINEPREFIX, WINEARCH and WINE (the loader) for TEST_ARCH.
+use_arch() {
+  if [ "$TEST_ARCH" = i686 ]; then
+    ARCH_BUILD_DIR=$BUILD_DIR
+    WINE=$WINE32_LOADER
+    export WINEARCH=win32
+    unset WINELOADER
+  else
+    ARCH_BUILD_DIR=$BUILD_DIR/x86_64
+    WINE=$WINE64_LOADER
+    export WINEARCH=win64
+    export WINELOADER=$WINE64_LOADER
+  fi
+  mkdir -p "$ARCH_BUILD_DIR"
+  export WINEPREFIX="$(cd "$ARCH_BUILD_DIR" && pwd)/wineprefix"
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+  export WINE
+}
+
+# The chosen loader must start, whatever the probe said (TEST_ARCH may force it).
+check_loader() {
+  [ -x "$WINE" ] || die "the Wine loader $WINE for the $TEST_ARCH build is not installed"
+  local said
+  said=$("$WINE" --version 2>&1 </dev/null) || die "the Wine loader $WINE does not start: $(printf '%s' "$said" | head -n1)"
+}
 
 XVFB_PID=
 start_xvfb() {
+  command -v Xvfb >/dev/null || die "Xvfb is not installed"
   local n=90
   while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp </dev/null >"$ARCH_BUILD_DIR/xvfb.log" 2>&1 &
   XVFB_PID=$!
   for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.05; done
+  [ -e "/tmp/.X11-unix/X$n" ] || die "Xvfb did not come up on :$n: $(tail -n1 "$ARCH_BUILD_DIR/xvfb.log")"
   export DISPLAY=":$n"
 }
 stop_xvfb() {
   [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
 }
 
+# Runs the chosen loader with every standard stream away from our pipes: Wine's helper
+# processes inherit them, and whoever reads such a pipe waits for them forever.
+wine_quiet() {
+  "$WINE" "$@" </dev/null >>"$ARCH_BUILD_DIR/wine-warmup.log" 2>&1
+}
+
 # Call with DISPLAY set: a prefix created without a display leaves later processes unable to
 # create windows until the server restarts.
 start_wine() {
+  check_loader
   # wineserver -p silently does nothing for a missing prefix folder.
   mkdir -p "$WINEPREFIX"
-  # Wine's helper processes must not inherit our pipes, or whoever reads them waits forever.
+  : >"$ARCH_BUILD_DIR/wine-warmup.log"
   # It fails when a server already runs for the prefix, which is just as good.
   wineserver -p </dev/null >/dev/null 2>&1 || true
-  wine wineboot </dev/null >/dev/null 2>&1
+  # A 64-bit prefix prints that it found no syswow64\rundll32.exe: there is no 32-bit half.
+  wine_quiet wineboot || die "Wine could not set up the prefix $WINEPREFIX (see $ARCH_BUILD_DIR/wine-warmup.log)"
   if [ ! -f "$WINEPREFIX/.ready" ]; then
     # Xvfb has no window manager: without this Wine waits about 2 s whenever a window closes.
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f </dev/null >/dev/null 2>&1
+    wine_quiet reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f ||
+      die "Wine could not write the prefix's registry (see $ARCH_BUILD_DIR/wine-warmup.log)"
     touch "$WINEPREFIX/.ready"
   fi
   # The first window on a display starts Wine's desktop process. Started here it holds none
   # of our pipes; started by a test it would keep CTest waiting for that test until its timeout.
-  wine rundll32.exe user32.dll,GetDesktopWindow </dev/null >/dev/null 2>&1 || true
+  wine_quiet rundll32.exe user32.dll,GetDesktopWindow ||
+    die "Wine could not open a window on $DISPLAY (see $ARCH_BUILD_DIR/wine-warmup.log)"
 }

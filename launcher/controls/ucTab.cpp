@@ -216,7 +216,7 @@ LRESULT ucTab::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_GETFONT: return reinterpret_cast<LRESULT>(m_font);
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-        if (GetWindowLongA(m_hwnd, GWL_STYLE) & WS_TABSTOP) SetFocus(m_hwnd);
+        if (GetWindowLongPtrA(m_hwnd, GWL_STYLE) & WS_TABSTOP) SetFocus(m_hwnd);
         m_pressed = true;
         SetCapture(m_hwnd);
         return 0;

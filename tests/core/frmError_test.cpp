@@ -38,7 +38,7 @@ std::string ExpectedReport(const std::string& description, const std::string& so
 
 bool Shown(HWND dialog, int id)
 {
-    return (GetWindowLongA(GetDlgItem(dialog, id), GWL_STYLE) & WS_VISIBLE) != 0;
+    return (GetWindowLongPtrA(GetDlgItem(dialog, id), GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
 POINT ClientPos(HWND dialog, int id)

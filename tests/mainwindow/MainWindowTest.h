@@ -71,7 +71,7 @@ protected:
     }
     frmMain& Form() { return *m_form; }
     // Shown by its own style (the test window itself is never put on the screen).
-    static bool Shown(HWND hwnd) { return (GetWindowLongA(hwnd, GWL_STYLE) & WS_VISIBLE) != 0; }
+    static bool Shown(HWND hwnd) { return (GetWindowLongPtrA(hwnd, GWL_STYLE) & WS_VISIBLE) != 0; }
     Profile& Active() { return *g_cApp->ActiveProfile(); }
     HWND Ctl(int id) { return m_form->Control(id); }
     std::string Text(int id) { return WindowText(Ctl(id)); }

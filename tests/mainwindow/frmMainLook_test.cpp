@@ -84,7 +84,7 @@ std::string ClassOf(HWND hwnd)
 
 bool IsGroupBox(HWND hwnd)
 {
-    return ClassOf(hwnd) == "Button" && (GetWindowLongA(hwnd, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
+    return ClassOf(hwnd) == "Button" && (GetWindowLongPtrA(hwnd, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
 }
 
 // The size the control's text needs with its font, wrapped at width when wrap is set.
@@ -107,7 +107,7 @@ std::string TextProblem(HWND control)
     RECT client = {};
     GetClientRect(control, &client);
     const int width = client.right, height = client.bottom;
-    const LONG style = GetWindowLongA(control, GWL_STYLE);
+    const LONG_PTR style = GetWindowLongPtrA(control, GWL_STYLE);
     const std::string name = ClassOf(control);
     SIZE need = {};
     int room = width;
@@ -140,7 +140,7 @@ std::vector<HWND> Children(HWND parent)
 {
     std::vector<HWND> children;
     for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (GetWindowLongA(child, GWL_STYLE) & WS_VISIBLE) children.push_back(child);
+        if (GetWindowLongPtrA(child, GWL_STYLE) & WS_VISIBLE) children.push_back(child);
     }
     return children;
 }
