@@ -9,10 +9,19 @@
 std::string ReadFromIni(const std::string& file, const std::string& section, const std::string& key,
                         const std::string& defaultValue)
 {
-    char buffer[255] = {};
-    DWORD length = GetPrivateProfileStringA(section.c_str(), key.c_str(), defaultValue.c_str(), buffer,
-                                            sizeof(buffer), file.c_str());
-    return std::string(buffer, length).c_str();
+    // The system cuts a value to the buffer without saying so, except that it then fills the
+    // buffer to the last character: grow until the value fits, or a long path would be cut.
+    std::string buffer(256, '\0');
+    for (;;) {
+        const DWORD size = static_cast<DWORD>(buffer.size());
+        const DWORD length = GetPrivateProfileStringA(section.c_str(), key.c_str(), defaultValue.c_str(),
+                                                      buffer.data(), size, file.c_str());
+        if (length + 1 < size) {
+            buffer.resize(length);
+            return buffer.c_str();
+        }
+        buffer.assign(buffer.size() * 2, '\0');
+    }
 }
 
 std::string EncodeLineBreaks(const std::string& value)

@@ -22,11 +22,30 @@ TextRequestObserver SetTextRequestObserver(TextRequestObserver observer)
 
 std::string FillInText(const std::string& text, const std::string& p1, const std::string& p2)
 {
-    // Line breaks are taken from the language text only: parameters are mostly paths, and a
-    // folder such as C:\Games\new must not be shown broken across two lines.
-    std::string result = ReplaceText(text, "\\n", "\r\n");
-    result = ReplaceText(result, "%P1%", p1);
-    return ReplaceText(result, "%P2%", p2);
+    // One pass over the language text: whatever a parameter brings in is the user's (mostly a
+    // path) and is never searched again, so a folder named "%P2%" or C:\Games\new stays as it is.
+    struct Marker {
+        const char* mark;
+        const std::string& insert;
+    };
+    static const std::string lineBreak = "\r\n";
+    const Marker markers[] = {{"%P1%", p1}, {"%P2%", p2}, {"\\n", lineBreak}};
+    std::string result;
+    result.reserve(text.size() + p1.size() + p2.size());
+    for (size_t pos = 0; pos < text.size();) {
+        bool replaced = false;
+        for (const Marker& m : markers) {
+            const size_t length = std::char_traits<char>::length(m.mark);
+            if (text.compare(pos, length, m.mark) == 0) {
+                result += m.insert;
+                pos += length;
+                replaced = true;
+                break;
+            }
+        }
+        if (!replaced) result += text[pos++];
+    }
+    return result;
 }
 
 std::string cTranslate::TranslateEx(const std::string& section, const std::string& id, const std::string& p1,

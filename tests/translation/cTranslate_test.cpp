@@ -92,9 +92,9 @@ TEST_F(TranslateEx, FillsInEveryPlaceholder)
     EXPECT_EQ(Fill("Case: %p1% %P1", "A", "B"), "Case: %p1% %P1");
 }
 
-TEST_F(TranslateEx, FillsPlaceholdersInTheirOrderWithoutExpandingAParameterIntoItself)
+TEST_F(TranslateEx, NeverSearchesWhatAParameterBroughtIn)
 {
-    EXPECT_EQ(Fill("[%P1%]", "x %P2% y", "two"), "[x two y]");
+    EXPECT_EQ(Fill("Folder %P1% of %P2%", "C:\\Games\\%P2%\\", "two"), "Folder C:\\Games\\%P2%\\ of two");
     EXPECT_EQ(Fill("[%P1%]", "%P1%%P1%", ""), "[%P1%%P1%]");
     EXPECT_EQ(Fill("[%P2%]", "", "%P1% stays"), "[%P1% stays]");
 }
