@@ -2,6 +2,7 @@
 #include "core/Application.h"
 
 #include "core/AppConstants.h"
+#include "core/ShellStart.h"
 #include "core/SystemServices.h"
 #include "core/mError.h"
 #include "core/mFunctions.h"
@@ -85,7 +86,7 @@ void Application::ShowFAQ(HWND owner, const std::string& abbrev) const
     try {
         const std::string path = m_docDirectory + GetFAQFileName(abbrev);
         if (FileExists(path)) {
-            ExecuteFile(owner, path, "open", "", m_docDirectory, SW_SHOWNORMAL);
+            OpenWithShell(owner, path, "", m_docDirectory);
         } else {
             Sys().MsgBox(owner, g_cTranslate->TranslateEx("ERROR_MESSAGES", "ERR_FileNotFound", path, ""), MB_OK);
         }
@@ -97,7 +98,7 @@ void Application::ShowFAQ(HWND owner, const std::string& abbrev) const
 void Application::ShowVekolaunchWebpage(HWND owner)
 {
     try {
-        ExecuteFile(owner, VEKOLAUNCH_WEB_ADDRESS, "open", "", "", SW_SHOWNORMAL);
+        OpenWithShell(owner, VEKOLAUNCH_WEB_ADDRESS);
     } catch (...) {
         PassError("Application.ShowVekolaunchWebpage");
     }
@@ -106,7 +107,7 @@ void Application::ShowVekolaunchWebpage(HWND owner)
 void Application::ContactAuthor(HWND owner)
 {
     try {
-        ExecuteFile(owner, std::string("mailto:") + VEKOLAUNCH_CONTACT_MAIL, "open", "", "", SW_SHOWNORMAL);
+        OpenWithShell(owner, std::string("mailto:") + VEKOLAUNCH_CONTACT_MAIL);
     } catch (...) {
         PassError("Application.ContactAuthor");
     }

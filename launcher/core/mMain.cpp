@@ -17,9 +17,11 @@
 namespace {
 std::unique_ptr<frmMain> g_frmMain;
 
-std::string AskForExecutable(const std::string& initialName, const std::string& titleSection)
+std::string AskForExecutable(HWND owner, const std::string& initialName, const std::string& titleSection)
 {
     OpenFileDialogArgs args;
+    // Owned by the window that asks, so that it takes no input, and asks nothing twice, meanwhile.
+    args.Owner = owner;
     args.FileName = initialName;
     args.Filter = g_cTranslate->TranslateEx("GLOBAL", "FILETYPEDESC_EXE", "", "") + " (*.exe)|*.exe";
     args.FilterIndex = 1;
@@ -36,7 +38,7 @@ void CreateMutex()
 {
     try {
         SECURITY_ATTRIBUTES attributes = {};
-        attributes.nLength = 12; // the record's own length; no descriptor, not inheritable
+        attributes.nLength = sizeof(attributes); // no descriptor, not inheritable
         // The handle is kept by nobody: the mutex lives until the process ends.
         CreateMutexA(&attributes, FALSE, "Vekolaunch_MTX");
     } catch (...) {
@@ -87,22 +89,22 @@ void ClosePublicObjects()
     g_cApp.reset();
 }
 
-std::string AskForVekoPath(const std::string& currentPath)
+std::string AskForVekoPath(HWND owner, const std::string& currentPath)
 {
     try {
         const std::string initial = FileExists(currentPath) ? currentPath : "vekora.exe";
-        return AskForExecutable(initial, "SELECT_VEKORAFOLDER_DIALOG");
+        return AskForExecutable(owner, initial, "SELECT_VEKORAFOLDER_DIALOG");
     } catch (...) {
         PassError("mMain.AskForVekoPath");
     }
 }
 
-std::string AskForEditor(const std::string& currentPath)
+std::string AskForEditor(HWND owner, const std::string& currentPath)
 {
     try {
         const std::string initial =
             FileExists(currentPath) ? currentPath : SetTrailingBackslash(GetWindowsDir(), true) + "write.exe";
-        return AskForExecutable(initial, "SELECT_TEXTEDITOR_DIALOG");
+        return AskForExecutable(owner, initial, "SELECT_TEXTEDITOR_DIALOG");
     } catch (...) {
         PassError("mMain.AskForEditor");
     }

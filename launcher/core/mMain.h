@@ -18,6 +18,6 @@ bool Main(const std::string& workDirectory);
 int RunLauncher();
 void CreateMutex();
 void ClosePublicObjects();
-std::string AskForVekoPath(const std::string& currentPath);
-std::string AskForEditor(const std::string& currentPath);
+std::string AskForVekoPath(HWND owner, const std::string& currentPath);
+std::string AskForEditor(HWND owner, const std::string& currentPath);
 std::string GetVekoraFile_VersionInfo(const std::string& vekoraPath);

@@ -83,7 +83,7 @@ void frmOptions::SaveSettings()
 void frmOptions::cmdEditorPath_Click()
 {
     try {
-        const std::string path = AskForEditor(m_txtEditorPath.Text());
+        const std::string path = AskForEditor(Hwnd(), m_txtEditorPath.Text());
         if (!path.empty()) m_txtEditorPath.SetText(path);
     } catch (...) {
         ShowError("frmOptions.cmdEditorPath_Click");

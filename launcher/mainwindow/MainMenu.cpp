@@ -1,6 +1,8 @@
 // The main window's menu model and its entries.
 #include "mainwindow/MainMenu.h"
 
+#include <algorithm>
+#include <climits>
 #include <utility>
 
 #include "core/mError.h"
@@ -16,20 +18,24 @@ const MenuEntry* FindIn(const std::vector<MenuEntry>& entries, UINT id)
     return nullptr;
 }
 
-void AppendEntries(HMENU menu, const std::vector<MenuEntry>& entries)
+void AppendEntries(HMENU menu, const std::vector<MenuEntry>& entries, int perColumn, int submenuPerColumn)
 {
+    int shown = 0;
     for (const MenuEntry& entry : entries) {
         if (!entry.Visible) continue;
+        // A menu taller than the screen would hide its last entries: go on in a new column.
+        const UINT columnBreak = shown > 0 && shown % perColumn == 0 ? MF_MENUBARBREAK : 0;
+        ++shown;
         if (entry.IsSeparator()) {
-            AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+            AppendMenuA(menu, MF_SEPARATOR | columnBreak, 0, nullptr);
             continue;
         }
-        UINT flags = MF_STRING;
+        UINT flags = MF_STRING | columnBreak;
         if (entry.Checked) flags |= MF_CHECKED;
         if (!entry.Enabled) flags |= MF_GRAYED;
         if (!entry.Children.empty() || entry.IsArrayHolder) {
             HMENU sub = CreatePopupMenu();
-            AppendEntries(sub, entry.Children);
+            AppendEntries(sub, entry.Children, submenuPerColumn, submenuPerColumn);
             AppendMenuA(menu, flags | MF_POPUP, reinterpret_cast<UINT_PTR>(sub), entry.Text.c_str());
             // The submenu's own ID, so that it can be found by command as well.
             MENUITEMINFOA info = {};
@@ -99,10 +105,18 @@ int MenuBar::ArrayCount(UINT parentId, UINT firstId) const
     return count;
 }
 
+int EntriesPerMenuColumn(int screenHeight, int entryHeight)
+{
+    // Two entries' room for the menu's frame and the bar above it; never fewer than ten a column.
+    if (entryHeight <= 0) return 10;
+    return std::max(10, screenHeight / entryHeight - 2);
+}
+
 HMENU MenuBar::Build() const
 {
     HMENU bar = CreateMenu();
-    AppendEntries(bar, m_entries);
+    AppendEntries(bar, m_entries, INT_MAX,
+                  EntriesPerMenuColumn(GetSystemMetrics(SM_CYSCREEN), GetSystemMetrics(SM_CYMENUSIZE)));
     return bar;
 }
 

@@ -46,5 +46,8 @@ private:
     std::vector<MenuEntry> m_entries;
 };
 
+// How many entries of a menu fit one column on a screen of that height.
+int EntriesPerMenuColumn(int screenHeight, int entryHeight);
+
 // The main window's menu with its English texts (the language file replaces them).
 MenuBar CreateMainMenu();

@@ -84,6 +84,8 @@ InputCorrection CorrectResolutionTexts(std::string& width, std::string& height)
 std::optional<InputProblem> FindInputProblem(const MainWindowInput& input)
 {
     const std::string folder = GameFolderOf(input.VekoraPath);
+    // Without a game path there is no folder to name, and scenario and pak have nothing to lie in.
+    if (folder.empty()) return InputProblem{"ERR_VekoraFolderNotDefined", ""};
     if (!input.Scenario.empty() && !FolderExists(folder + input.Scenario)) {
         return InputProblem{"ERR_PathNotFound", folder + input.Scenario};
     }
@@ -94,6 +96,16 @@ std::optional<InputProblem> FindInputProblem(const MainWindowInput& input)
     if (!IsStorableResolutionText(input.Height)) return InputProblem{"ERR_InvalidUserDefinedResolution", ""};
     if (!IsStorableResolutionText(input.Width)) return InputProblem{"ERR_InvalidUserDefinedResolution", ""};
     return std::nullopt;
+}
+
+std::string QuotedWhenBlank(const std::string& path)
+{
+    return path.find(' ') == std::string::npos ? path : "\"" + path + "\"";
+}
+
+std::string CopyableCommandLine(const std::string& vekoraPath, const std::string& parameters)
+{
+    return TrimWhiteSpace(QuotedWhenBlank(TrimWhiteSpace(vekoraPath)) + " " + TrimLeftWhiteSpace(parameters));
 }
 
 bool KeepResolutionKey(int keyAscii)

@@ -53,6 +53,11 @@ struct InputProblem {
 };
 std::optional<InputProblem> FindInputProblem(const MainWindowInput& input);
 
+// A path as a command prompt or a program that splits its arguments at blanks takes it.
+std::string QuotedWhenBlank(const std::string& path);
+// The game's path and its parameters as one line to paste into a command prompt.
+std::string CopyableCommandLine(const std::string& vekoraPath, const std::string& parameters);
+
 // The key filter of the width and height fields: digits and Backspace pass.
 bool KeepResolutionKey(int keyAscii);
 

@@ -207,8 +207,8 @@ void frmMain::OnCommand(int id, int code, HWND control)
     case IDC_CMDLOGFILE2: if (code == BN_CLICKED) cmdLogfile2_Click(); break;
     case IDC_CMDOPENVEKODIR: if (code == BN_CLICKED) cmdOpenVekoDir_Click(); break;
     case IDC_LSTRESOLUTION: if (code == LBN_SELCHANGE) lstResolution_Click(); break;
-    case IDC_TXTRES_WIDTH: if (code == EN_KILLFOCUS) txtRes_Width_LostFocus(); break;
-    case IDC_TXTRES_HEIGHT: if (code == EN_KILLFOCUS) txtRes_Height_LostFocus(); break;
+    case IDC_TXTRES_WIDTH: if (code == EN_KILLFOCUS && FocusStaysInProgram()) txtRes_Width_LostFocus(); break;
+    case IDC_TXTRES_HEIGHT: if (code == EN_KILLFOCUS && FocusStaysInProgram()) txtRes_Height_LostFocus(); break;
     case IDM_FILE_SAVE: mnuFile_Save_Click(); break;
     case IDM_PROFILE_NEW: mnuProfile_New_Click(); break;
     case IDM_PROFILE_EDIT: mnuProfile_Edit_Click(); break;
@@ -230,6 +230,34 @@ void frmMain::OnClose()
     if (Form_QueryUnload()) return; // cancelled: the window stays open
     Form_Unload();
     Unload();
+}
+
+// Windows ending the session closes the launcher as the user would: the question about unsaved
+// changes while the system still waits for the answer, the settings when the end is certain.
+bool frmMain::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, INT_PTR& result)
+{
+    switch (msg) {
+    case WM_QUERYENDSESSION:
+        SetWindowLongPtrA(Hwnd(), DWLP_MSGRESULT, m_unloaded || !Form_QueryUnload() ? TRUE : FALSE);
+        result = TRUE;
+        return true;
+    case WM_ENDSESSION:
+        if (wParam && !m_unloaded) {
+            Form_Unload();
+            Unload();
+        }
+        result = TRUE;
+        return true;
+    default:
+        return false;
+    }
+}
+
+// A field loses the focus also when the user switches to another program; only a move to
+// another window of the launcher means the input is done.
+bool frmMain::FocusStaysInProgram()
+{
+    return GetFocus() != nullptr;
 }
 
 void frmMain::mnuFile_Quit_Click()

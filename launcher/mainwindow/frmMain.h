@@ -59,6 +59,7 @@ protected:
     void OnInit() override;
     void OnCommand(int id, int code, HWND control) override;
     void OnClose() override;
+    bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
     void OnDestroy() override;
 
 private:
@@ -68,6 +69,7 @@ private:
     void Form_Load();
     void CreateChildControls();
     bool Form_QueryUnload();
+    static bool FocusStaysInProgram();
     void Form_Unload();
     void mnuFile_Quit_Click();
 

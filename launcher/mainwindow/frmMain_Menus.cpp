@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "core/Application.h"
+#include "core/ShellStart.h"
 #include "core/SystemServices.h"
 #include "core/mError.h"
 #include "core/mFunctions.h"
@@ -11,6 +12,7 @@
 #include "dialogs/frmEditProfile.h"
 #include "dialogs/frmOptions.h"
 #include "mainwindow/GameFolderLists.h"
+#include "mainwindow/MainWindowRules.h"
 #include "mainwindow/frmMain_res.h"
 #include "profiles/Profile.h"
 #include "translation/cTranslate.h"
@@ -181,7 +183,7 @@ void frmMain::cmdLogfile_Click()
         Options& options = g_cApp->Options();
         if (options.EditorPath().empty()) {
             if (Sys().MsgBox(Hwnd(), TranslateDialogItem("MSG_SelectTextEditor"), MB_YESNO | MB_ICONQUESTION) == IDYES) {
-                options.SetEditorPath(AskForEditor(""));
+                options.SetEditorPath(AskForEditor(Hwnd(), ""));
             }
         }
         if (options.EditorPath().empty()) return;
@@ -189,7 +191,7 @@ void frmMain::cmdLogfile_Click()
         const std::string logFile = folder + "veko.log";
         // Without a game folder there is no log file to look for.
         if (!folder.empty() && FileExists(logFile)) {
-            ExecuteFile(Hwnd(), options.EditorPath(), "open", logFile, "", SW_SHOWNORMAL);
+            OpenWithShell(Hwnd(), options.EditorPath(), QuotedWhenBlank(logFile));
         } else {
             Sys().MsgBox(Hwnd(), g_cTranslate->TranslateEx("ERROR_MESSAGES", "ERR_VekoraLogfileNotFound"),
                          MB_OK | MB_ICONINFORMATION);
@@ -209,7 +211,7 @@ void frmMain::cmdOpenVekoDir_Click()
     try {
         const std::string folder = GameFolderOf(g_cApp->ActiveProfile()->VekoraPath());
         if (FolderExists(folder)) {
-            ExecuteFile(Hwnd(), folder, "open", "", "", SW_SHOWNORMAL);
+            OpenWithShell(Hwnd(), folder);
         } else {
             Sys().MsgBox(Hwnd(), g_cTranslate->TranslateEx("ERROR_MESSAGES", "ERR_PathNotFound", folder), MB_OK);
         }
@@ -265,10 +267,8 @@ void frmMain::mnuProfile_List_Click(int index)
 void frmMain::mnuEditCopy_CmdLine_Click()
 {
     try {
-        std::string parameters = GetCmdLineParameters();
-        parameters.erase(0, std::min(parameters.find_first_not_of(' '), parameters.size()));
-        const std::string text = TrimWhiteSpace(g_cApp->ActiveProfile()->VekoraPath() + " " + parameters);
-        Sys().SetClipboardText(Hwnd(), text);
+        // Path and parameters both from the controls: what the user sees is what is copied.
+        Sys().SetClipboardText(Hwnd(), CopyableCommandLine(m_txtVekoraPath.Text(), GetCmdLineParameters()));
     } catch (...) {
         ShowError("frmMain.mnuEditCopy_CmdLine_Click");
     }
@@ -289,7 +289,7 @@ void frmMain::mnuExtra_Accessories_Lingobench_Click()
 {
     try {
         const std::string tools = g_cApp->GetToolsDirectory();
-        ExecuteFile(Hwnd(), tools + "Lingobench.exe", "open", "", tools, SW_SHOWNORMAL);
+        OpenWithShell(Hwnd(), tools + "Lingobench.exe", "", tools);
     } catch (...) {
         ShowError("frmMain.mnuExtra_Accessories_Lingobench_Click");
     }

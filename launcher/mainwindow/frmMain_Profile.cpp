@@ -18,7 +18,7 @@ bool frmMain::LoadData(const std::shared_ptr<Profile>& profile)
         g_cApp->SetActiveProfile(profile);
         Profile& active = *g_cApp->ActiveProfile();
         if (active.VekoraPath().empty()) {
-            const std::string path = AskForVekoPath("");
+            const std::string path = AskForVekoPath(Hwnd(), "");
             if (path.empty()) {
                 Sys().MsgBox(Hwnd(), g_cTranslate->TranslateEx("ERROR_MESSAGES", "ERR_VekoraFolderNotDefined"), MB_OK);
             } else {
@@ -81,7 +81,8 @@ void frmMain::RefreshProfileData()
         active.SetResolutionHeight(CIntFromText(input.Height));
         active.SetScenarioPath(input.Scenario);
         active.SetGraphicPakPath(input.GraphicPak);
-        active.SetRefresh(static_cast<int16_t>(input.RefreshIndex + 1));
+        // "None" in the list stands for every stored value of 0 or less; keep the stored one.
+        if (input.RefreshIndex >= 0 || active.Refresh() > 0) active.SetRefresh(static_cast<int16_t>(input.RefreshIndex + 1));
 
         // The window's and the profile's command lines are built separately; they must agree.
         const std::string windowText = GetCmdLineParameters();
@@ -249,7 +250,7 @@ void frmMain::txtRes_Height_LostFocus()
 void frmMain::cmdSelectVekoPath_Click()
 {
     try {
-        const std::string path = AskForVekoPath(m_txtVekoraPath.Text());
+        const std::string path = AskForVekoPath(Hwnd(), m_txtVekoraPath.Text());
         if (path.empty()) return;
         m_txtVekoraPath.SetText(path);
         RefreshProfileData();

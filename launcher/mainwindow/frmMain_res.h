@@ -74,7 +74,8 @@
 #define IDM_HELP_FEEDBACK 2534
 #define IDM_HELP_ABOUT 2535
 // Menu control arrays: entry i has the first ID + i.
-#define IDM_PROFILE_LIST_FIRST 2600
-#define IDM_PROFILE_LIST_LAST 2799
+// Profiles have a range of their own, large enough for any settings file a player keeps.
+#define IDM_PROFILE_LIST_FIRST 10000
+#define IDM_PROFILE_LIST_LAST 59999
 #define IDM_LANG_ITEM_FIRST 2800
 #define IDM_LANG_ITEM_LAST 2899

@@ -2,6 +2,7 @@
 #include "profiles/Profile.h"
 
 #include "core/Application.h"
+#include "core/ShellStart.h"
 #include "core/SystemServices.h"
 #include "core/mError.h"
 #include "core/mFunctions.h"
@@ -85,16 +86,15 @@ void Profile::CorrectLoadedResolution()
     SetPreDefinedResolution(1);
 }
 
-// The main window can show only the refresh modes 1 to 5, or none (0). A negative number
-// already meant "no refresh", so it keeps that meaning.
+// The main window can show only the refresh modes 1 to 5, or none: 0 or less already means
+// none, so only a number above the last mode needs correcting.
 void Profile::CorrectLoadedRefresh()
 {
-    if (m_refresh >= 0 && m_refresh <= LAST_REFRESH) return;
-    const int16_t corrected = m_refresh < 0 ? 0 : cIni_Profile::REFRESH.ReadDefault;
+    if (m_refresh <= LAST_REFRESH) return;
     ShowSettingsWarning("The configuration file contains the invalid Refresh-ID " + std::to_string(m_refresh) + ".",
-                        corrected == 0 ? std::string("No refresh mode will be used instead.")
-                                       : "The refresh mode " + std::to_string(corrected) + " will be used instead.");
-    SetRefresh(corrected);
+                        "The refresh mode " + std::to_string(cIni_Profile::REFRESH.ReadDefault) +
+                            " will be used instead.");
+    SetRefresh(cIni_Profile::REFRESH.ReadDefault);
 }
 
 void Profile::SaveData()
@@ -139,7 +139,7 @@ void Profile::StartVekora(HWND owner)
 {
     try {
         if (!ShowStartVekoraDialog(owner)) return;
-        ExecuteFile(owner, m_vekoraPath, "open", GetCmdLineParameters(), ExtractPath(m_vekoraPath), SW_SHOWNORMAL);
+        OpenWithShell(owner, m_vekoraPath, GetCmdLineParameters(), ExtractPath(m_vekoraPath));
     } catch (...) {
         PassError("Profile.StartVekora");
     }

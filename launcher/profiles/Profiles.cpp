@@ -74,7 +74,8 @@ void Profiles::Remove(const std::string& key)
     }
 }
 
-std::vector<std::string> Profiles::ProfileSectionNames(const std::string& fileText)
+std::vector<std::string> Profiles::ProfileSectionNames(const std::string& fileText,
+                                                       std::vector<std::string>* unclosedHeaders)
 {
     std::vector<std::string> names;
     size_t pos = 0;
@@ -88,7 +89,10 @@ std::vector<std::string> Profiles::ProfileSectionNames(const std::string& fileTe
         // before the bracket do not count.
         if (line.size() < 9 || LowerCase(line.substr(0, 9)) != "[profile_") continue;
         const size_t close = line.find(']');
-        if (close == std::string::npos) continue;
+        if (close == std::string::npos) {
+            if (unclosedHeaders) unclosedHeaders->push_back(TrimRightWhiteSpace(line));
+            continue;
+        }
         names.push_back(TrimRightWhiteSpace(line.substr(1, close - 1)));
     }
     return names;
@@ -114,7 +118,8 @@ void Profiles::LoadData()
         const std::string& path = g_cApp->IniPath();
         if (FileExists(path)) {
             std::vector<std::string> skipped;
-            for (const std::string& name : ProfileSectionNames(ReadWholeFile(path))) {
+            std::vector<std::string> unclosed;
+            for (const std::string& name : ProfileSectionNames(ReadWholeFile(path), &unclosed)) {
                 // The private-profile routines only ever reach the first of several sections
                 // whose names differ in case: later ones are left alone.
                 if (Find(name) != m_items.end()) {
@@ -125,6 +130,7 @@ void Profiles::LoadData()
                 profile->SetProfileName(name);
                 profile->LoadData();
             }
+            if (!unclosed.empty()) ShowUnclosedHeaderWarning(unclosed);
             if (!skipped.empty()) ShowDuplicateWarning(skipped);
         }
         if (m_items.empty()) CreateStandardProfile();
@@ -139,6 +145,14 @@ void Profiles::ShowDuplicateWarning(const std::vector<std::string>& names)
     for (const std::string& name : names) list += (list.empty() ? "[" : ", [") + name + "]";
     ShowSettingsWarning("The configuration file contains more than one section for the same profile: " + list + ".",
                         "Only the first section of each profile is used; these sections are ignored.");
+}
+
+void Profiles::ShowUnclosedHeaderWarning(const std::vector<std::string>& lines)
+{
+    std::string list;
+    for (const std::string& line : lines) list += (list.empty() ? "" : ", ") + line;
+    ShowSettingsWarning("The configuration file contains a profile header without a closing \"]\": " + list + ".",
+                        "Such a profile cannot be read; add the \"]\" to the line to use it again.");
 }
 
 void Profiles::CreateStandardProfile()

@@ -50,12 +50,15 @@ public:
     std::string ReadFromIni_ActiveProfileName() const;
 
     // Section names of the profile headers of a settings file's text, in file order, as
-    // written there (duplicates included).
-    static std::vector<std::string> ProfileSectionNames(const std::string& fileText);
+    // written there (duplicates included). Profile header lines without a closing bracket
+    // name no section; they are collected in unclosedHeaders when it is given.
+    static std::vector<std::string> ProfileSectionNames(const std::string& fileText,
+                                                        std::vector<std::string>* unclosedHeaders = nullptr);
 
 private:
     void CreateStandardProfile();
     static void ShowDuplicateWarning(const std::vector<std::string>& names);
+    static void ShowUnclosedHeaderWarning(const std::vector<std::string>& lines);
     std::vector<Entry>::const_iterator Find(const std::string& key) const;
 
     std::vector<Entry> m_items;

@@ -31,6 +31,12 @@ constexpr TextId TEXT_IDS[] = {
     {"ERROR_MESSAGES", "ERR_VekoraFolderNotDefined"},
     {"ERROR_MESSAGES", "ERR_InvalidUserDefinedResolution"},
     {"ERROR_MESSAGES", "ERR_VekoraLogfileNotFound"},
+    {"ERROR_MESSAGES", "ERR_ShellStartFailed"},
+    {"ERROR_MESSAGES", "ERR_ShellFileNotFound"},
+    {"ERROR_MESSAGES", "ERR_ShellAccessDenied"},
+    {"ERROR_MESSAGES", "ERR_ShellNoAssociation"},
+    {"ERROR_MESSAGES", "ERR_ShellOutOfMemory"},
+    {"ERROR_MESSAGES", "ERR_ShellOther"},
     // MAIN_DIALOG (the profile reads the LST_ texts for its settings summary)
     {"MAIN_DIALOG", "TAB_GAMESETTINGS"},
     {"MAIN_DIALOG", "TAB_SCENARIO"},

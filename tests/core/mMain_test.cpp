@@ -36,7 +36,7 @@ TEST_F(ExecutablePrompts, VekoPathProposesVekoraExeUnlessTheCurrentFileExists)
     for (const std::string& current : {std::string(""), folder, SetTrailingBackslash(folder, false),
                                        folder + "missing.exe", existing}) {
         m_sys->OpenFileCalls.clear();
-        EXPECT_EQ(AskForVekoPath(current), ""); // cancelled
+        EXPECT_EQ(AskForVekoPath(nullptr, current), ""); // cancelled
         ASSERT_EQ(m_sys->OpenFileCalls.size(), 1u);
         EXPECT_EQ(m_sys->OpenFileCalls[0].InitialFile, current == existing ? existing : "vekora.exe") << current;
         ExpectDialogSettings(m_sys->OpenFileCalls[0], "SELECT_VEKORAFOLDER_DIALOG");
@@ -47,14 +47,14 @@ TEST_F(ExecutablePrompts, VekoPathProposesVekoraExeUnlessTheCurrentFileExists)
 TEST_F(ExecutablePrompts, VekoPathReturnsTheChosenFile)
 {
     m_sys->OpenFileAnswers.push_back(std::string("D:\\Games\\Vekora\\vekora.exe"));
-    EXPECT_EQ(AskForVekoPath(""), "D:\\Games\\Vekora\\vekora.exe");
+    EXPECT_EQ(AskForVekoPath(nullptr, ""), "D:\\Games\\Vekora\\vekora.exe");
 }
 
 TEST_F(ExecutablePrompts, EditorProposesWriteInTheWindowsFolder)
 {
     m_sys->OpenFileAnswers.push_back(std::string("C:\\Tools\\ed.exe"));
-    EXPECT_EQ(AskForEditor(""), "C:\\Tools\\ed.exe");
-    EXPECT_EQ(AskForEditor(DemoGamePath()), "");
+    EXPECT_EQ(AskForEditor(nullptr, ""), "C:\\Tools\\ed.exe");
+    EXPECT_EQ(AskForEditor(nullptr, DemoGamePath()), "");
     ASSERT_EQ(m_sys->OpenFileCalls.size(), 2u);
     EXPECT_EQ(m_sys->OpenFileCalls[0].InitialFile, SetTrailingBackslash(GetWindowsDir(), true) + "write.exe");
     EXPECT_EQ(m_sys->OpenFileCalls[0].InitialFile.find("\\\\"), std::string::npos);

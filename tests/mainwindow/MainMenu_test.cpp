@@ -110,3 +110,26 @@ TEST(MainMenu, FirstLanguageEntryIsASeparatorUntilFilled)
     EXPECT_EQ(Texts(SubMenuOf(menu, IDM_OPTIONS_LANG)), (std::vector<std::string>{"English"}));
     DestroyMenu(menu);
 }
+
+TEST(MainMenu, ALongProfileListGoesOnInFurtherColumns)
+{
+    MenuBar bar = CreateMainMenu();
+    const int profiles = 1000;
+    for (int i = 0; i < profiles; ++i) {
+        bar.ArrayEntry(IDM_FILE_PROFILES, IDM_PROFILE_LIST_FIRST, i).Text = "p" + std::to_string(i);
+    }
+    HMENU menu = bar.Build();
+    HMENU list = SubMenuOf(menu, IDM_FILE_PROFILES);
+    ASSERT_EQ(GetMenuItemCount(list), 3 + profiles);
+    EXPECT_NE(State(list, IDM_PROFILE_LIST_FIRST + profiles - 1), static_cast<UINT>(-1));
+    const int perColumn = EntriesPerMenuColumn(GetSystemMetrics(SM_CYSCREEN), GetSystemMetrics(SM_CYMENUSIZE));
+    for (int i = 0; i < GetMenuItemCount(list); ++i) {
+        MENUITEMINFOA info = {};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_FTYPE;
+        GetMenuItemInfoA(list, static_cast<UINT>(i), TRUE, &info);
+        EXPECT_EQ((info.fType & MFT_MENUBARBREAK) != 0, i > 0 && i % perColumn == 0) << i;
+    }
+    EXPECT_EQ(Texts(menu).size(), 4u) << "the bar itself stays on one line";
+    DestroyMenu(menu);
+}

@@ -223,10 +223,28 @@ TEST_F(MainWindowChecks, MissingGameFolderNamesTheFolder)
     EXPECT_EQ(Problem()->MessageId, "ERR_FileNotFound");
     EXPECT_EQ(Problem()->P1, folder.Path() + "gone\\");
 
+}
+
+TEST_F(MainWindowChecks, EmptyGamePathIsReportedAsNotChosenBeforeAnythingElse)
+{
     input.VekoraPath = "";
+    input.Scenario = "Scenarios\\Nowhere";
     ASSERT_TRUE(Problem().has_value());
-    EXPECT_EQ(Problem()->MessageId, "ERR_FileNotFound");
-    EXPECT_EQ(Problem()->P1, "");
+    EXPECT_EQ(Problem()->MessageId, "ERR_VekoraFolderNotDefined");
+}
+
+TEST(CopyableCommandLine, QuotesAPathWithBlanksOnly)
+{
+    struct Case {
+        const char* path;
+        const char* parameters;
+        const char* line;
+    } cases[] = {
+        {"C:\\Games\\vekora.exe", " -log -res 2 ", "C:\\Games\\vekora.exe -log -res 2"},
+        {"C:\\Program Files\\Vekora\\vekora.exe", "-res 1", "\"C:\\Program Files\\Vekora\\vekora.exe\" -res 1"},
+        {"", "-res 1", "-res 1"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(CopyableCommandLine(c.path, c.parameters), c.line) << c.path;
 }
 
 TEST_F(MainWindowChecks, ResolutionTextsMustBeStorableWhicheverOptionIsSelected)

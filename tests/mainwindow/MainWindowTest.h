@@ -85,10 +85,11 @@ protected:
         SendMessageA(Ctl(id), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
         SendMessageA(GetParent(Ctl(id)), WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE), reinterpret_cast<LPARAM>(Ctl(id)));
     }
-    // A notification of a page control, as the control sends it to its page.
-    void Notify(int id, int code)
+    // The focus into a field and on to another window (nullptr: to another program).
+    void MoveFocus(int from, HWND to)
     {
-        SendMessageA(GetParent(Ctl(id)), WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(Ctl(id)));
+        SetFocus(Ctl(from));
+        SetFocus(to);
     }
     void TypeChar(int id, char c) { SendMessageA(Ctl(id), WM_CHAR, static_cast<unsigned char>(c), 1); }
     // A menu entry chosen, as the menu sends it.

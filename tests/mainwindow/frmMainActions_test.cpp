@@ -57,6 +57,21 @@ TEST_F(MainWindowActions, LogFileOpensInTheEditorChosenNow)
     EXPECT_EQ(m_sys->ShellCalls.size(), 2u);
 }
 
+TEST_F(MainWindowActions, LogFileInAFolderWithBlanksReachesTheEditorQuoted)
+{
+    WriteSettings();
+    OpenWindow();
+    const std::string folder = m_folder->Path() + "My Vekora\\";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    CopyFileA(GamePath().c_str(), (folder + "vekora.exe").c_str(), FALSE);
+    WriteTextFile(folder + "veko.log", "log");
+    Active().SetVekoraPath(folder + "vekora.exe");
+    g_cApp->Options().SetEditorPath("C:\\Tools\\editor.exe");
+    Click(IDC_CMDLOGFILE);
+    ASSERT_EQ(m_sys->ShellCalls.size(), 1u);
+    EXPECT_EQ(m_sys->ShellCalls[0].Parameters, "\"" + folder + "veko.log\"");
+}
+
 TEST_F(MainWindowActions, LogFileEditorChoiceCancelledStops)
 {
     WriteSettings();
@@ -145,6 +160,36 @@ TEST_F(MainWindowActions, ClosingWithoutChangesAsksNothingAndWritesTheSettings)
     EXPECT_EQ(ReadFromIni(IniPath(), "APPLICATION", "FILEVERSION", ""), "1.1");
     EXPECT_EQ(ReadFromIni(IniPath(), "OPTIONS", "LANGUAGE", ""), "DE");
     EXPECT_EQ(ReadFromIni(IniPath(), "PROFILES", "LASTACTIVEPROFILE", ""), "profile_Test");
+}
+
+TEST_F(MainWindowActions, EndOfTheSessionAsksAboutChangesThenWritesTheSettings)
+{
+    WriteSettings("FREEPLAY=0\r\n", "", "DE");
+    OpenWindow();
+    Click(IDC_CKFREEPLAY);
+    m_sys->MessageBoxAnswers = {IDCANCEL};
+    EXPECT_EQ(SendMessageA(Form().Hwnd(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), FALSE) << "cancel vetoes the end";
+    SendMessageA(Form().Hwnd(), WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF);
+    ASSERT_TRUE(Form().IsLoaded());
+
+    m_sys->MessageBoxAnswers = {IDNO};
+    EXPECT_EQ(SendMessageA(Form().Hwnd(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
+    EXPECT_EQ(m_sys->MessageBoxes.size(), 2u);
+    SendMessageA(Form().Hwnd(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    EXPECT_FALSE(Form().IsLoaded());
+    EXPECT_FALSE(g_cApp);
+    EXPECT_EQ(ReadFromIni(IniPath(), "OPTIONS", "LANGUAGE", ""), "DE");
+    EXPECT_EQ(ReadFromIni(IniPath(), "PROFILES", "LASTACTIVEPROFILE", ""), "profile_Test");
+    EXPECT_EQ(ReadFromIni(IniPath(), "profile_Test", "FREEPLAY", ""), "0") << "No saves nothing";
+}
+
+TEST_F(MainWindowActions, NegativeRefreshClosesWithoutAQuestion)
+{
+    WriteSettings("REFRESH=-3\r\n");
+    OpenWindow();
+    EXPECT_TRUE(Close());
+    EXPECT_TRUE(m_sys->MessageBoxes.empty());
+    EXPECT_EQ(ReadFromIni(IniPath(), "profile_Test", "REFRESH", ""), "-3");
 }
 
 TEST_F(MainWindowActions, CloseQuestionCancelKeepsTheWindow)

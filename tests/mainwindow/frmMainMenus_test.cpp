@@ -230,7 +230,46 @@ TEST_F(MainWindowMenus, CopyCommandLineGivesPathBlankAndOptions)
     ASSERT_EQ(m_sys->ClipboardTexts.size(), 2u);
     EXPECT_EQ(m_sys->ClipboardTexts[0], GamePath() + " -log -res 2 -refresh 1");
     EXPECT_EQ(m_sys->ClipboardTexts[1], GamePath() + " -res 2 -freeplay -refresh 1");
+
+    // A path just typed is the one copied, quoted for its blank.
+    const std::string typed = m_folder->Path() + "Vekora 2\\vekora.exe";
+    Form().VekoraPathField().SetText(typed);
+    Menu(IDM_EDIT_COPYCMDLINE);
+    ASSERT_EQ(m_sys->ClipboardTexts.size(), 3u);
+    EXPECT_EQ(m_sys->ClipboardTexts[2], "\"" + typed + "\" -res 2 -freeplay -refresh 1");
     EXPECT_FALSE(Active().DataChanged()) << "copying writes nothing into the profile";
+}
+
+TEST_F(MainWindowMenus, RefusedShellStartsNameWhatFailedAndWhy)
+{
+    CreateDirectoryA((m_folder->Path() + "tools").c_str(), nullptr);
+    WriteTextFile(m_folder->Path() + "tools\\Lingobench.exe", "MZ");
+    WriteSettings();
+    OpenWindow();
+    m_sys->ShellResult = SE_ERR_NOASSOC;
+    const std::string reason = Translated("ERROR_MESSAGES", "ERR_ShellNoAssociation");
+    const struct {
+        UINT menu;
+        std::string file;
+    } starts[] = {
+        {IDM_HELP_WEBPAGE, VEKOLAUNCH_WEB_ADDRESS},
+        {IDM_HELP_FEEDBACK, std::string("mailto:") + VEKOLAUNCH_CONTACT_MAIL},
+        {IDM_EXTRA_ACCESSORIES_LINGOBENCH, m_folder->Path() + "tools\\Lingobench.exe"},
+    };
+    for (const auto& start : starts) {
+        m_sys->MessageBoxes.clear();
+        Menu(start.menu);
+        ASSERT_EQ(m_sys->MessageBoxes.size(), 1u) << start.file;
+        EXPECT_EQ(m_sys->MessageBoxes[0].Text,
+                  g_cTranslate->TranslateEx("ERROR_MESSAGES", "ERR_ShellStartFailed", start.file, reason));
+    }
+    m_sys->MessageBoxes.clear();
+    m_sys->ShellResult = ERROR_FILE_NOT_FOUND;
+    Click(IDC_CMDSTART);
+    ASSERT_EQ(m_sys->MessageBoxes.size(), 1u);
+    EXPECT_EQ(m_sys->MessageBoxes[0].Text,
+              g_cTranslate->TranslateEx("ERROR_MESSAGES", "ERR_ShellStartFailed", GamePath(),
+                                        Translated("ERROR_MESSAGES", "ERR_ShellFileNotFound")));
 }
 
 TEST_F(MainWindowMenus, WebPageAndFeedbackGoToTheShell)

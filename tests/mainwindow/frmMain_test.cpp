@@ -136,7 +136,7 @@ TEST_F(MainWindowValues, LeavingATooSmallWidthCorrectsItOnTheDisplayPage)
     WriteSettings("USESTANDARDRESOLUTION=0\r\n");
     OpenWindow();
     SetText(IDC_TXTRES_WIDTH, "600");
-    Notify(IDC_TXTRES_WIDTH, EN_KILLFOCUS);
+    MoveFocus(IDC_TXTRES_WIDTH, Ctl(IDC_CMDSTART));
     EXPECT_EQ(Text(IDC_TXTRES_WIDTH), "640");
     EXPECT_EQ(Form().ActiveTab(), frmMain::TAB_DISPLAY);
     EXPECT_TRUE(Shown(Form().Page(frmMain::TAB_DISPLAY).Hwnd()));
@@ -145,13 +145,26 @@ TEST_F(MainWindowValues, LeavingATooSmallWidthCorrectsItOnTheDisplayPage)
     EXPECT_EQ(Active().ResolutionWidth(), 640) << "correcting writes nothing into the profile";
 }
 
+TEST_F(MainWindowValues, SwitchingToAnotherProgramCorrectsNothingYet)
+{
+    WriteSettings("USESTANDARDRESOLUTION=0\r\n");
+    OpenWindow();
+    SetText(IDC_TXTRES_WIDTH, "600");
+    MoveFocus(IDC_TXTRES_WIDTH, nullptr);
+    EXPECT_EQ(Text(IDC_TXTRES_WIDTH), "600");
+    EXPECT_TRUE(m_sys->MessageBoxes.empty());
+    MoveFocus(IDC_TXTRES_WIDTH, Ctl(IDC_CKFREEPLAY)); // back, then on within the launcher
+    EXPECT_EQ(Text(IDC_TXTRES_WIDTH), "640");
+    EXPECT_EQ(m_sys->MessageBoxes.size(), 1u);
+}
+
 TEST_F(MainWindowValues, BothTooSmallAreCorrectedHeightFirst)
 {
     WriteSettings("USESTANDARDRESOLUTION=0\r\n");
     OpenWindow();
     SetText(IDC_TXTRES_WIDTH, "639");
     SetText(IDC_TXTRES_HEIGHT, "399");
-    Notify(IDC_TXTRES_HEIGHT, EN_KILLFOCUS);
+    MoveFocus(IDC_TXTRES_HEIGHT, Ctl(IDC_CMDSTART));
     EXPECT_EQ(Text(IDC_TXTRES_WIDTH), "640");
     EXPECT_EQ(Text(IDC_TXTRES_HEIGHT), "400");
     EXPECT_EQ(BoxTexts(), (std::vector<std::string>{Translated("MAIN_DIALOG", "MSG_ResolutionHeigthChanged"),
@@ -163,7 +176,7 @@ TEST_F(MainWindowValues, NothingIsCorrectedWithTheStandardResolution)
     WriteSettings();
     OpenWindow();
     SetText(IDC_TXTRES_WIDTH, "600");
-    Notify(IDC_TXTRES_WIDTH, EN_KILLFOCUS);
+    MoveFocus(IDC_TXTRES_WIDTH, Ctl(IDC_CMDSTART));
     EXPECT_EQ(Text(IDC_TXTRES_WIDTH), "600");
     EXPECT_TRUE(m_sys->MessageBoxes.empty());
     EXPECT_EQ(Form().ActiveTab(), 0);
@@ -237,6 +250,7 @@ TEST_F(MainWindowValues, BrowseButtonTakesTheNewGameAndRefillsTheLists)
     Click(IDC_CMDSELECTVEKOPATH);
     EXPECT_EQ(Active().VekoraPath(), other.Path() + "vekora.exe");
     EXPECT_EQ(Form().VekoraPathField().Text(), other.Path() + "vekora.exe");
+    EXPECT_EQ(m_sys->OpenFileCalls.back().Owner, Form().Hwnd()) << "the window that asks owns the prompt";
     EXPECT_EQ(SendMessageA(Ctl(IDC_TXTGRAPHICPACK), CB_GETCOUNT, 0, 0), 1);
     EXPECT_EQ(SendMessageA(Ctl(IDC_TXTSCENARIO), CB_GETCOUNT, 0, 0), 0);
 
@@ -270,7 +284,7 @@ TEST_F(MainWindowValues, ProfileWithoutGameAsksForItAndGoesOnWithoutOne)
     EXPECT_EQ(Form().VekoraPathField().Text(), "");
     Click(IDC_CMDSTART);
     ASSERT_EQ(m_sys->MessageBoxes.size(), 2u);
-    EXPECT_EQ(m_sys->MessageBoxes[1].Text, g_cTranslate->TranslateEx("ERROR_MESSAGES", "ERR_FileNotFound", ""));
+    EXPECT_EQ(m_sys->MessageBoxes[1].Text, Translated("ERROR_MESSAGES", "ERR_VekoraFolderNotDefined"));
 }
 
 TEST_F(MainWindowValues, ProfileWithoutGameTakesTheChosenOne)

@@ -97,6 +97,18 @@ TEST_F(ProfilesTest, DuplicateSectionsLoadTheFirstWithOneWarning)
               "Warning-ID: 20002");
 }
 
+TEST_F(ProfilesTest, HeaderWithoutClosingBracketIsNamedInOneWarningAndKept)
+{
+    const std::string text = "[profile_A]\r\nRES_WIDTH=800\r\n[profile_open\r\nRES_WIDTH=1024\r\n  [profile_too \r\n";
+    WriteIni(text);
+    profiles().LoadData();
+    EXPECT_EQ(NamesOf(profiles()), (std::vector<std::string>{"profile_A"}));
+    ASSERT_EQ(m_sys->MessageBoxes.size(), 1u);
+    EXPECT_NE(m_sys->MessageBoxes[0].Text.find("without a closing \"]\": [profile_open, [profile_too."),
+              std::string::npos);
+    EXPECT_EQ(ReadIni(), text);
+}
+
 TEST_F(ProfilesTest, LauncherStartsDespiteDuplicatesAndUnreadableValues)
 {
     WriteIni("[PROFILES]\r\nLASTACTIVEPROFILE=profile_A\r\n[profile_A]\r\nRESOLUTION=big\r\n[Profile_A]\r\n");

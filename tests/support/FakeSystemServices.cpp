@@ -25,7 +25,7 @@ bool FakeSystemServices::RunOpenFileDialog(OPENFILENAMEA& ofn)
     for (const char* p = ofn.lpstrFilter; p && *p; p += strlen(p) + 1) filter += std::string(p) + "|";
     OpenFileCalls.push_back({ofn.lpstrFile, filter, ofn.lpstrTitle ? ofn.lpstrTitle : "",
                              ofn.lpstrDefExt ? ofn.lpstrDefExt : "", ofn.Flags,
-                             ofn.lpstrInitialDir ? ofn.lpstrInitialDir : "", ofn.nFilterIndex});
+                             ofn.lpstrInitialDir ? ofn.lpstrInitialDir : "", ofn.nFilterIndex, ofn.hwndOwner});
     std::optional<std::string> answer;
     if (!OpenFileAnswers.empty()) {
         answer = OpenFileAnswers.front();

@@ -20,6 +20,7 @@ public:
         DWORD Flags;
         std::string InitialDir;
         DWORD FilterIndex;
+        HWND Owner;
     };
 
     FakeSystemServices();
