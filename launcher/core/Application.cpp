@@ -35,6 +35,7 @@ bool Application::LoadData()
     try {
         bool result = true;
         m_options.LoadData();
+        WarnWhenNoLanguageFile();
         m_profiles.LoadData();
         const std::string name = m_profiles.ReadFromIni_ActiveProfileName();
         if (m_profiles.DoesProfileExist(name)) {
@@ -50,6 +51,38 @@ bool Application::LoadData()
     } catch (...) {
         PassError("Application.LoadData");
     }
+}
+
+// Without any language file every text reads "<NO TEXT AVAILABLE>": say once, in English (there
+// is nothing to translate it with), where the files were looked for. The launcher goes on.
+void Application::WarnWhenNoLanguageFile() const
+{
+    if (HasSections(GetLanguageFile(m_options.Language())) || HasSections(GetLanguageFile("EN"))) return;
+    Sys().MsgBox(nullptr,
+                 "No language file could be read in the folder\r\n" + m_languageDirectory +
+                     "\r\n\r\nThe launcher cannot show its texts until LNG_EN.ini is back in that folder.",
+                 MB_OK | MB_ICONEXCLAMATION);
+}
+
+void Application::KeepCopyOfDamagedSettingsFile()
+{
+    if (m_settingsFileChecked) return;
+    m_settingsFileChecked = true;
+    std::string bytes;
+    try {
+        if (FileExists(m_iniPath)) bytes = ReadWholeFile(m_iniPath);
+    } catch (...) {
+        return; // unreadable: the write itself will say what is wrong
+    }
+    if (bytes.find('\0') == std::string::npos) return;
+    const std::string copy = m_iniPath + ".bak";
+    const bool copied = CopyFileA(m_iniPath.c_str(), copy.c_str(), FALSE) != 0;
+    Sys().MsgBox(nullptr,
+                 "The configuration file " + m_iniPath + " is damaged: it contains NUL characters, and writing to it "
+                     "loses the text behind them.\r\n" +
+                     (copied ? "A copy of the file as it was has been kept as " + copy + "."
+                             : "A copy of it could not be kept as " + copy + "."),
+                 MB_OK | MB_ICONEXCLAMATION);
 }
 
 bool Application::DataChanged() const

@@ -19,6 +19,9 @@ public:
     std::shared_ptr<Profile> ActiveProfile() const { return m_activeProfile; }
     void SetActiveProfile(const std::shared_ptr<Profile>& profile);
     const std::string& IniPath() const { return m_iniPath; }
+    // Before the first write to a settings file that holds NUL bytes: the system's writer
+    // rewrites such a file from what it could parse, so a copy of it is kept beside it.
+    void KeepCopyOfDamagedSettingsFile();
     const std::string& GetWorkDirectory() const { return m_workDirectory; }
     ::Options& Options() { return m_options; }
     ::Profiles& Profiles() { return m_profiles; }
@@ -43,12 +46,14 @@ public:
     static std::string GetLanguageAbbrev(const std::string& fileName);
 
 private:
+    void WarnWhenNoLanguageFile() const;
     ::Options m_options;
     ::Profiles m_profiles;
     std::shared_ptr<Profile> m_activeProfile;
     cIni_Application m_ini;
     std::string m_workDirectory;
     std::string m_iniPath;
+    bool m_settingsFileChecked = false;
     std::string m_languageDirectory;
     std::string m_docDirectory;
     std::string m_toolsDirectory;

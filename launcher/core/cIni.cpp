@@ -14,6 +14,13 @@ const std::string& IniFile()
     if (!g_cApp) RaiseRuntimeError(RTE_OBJECT_NOT_SET);
     return g_cApp->IniPath();
 }
+
+const std::string& IniFileForWriting()
+{
+    const std::string& file = IniFile();
+    g_cApp->KeepCopyOfDamagedSettingsFile();
+    return file;
+}
 } // namespace
 
 std::string cIniSection::ReadFromIni(const std::string& key, const std::string& defaultValue) const
@@ -23,7 +30,7 @@ std::string cIniSection::ReadFromIni(const std::string& key, const std::string& 
 
 void cIniSection::WriteToIni(const std::string& key, const std::string& value) const
 {
-    ::WriteToIni(IniFile(), m_section, key, value);
+    ::WriteToIni(IniFileForWriting(), m_section, key, value);
 }
 
 bool cIniSection::ReadBoolFromIni(const std::string& key, bool defaultValue) const
@@ -33,7 +40,7 @@ bool cIniSection::ReadBoolFromIni(const std::string& key, bool defaultValue) con
 
 void cIniSection::WriteBoolToIni(const std::string& key, bool value) const
 {
-    ::WriteBoolToIni(IniFile(), m_section, key, value);
+    ::WriteBoolToIni(IniFileForWriting(), m_section, key, value);
 }
 
 int16_t cIniSection::ReadIntegerFromIni(const std::string& key, int16_t defaultValue) const
@@ -43,7 +50,7 @@ int16_t cIniSection::ReadIntegerFromIni(const std::string& key, int16_t defaultV
 
 void cIniSection::WriteIntegerToIni(const std::string& key, int16_t value) const
 {
-    ::WriteIntegerToIni(IniFile(), m_section, key, value);
+    ::WriteIntegerToIni(IniFileForWriting(), m_section, key, value);
 }
 
 void cIni_Application::Write_AppVersion() const

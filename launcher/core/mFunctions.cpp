@@ -160,3 +160,15 @@ int TwipsToPixels(int twips, int dpi)
 {
     return MulDiv(twips, dpi, 1440);
 }
+
+std::string ReadWholeFile(const std::string& path)
+{
+    ScopedHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsValid()) RaiseRuntimeError(RTE_PATH_ACCESS);
+    std::string text;
+    char buffer[4096];
+    DWORD read = 0;
+    while (ReadFile(file.Get(), buffer, sizeof(buffer), &read, nullptr) && read > 0) text.append(buffer, read);
+    return text;
+}

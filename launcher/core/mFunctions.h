@@ -26,6 +26,8 @@ std::string BrowseForFolder(HWND owner, const std::string& title, int rootFolder
 // no folder yet and lacks the closing "\" raises 75 before anything is created.
 void CreateFolderPath(const std::string& path);
 std::string GetWindowsDir();
+// Every byte of a file; raises 75 when it cannot be opened.
+std::string ReadWholeFile(const std::string& path);
 // The folder of the running program, as the system reports it (no trailing backslash added).
 std::string GetAppPath();
 std::string GetCurrentDir();

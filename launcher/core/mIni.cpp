@@ -87,3 +87,9 @@ void WriteIntegerToIni(const std::string& file, const std::string& section, cons
 {
     WriteToIni(file, section, key, std::to_string(value));
 }
+
+bool HasSections(const std::string& file)
+{
+    char names[64] = {};
+    return GetPrivateProfileSectionNamesA(names, sizeof(names), file.c_str()) > 0;
+}

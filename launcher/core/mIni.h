@@ -27,3 +27,6 @@ void WriteIntegerToIni(const std::string& file, const std::string& section, cons
 bool IniTextToBool(const std::string& text, bool defaultValue);
 // Encodes CR LF, CR and LF as backslash-n, the line-break form of stored values.
 std::string EncodeLineBreaks(const std::string& value);
+
+// Whether the file exists and holds at least one section.
+bool HasSections(const std::string& file);

@@ -2,7 +2,6 @@
 #include "profiles/Profiles.h"
 
 #include "core/Application.h"
-#include "core/ScopedWin.h"
 #include "core/SystemServices.h"
 #include "core/mError.h"
 #include "core/mFunctions.h"
@@ -97,20 +96,6 @@ std::vector<std::string> Profiles::ProfileSectionNames(const std::string& fileTe
     }
     return names;
 }
-
-namespace {
-std::string ReadWholeFile(const std::string& path)
-{
-    ScopedHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.IsValid()) RaiseRuntimeError(RTE_PATH_ACCESS);
-    std::string text;
-    char buffer[4096];
-    DWORD read = 0;
-    while (ReadFile(file.Get(), buffer, sizeof(buffer), &read, nullptr) && read > 0) text.append(buffer, read);
-    return text;
-}
-} // namespace
 
 void Profiles::LoadData()
 {

@@ -5,6 +5,7 @@
 #include "core/AppConstants.h"
 #include "core/Application.h"
 #include "core/mError.h"
+#include "core/mFunctions.h"
 #include "core/mIni.h"
 #include "support/TestEnvironment.h"
 #include "translation/cTranslate.h"
@@ -82,6 +83,45 @@ TEST_F(ApplicationTest, OptionsAreLoadedBeforeTheProfiles)
     EXPECT_EQ(g_cApp->ActiveProfile()->ProfileName(), "PROFILE_DEFAULT"); // found without regard to case
     EXPECT_EQ(g_cApp->ActiveProfile()->ProfileDescription(),
               ReadFromIni(ConfigDir() + "LNG_DE.ini", "GLOBAL", "STANDARD_PROFILE_DESC", "?"));
+}
+
+TEST_F(ApplicationTest, NoLanguageFileIsNamedOnceAndTheStartGoesOn)
+{
+    WriteIni("[OPTIONS]\r\nLANGUAGE=DE\r\n");
+    const std::string english = ReadTextFile(ConfigDir() + "LNG_EN.ini");
+    DeleteFileA((ConfigDir() + "LNG_DE.ini").c_str());
+    WriteTextFile(ConfigDir() + "LNG_EN.ini", ""); // emptied
+    EXPECT_TRUE(g_cApp->LoadData());
+    ASSERT_EQ(m_sys->MessageBoxes.size(), 1u);
+    EXPECT_NE(m_sys->MessageBoxes[0].Text.find("folder\r\n" + ConfigDir() + "\r\n"), std::string::npos);
+
+    WriteTextFile(ConfigDir() + "LNG_EN.ini", english); // English alone is enough
+    m_sys->MessageBoxes.clear();
+    RestartApplication();
+    EXPECT_TRUE(g_cApp->LoadData());
+    EXPECT_TRUE(m_sys->MessageBoxes.empty());
+}
+
+TEST_F(ApplicationTest, DamagedSettingsFileIsCopiedOnceBeforeTheFirstWrite)
+{
+    const std::string damaged = std::string("[OPTIONS]\r\nLANGUAGE=EN\r\n[profile_A]\r\nDESC") + '\0' +
+                                "RIPTION=x\r\n[profile_B]\r\nRES_WIDTH=800\r\n";
+    WriteIni(damaged);
+    ASSERT_TRUE(g_cApp->LoadData());
+    EXPECT_TRUE(m_sys->MessageBoxes.empty()) << "reading changes nothing";
+    g_cApp->SaveAppSettings();
+    g_cApp->Profiles().SaveWhichProfileIsActive();
+    EXPECT_EQ(ReadTextFile(IniPath() + ".bak"), damaged);
+    ASSERT_EQ(m_sys->MessageBoxes.size(), 1u);
+    EXPECT_NE(m_sys->MessageBoxes[0].Text.find(IniPath() + ".bak"), std::string::npos);
+
+    WriteIni("[OPTIONS]\r\nLANGUAGE=EN\r\n"); // an ordinary file is written as it is
+    DeleteFileA((IniPath() + ".bak").c_str());
+    RestartApplication();
+    ASSERT_TRUE(g_cApp->LoadData());
+    g_cApp->SaveAppSettings();
+    EXPECT_FALSE(FileExists(IniPath() + ".bak"));
+    EXPECT_EQ(m_sys->MessageBoxes.size(), 1u);
 }
 
 TEST_F(ApplicationTest, NoProfileChosenEndsWithOneMessage)
