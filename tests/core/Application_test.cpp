@@ -104,7 +104,7 @@ TEST_F(ApplicationTest, NoLanguageFileIsNamedOnceAndTheStartGoesOn)
 
 TEST_F(ApplicationTest, DamagedSettingsFileIsCopiedOnceBeforeTheFirstWrite)
 {
-    const std::string damaged = std::string("[OPTIONS]\r\nLANGUAGE=EN\r\n[profile_A]\r\nDESC") + '\0' +
+    const std::string damaged = std::string("[OPTIONS]\r\nLANGUAGE=EN\r\n[PROFILES]\r\nLASTACTIVEPROFILE=profile_A\r\n[profile_A]\r\nDESC") + '\0' +
                                 "RIPTION=x\r\n[profile_B]\r\nRES_WIDTH=800\r\n";
     WriteIni(damaged);
     ASSERT_TRUE(g_cApp->LoadData());
@@ -115,7 +115,7 @@ TEST_F(ApplicationTest, DamagedSettingsFileIsCopiedOnceBeforeTheFirstWrite)
     ASSERT_EQ(m_sys->MessageBoxes.size(), 1u);
     EXPECT_NE(m_sys->MessageBoxes[0].Text.find(IniPath() + ".bak"), std::string::npos);
 
-    WriteIni("[OPTIONS]\r\nLANGUAGE=EN\r\n"); // an ordinary file is written as it is
+    WriteIni("[PROFILES]\r\nLASTACTIVEPROFILE=profile_A\r\n[profile_A]\r\n"); // an ordinary file is written as it is
     DeleteFileA((IniPath() + ".bak").c_str());
     RestartApplication();
     ASSERT_TRUE(g_cApp->LoadData());

@@ -116,7 +116,9 @@ TEST(MainMenu, ALongProfileListGoesOnInFurtherColumns)
     MenuBar bar = CreateMainMenu();
     const int profiles = 1000;
     for (int i = 0; i < profiles; ++i) {
-        bar.ArrayEntry(IDM_FILE_PROFILES, IDM_PROFILE_LIST_FIRST, i).Text = "p" + std::to_string(i);
+        MenuEntry& entry = bar.ArrayEntry(IDM_FILE_PROFILES, IDM_PROFILE_LIST_FIRST, i);
+        entry.Text = "p" + std::to_string(i);
+        entry.Visible = true;
     }
     HMENU menu = bar.Build();
     HMENU list = SubMenuOf(menu, IDM_FILE_PROFILES);
