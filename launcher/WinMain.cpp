@@ -1,6 +1,6 @@
 // Process entry of Vekolaunch.exe.
 #include <windows.h>
-#include "core/mMain.h"
+#include "mMain.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {

@@ -1,41 +1,8 @@
 // The separator line control.
 #include "controls/HLine.h"
 
-#include "core/ScopedWin.h"
-#include "core/mError.h"
-
-RECT TakePlaceholderRect(HWND dialog, int id)
-{
-    RECT rect = {};
-    HWND placeholder = GetDlgItem(dialog, id);
-    if (!placeholder) RaiseRuntimeError(RTE_OBJECT_NOT_SET);
-    GetWindowRect(placeholder, &rect);
-    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
-void ReplacePlaceholder(HWND dialog, int id, HWND control)
-{
-    HWND placeholder = nullptr;
-    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (child != control && GetDlgCtrlID(child) == id) placeholder = child;
-    }
-    if (!placeholder) return;
-    SetWindowPos(control, placeholder, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    DestroyWindow(placeholder);
-}
-
-bool HLine::ReplaceControl(HWND dialog, int id)
-{
-    try {
-        const RECT rect = TakePlaceholderRect(dialog, id);
-        if (!Create(dialog, id, rect, WS_CHILD | WS_VISIBLE)) return false;
-        ReplacePlaceholder(dialog, id, m_hwnd);
-        return true;
-    } catch (...) {
-        PassError("HLine.ReplaceControl");
-    }
-}
+#include "base/ScopedWin.h"
+#include "base/mError.h"
 
 COLORREF HLine::BackColor() const
 {
@@ -63,9 +30,6 @@ LRESULT HLine::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
                                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE); return 0;
     case WM_WINDOWPOSCHANGING: UserControl_Resize(reinterpret_cast<WINDOWPOS*>(lParam)); return 0;
     case WM_SIZE: InvalidateRect(m_hwnd, nullptr, FALSE); return 0;
-    case WM_ERASEBKGND: return 1; // WM_PAINT fills everything
-    case WM_PAINT: OnPaint(); return 0;
-    case WM_PRINTCLIENT: Paint(reinterpret_cast<HDC>(wParam)); return 0;
     case WM_NCHITTEST: return HTTRANSPARENT; // a line takes no clicks
     default: return DefaultProc(msg, wParam, lParam);
     }
@@ -81,15 +45,7 @@ void HLine::UserControl_Resize(WINDOWPOS* pos) const
     }
 }
 
-void HLine::OnPaint()
-{
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(m_hwnd, &ps);
-    Paint(dc);
-    EndPaint(m_hwnd, &ps);
-}
-
-void HLine::Paint(HDC dc) const
+void HLine::Paint(HDC dc)
 {
     RECT client;
     GetClientRect(m_hwnd, &client);

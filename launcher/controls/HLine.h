@@ -4,7 +4,9 @@
 
 #include <windows.h>
 
-#include "core/BaseWindow.h"
+#include "base/BaseWindow.h"
+
+// Usage: PlaceAtPlaceholder(m_hLine1, Hwnd(), IDC_X_HLINE1) in the host's OnInit (base/ControlHost.h).
 
 class HLine : public BaseWindow<HLine> {
 public:
@@ -12,27 +14,18 @@ public:
 
     static const char* ClassName() { return "VekolaunchHLine"; }
 
-    // Takes the place, ID and tab position of a placeholder control of a dialog template;
-    // the placeholder is destroyed.
-    bool ReplaceControl(HWND dialog, int id);
-
     COLORREF BackColor() const;
     void SetBackColor(COLORREF color);
 
+    void Paint(HDC dc) override;
+
 protected:
+    PaintStyle Painting() const override { return PaintStyle::Direct; }
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void Paint(HDC dc) const;
-    void OnPaint();
     void UserControl_Resize(WINDOWPOS* pos) const;
 
     // CLR_INVALID stands for the system button-face colour, which follows the colour scheme.
     COLORREF m_backColor = CLR_INVALID;
 };
-
-// Replaces a placeholder control of a dialog by a control window at the same place, with
-// the same ID and the same position in the tab order. Returns the placeholder's rectangle in
-// the dialog's client coordinates.
-RECT TakePlaceholderRect(HWND dialog, int id);
-void ReplacePlaceholder(HWND dialog, int id, HWND control);

@@ -5,45 +5,10 @@
 #include <cstring>
 #include <optional>
 
-#include "core/mError.h"
+#include "base/ScopedWin.h"
+#include "base/mError.h"
 
 namespace {
-// A storage medium from IDataObject::GetData, released on scope exit.
-class ScopedStgMedium {
-public:
-    ScopedStgMedium() = default;
-    ~ScopedStgMedium() { if (m_valid) ReleaseStgMedium(&m_medium); }
-    ScopedStgMedium(const ScopedStgMedium&) = delete;
-    ScopedStgMedium& operator=(const ScopedStgMedium&) = delete;
-    bool Get(IDataObject* data, CLIPFORMAT format)
-    {
-        FORMATETC request = {format, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
-        m_valid = SUCCEEDED(data->GetData(&request, &m_medium)) && m_medium.tymed == TYMED_HGLOBAL;
-        if (!m_valid && m_medium.tymed != TYMED_NULL) ReleaseStgMedium(&m_medium);
-        return m_valid;
-    }
-    HGLOBAL Global() const { return m_medium.hGlobal; }
-
-private:
-    STGMEDIUM m_medium = {};
-    bool m_valid = false;
-};
-
-// Locks an HGLOBAL for reading.
-class GlobalLockGuard {
-public:
-    explicit GlobalLockGuard(HGLOBAL h) : m_h(h), m_p(h ? GlobalLock(h) : nullptr) {}
-    ~GlobalLockGuard() { if (m_p) GlobalUnlock(m_h); }
-    GlobalLockGuard(const GlobalLockGuard&) = delete;
-    GlobalLockGuard& operator=(const GlobalLockGuard&) = delete;
-    const void* Data() const { return m_p; }
-    size_t Size() const { return m_h ? GlobalSize(m_h) : 0; }
-
-private:
-    HGLOBAL m_h;
-    void* m_p;
-};
-
 bool Offers(IDataObject* data, CLIPFORMAT format)
 {
     FORMATETC request = {format, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
@@ -60,13 +25,13 @@ std::optional<std::string> DroppedText(IDataObject* data)
 {
     ScopedStgMedium medium;
     if (medium.Get(data, CF_TEXT)) {
-        GlobalLockGuard lock(medium.Global());
+        ScopedGlobalLock lock(medium.Global());
         if (!lock.Data()) return std::nullopt;
         const char* text = static_cast<const char*>(lock.Data());
         return std::string(text, strnlen(text, lock.Size()));
     }
     if (!medium.Get(data, CF_UNICODETEXT)) return std::nullopt;
-    GlobalLockGuard lock(medium.Global());
+    ScopedGlobalLock lock(medium.Global());
     if (!lock.Data()) return std::nullopt;
     const wchar_t* wide = static_cast<const wchar_t*>(lock.Data());
     int length = static_cast<int>(wcsnlen(wide, lock.Size() / sizeof(wchar_t)));

@@ -6,8 +6,8 @@
 #include <functional>
 #include <string>
 
-#include "core/BaseWindow.h"
-#include "core/ScopedWin.h"
+#include "base/BaseWindow.h"
+#include "base/ScopedWin.h"
 
 // The inner text box's control ID inside the field.
 constexpr int IDC_UCPATH_TXTPATH = 4001;

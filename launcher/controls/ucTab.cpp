@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "core/ScopedWin.h"
+#include "base/ScopedWin.h"
 
 namespace {
 constexpr UINT CAPTION_FORMAT = DT_LEFT | DT_TOP | DT_SINGLELINE;
@@ -179,30 +179,9 @@ void ucTab::Paint(HDC dc)
     }
 }
 
-// Drawn off screen first so that switching tabs does not flicker.
-void ucTab::OnPaint()
-{
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(m_hwnd, &ps);
-    RECT client;
-    GetClientRect(m_hwnd, &client);
-    ScopedMemDC memory(dc);
-    ScopedGdiObj<HBITMAP> bitmap(CreateCompatibleBitmap(dc, std::max<LONG>(client.right, 1),
-                                                        std::max<LONG>(client.bottom, 1)));
-    {
-        ScopedSelectObject select(memory, bitmap.Get());
-        Paint(memory);
-        BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
-    }
-    EndPaint(m_hwnd, &ps);
-}
-
 LRESULT ucTab::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
-    case WM_PAINT: OnPaint(); return 0;
-    case WM_PRINTCLIENT: Paint(reinterpret_cast<HDC>(wParam)); return 0;
-    case WM_ERASEBKGND: return 1;
     case WM_SIZE: UserControl_Resize(); return 0;
     case WM_SETTEXT: {
         LRESULT result = DefaultProc(msg, wParam, lParam);

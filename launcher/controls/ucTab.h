@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "core/BaseWindow.h"
+#include "base/BaseWindow.h"
 
 // Notification codes in the high word of the WM_COMMAND the tab sends to its parent
 // (low word: the tab's control ID, lParam: the tab's window).
@@ -65,9 +65,11 @@ public:
     std::function<void()> Resize;
 
     // Draws the tab into dc (also what WM_PAINT and WM_PRINTCLIENT do).
-    void Paint(HDC dc);
+    void Paint(HDC dc) override;
 
 protected:
+    // Drawn off screen first so that switching tabs does not flicker.
+    PaintStyle Painting() const override { return PaintStyle::Buffered; }
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
@@ -75,7 +77,6 @@ private:
     void RaiseClick();
     void Notify(WORD code);
     SIZE MeasureCaption() const;
-    void OnPaint();
 
     bool m_blnActive = false;
     bool m_pressed = false;

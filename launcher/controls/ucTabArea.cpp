@@ -1,7 +1,7 @@
 // ucTabArea: a framed rectangle that fills the control and lies behind its siblings.
 #include "controls/ucTabArea.h"
 
-#include "core/ScopedWin.h"
+#include "base/ScopedWin.h"
 
 SIZE TabAreaShapeSize(SIZE previous, SIZE inner)
 {
@@ -51,20 +51,9 @@ void ucTabArea::Paint(HDC dc)
     Rectangle(dc, 0, 0, m_shape.cx, m_shape.cy);
 }
 
-void ucTabArea::OnPaint()
-{
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(m_hwnd, &ps);
-    Paint(dc);
-    EndPaint(m_hwnd, &ps);
-}
-
 LRESULT ucTabArea::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
-    case WM_PAINT: OnPaint(); return 0;
-    case WM_PRINTCLIENT: Paint(reinterpret_cast<HDC>(wParam)); return 0;
-    case WM_ERASEBKGND: return 1;
     case WM_NCHITTEST: return HTTRANSPARENT;
     case WM_SIZE: UserControl_Resize(LOWORD(lParam), HIWORD(lParam)); return 0;
     default: return DefaultProc(msg, wParam, lParam);

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "core/BaseWindow.h"
+#include "base/BaseWindow.h"
 
 constexpr COLORREF UCTABAREA_DEFAULT_BORDER = RGB(128, 128, 128);
 constexpr COLORREF UCTABAREA_DEFAULT_BACK = RGB(224, 224, 224);
@@ -31,14 +31,14 @@ public:
     SIZE ShapeSize() const { return m_shape; }
 
     // Draws the area into dc (also what WM_PAINT and WM_PRINTCLIENT do).
-    void Paint(HDC dc);
+    void Paint(HDC dc) override;
 
 protected:
+    PaintStyle Painting() const override { return PaintStyle::Direct; }
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
     void UserControl_Resize(int width, int height);
-    void OnPaint();
 
     COLORREF m_borderColor = UCTABAREA_DEFAULT_BORDER;
     COLORREF m_backColor = UCTABAREA_DEFAULT_BACK;

@@ -1,13 +1,13 @@
 // The application object.
 #include "core/Application.h"
 
+#include "base/SystemServices.h"
+#include "base/mError.h"
+#include "base/mFunctions.h"
+#include "base/mIni.h"
 #include "core/AppConstants.h"
 #include "core/ShellStart.h"
-#include "core/SystemServices.h"
-#include "core/mError.h"
-#include "core/mFunctions.h"
-#include "core/mIni.h"
-#include "dialogs/frmSave.h"
+#include "profiles/ProfileWindows.h"
 #include "translation/cTranslate.h"
 
 std::unique_ptr<Application> g_cApp;
@@ -96,10 +96,7 @@ bool Application::DataChanged() const
 
 void Application::SaveData(HWND owner)
 {
-    frmSave dialog;
-    dialog.Load(owner);
-    dialog.InitDialog();
-    dialog.ShowModal();
+    ProfileWindowsInForce().ShowSaveDialog(owner);
 }
 
 void Application::SaveDataEx(const std::string& names)

@@ -1,8 +1,8 @@
 // The program options.
 #include "core/Options.h"
 
-#include "core/mError.h"
-#include "core/mFunctions.h"
+#include "base/mError.h"
+#include "base/mFunctions.h"
 
 void Options::SetEditorPath(const std::string& path)
 {

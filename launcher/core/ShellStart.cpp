@@ -3,9 +3,9 @@
 
 #include <shellapi.h>
 
-#include "core/SystemServices.h"
-#include "core/mError.h"
-#include "core/mFunctions.h"
+#include "base/SystemServices.h"
+#include "base/mError.h"
+#include "base/mFunctions.h"
 #include "translation/cTranslate.h"
 
 std::string ShellFailureReasonId(INT_PTR shellResult)

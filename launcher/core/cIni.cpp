@@ -2,9 +2,9 @@
 #include "core/cIni.h"
 
 #include "AppVersion.h"
+#include "base/mError.h"
+#include "base/mIni.h"
 #include "core/Application.h"
-#include "core/mError.h"
-#include "core/mIni.h"
 
 namespace {
 const std::string& IniFile()

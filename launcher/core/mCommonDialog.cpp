@@ -4,8 +4,8 @@
 #include <commdlg.h>
 #include <vector>
 
-#include "core/SystemServices.h"
-#include "core/mError.h"
+#include "base/SystemServices.h"
+#include "base/mError.h"
 
 namespace {
 void ResetAfterNoChoice(OpenFileDialogArgs& args)

@@ -1,16 +1,17 @@
 // The profile window.
 #include "dialogs/frmEditProfile.h"
 
-#include "core/SystemServices.h"
-#include "core/mError.h"
-#include "core/mFunctions.h"
+#include "base/ControlHost.h"
+#include "base/SystemServices.h"
+#include "base/mError.h"
+#include "base/mFunctions.h"
 #include "dialogs/frmEditProfile_res.h"
 #include "profiles/Profile.h"
 #include "translation/cTranslate.h"
 
 void frmEditProfile::OnInit()
 {
-    m_hLine1.ReplaceControl(Hwnd(), IDC_EP_HLINE1);
+    PlaceAtPlaceholder(m_hLine1, Hwnd(), IDC_EP_HLINE1);
 }
 
 void frmEditProfile::InitDialog(int16_t mode, Profile& profile)
@@ -42,8 +43,8 @@ void frmEditProfile::TranslateDialog() const
         SetCaption(TranslateDialogItem(m_mode == MODE_NEW ? "DIALOG_CAPTION1" : "DIALOG_CAPTION2"));
         SetItemText(IDC_EP_LBLNAME, TranslateDialogItem("LBL_NAME"));
         SetItemText(IDC_EP_LBLDESC, TranslateDialogItem("LBL_DESCRIPTION"));
-        SetItemText(IDC_EP_OK, g_cTranslate->TranslateEx("GLOBAL", "BTN_OK", "", ""));
-        SetItemText(IDC_EP_CANCEL, g_cTranslate->TranslateEx("GLOBAL", "BTN_CANCEL", "", ""));
+        SetItemText(IDOK, g_cTranslate->TranslateEx("GLOBAL", "BTN_OK", "", ""));
+        SetItemText(IDCANCEL, g_cTranslate->TranslateEx("GLOBAL", "BTN_CANCEL", "", ""));
     } catch (...) {
         PassError("frmEditProfile.TranslateDialog");
     }
@@ -95,14 +96,6 @@ bool frmEditProfile::CheckInput() const
         return true;
     } catch (...) {
         PassError("frmEditProfile.CheckInput");
-    }
-}
-
-void frmEditProfile::OnCommand(int id, int code, HWND control)
-{
-    switch (id) {
-    case IDC_EP_OK: cmdOk_Click(); break;
-    case IDC_EP_CANCEL: cmdCancel_Click(); break;
     }
 }
 

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "base/DialogBase.h"
 #include "controls/HLine.h"
-#include "core/DialogBase.h"
 
 class Profile;
 
@@ -31,9 +31,8 @@ public:
 
 protected:
     void OnInit() override;
-    void OnCommand(int id, int code, HWND control) override;
-    // The title-bar close counts as cancel.
-    void OnClose() override { cmdCancel_Click(); }
+    void OnOk() override { cmdOk_Click(); }
+    void OnCancel() override { cmdCancel_Click(); }
 
 private:
     void TranslateDialog() const;

@@ -1,14 +1,15 @@
 // The load-profile window.
 #include "dialogs/frmLoadProfile.h"
 
-#include "core/SystemServices.h"
-#include "core/mError.h"
+#include "base/ControlHost.h"
+#include "base/SystemServices.h"
+#include "base/mError.h"
 #include "dialogs/frmLoadProfile_res.h"
 #include "profiles/Profile.h"
 
 void frmLoadProfile::OnInit()
 {
-    m_ucProfiles1.ReplaceControl(Hwnd(), IDC_LP_PROFILES);
+    PlaceAtPlaceholder(m_ucProfiles1, Hwnd(), IDC_LP_PROFILES);
 }
 
 void frmLoadProfile::InitDialog()
@@ -34,8 +35,6 @@ std::shared_ptr<Profile> frmLoadProfile::SelectedProfile() const
 void frmLoadProfile::OnCommand(int id, int code, HWND control)
 {
     switch (id) {
-    case IDC_LP_OK: cmdOk_Click(); break;
-    case IDC_LP_CANCEL: cmdCancel_Click(); break;
     case IDC_LP_HELP: cmdHelp_Click(); break;
     }
 }

@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "core/DialogBase.h"
+#include "base/DialogBase.h"
 #include "dialogs/ucProfiles.h"
 
 class Profile;
@@ -22,8 +22,8 @@ public:
 protected:
     void OnInit() override;
     void OnCommand(int id, int code, HWND control) override;
-    // The title-bar close counts as cancel.
-    void OnClose() override { cmdCancel_Click(); }
+    void OnOk() override { cmdOk_Click(); }
+    void OnCancel() override { cmdCancel_Click(); }
 
 private:
     void cmdOk_Click();

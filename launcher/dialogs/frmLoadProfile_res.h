@@ -3,6 +3,4 @@
 
 #define IDC_LP_LABEL1 3101
 #define IDC_LP_PROFILES 3102
-#define IDC_LP_OK 3103
-#define IDC_LP_CANCEL 3104
 #define IDC_LP_HELP 3105

@@ -1,24 +1,24 @@
 // The options window.
 #include "dialogs/frmOptions.h"
 
+#include "base/ControlHost.h"
+#include "base/mError.h"
 #include "core/Application.h"
-#include "core/mError.h"
-#include "core/mMain.h"
 #include "dialogs/frmOptions_res.h"
+#include "mMain.h"
 #include "translation/cTranslate.h"
 
 void frmOptions::OnInit()
 {
     try {
         HWND hwnd = Hwnd();
-        m_txtEditorPath.Create(hwnd, IDC_OPTIONS_TXTEDITORPATH, TakePlaceholderRect(hwnd, IDC_OPTIONS_TXTEDITORPATH));
-        ReplacePlaceholder(hwnd, IDC_OPTIONS_TXTEDITORPATH, m_txtEditorPath.Hwnd());
+        PlaceAtPlaceholder(m_txtEditorPath, hwnd, IDC_OPTIONS_TXTEDITORPATH);
         SendMessageA(m_txtEditorPath.Hwnd(), WM_SETFONT, SendMessageA(hwnd, WM_GETFONT, 0, 0), FALSE);
         // The path is chosen with the button or dropped on the field, never typed.
         m_txtEditorPath.SetLocked(true);
         m_txtEditorPath.SetBackColor(GetSysColor(COLOR_BTNFACE));
         m_txtEditorPath.SetAcceptFiles(true);
-        m_HLine1.ReplaceControl(hwnd, IDC_OPTIONS_HLINE1);
+        PlaceAtPlaceholder(m_HLine1, hwnd, IDC_OPTIONS_HLINE1);
     } catch (...) {
         ShowError("frmOptions.Form_Load");
     }
@@ -40,8 +40,6 @@ void frmOptions::OnCommand(int id, int code, HWND control)
 {
     switch (id) {
     case IDC_OPTIONS_CMDEDITORPATH: if (code == BN_CLICKED) cmdEditorPath_Click(); break;
-    case IDOK: cmdOk_Click(); break;
-    case IDCANCEL: cmdCancel_Click(); break;
     default: break;
     }
 }
@@ -94,7 +92,7 @@ void frmOptions::cmdOk_Click()
 {
     try {
         SaveSettings();
-        Unload();
+        EndModal();
     } catch (...) {
         ShowError("frmOptions.cmdOk_Click");
     }
@@ -102,9 +100,5 @@ void frmOptions::cmdOk_Click()
 
 void frmOptions::cmdCancel_Click()
 {
-    try {
-        Unload();
-    } catch (...) {
-        ShowError("frmOptions.cmdCancel_Click");
-    }
+    EndModal();
 }

@@ -3,9 +3,9 @@
 
 #include <string>
 
+#include "base/DialogBase.h"
 #include "controls/HLine.h"
 #include "controls/ucPath.h"
-#include "core/DialogBase.h"
 
 class frmOptions : public DialogBase {
 public:
@@ -18,8 +18,8 @@ public:
 protected:
     void OnInit() override;
     void OnCommand(int id, int code, HWND control) override;
-    // The title-bar close stores nothing, as Cancel.
-    void OnClose() override { cmdCancel_Click(); }
+    void OnOk() override { cmdOk_Click(); }
+    void OnCancel() override { cmdCancel_Click(); }
 
 private:
     void TranslateDialog();

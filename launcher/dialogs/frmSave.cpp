@@ -1,14 +1,15 @@
 // The save window.
 #include "dialogs/frmSave.h"
 
+#include "base/ControlHost.h"
+#include "base/mError.h"
 #include "core/Application.h"
-#include "core/mError.h"
 #include "dialogs/frmSave_res.h"
 #include "translation/cTranslate.h"
 
 void frmSave::OnInit()
 {
-    m_ucProfiles1.ReplaceControl(Hwnd(), IDC_SAVE_PROFILES);
+    PlaceAtPlaceholder(m_ucProfiles1, Hwnd(), IDC_SAVE_PROFILES);
 }
 
 void frmSave::InitDialog()
@@ -29,8 +30,8 @@ void frmSave::TranslateDialog() const
         SetCaption(TranslateDialogItem("DIALOG_CAPTION"));
         SetItemText(IDC_SAVE_LISTTITLE, TranslateDialogItem("LBL_LIST_TITLE"));
         SetItemText(IDC_SAVE_INFO, TranslateDialogItem("LBL_LIST_INFO"));
-        SetItemText(IDC_SAVE_YES, g_cTranslate->TranslateEx("GLOBAL", "BTN_YES", "", ""));
-        SetItemText(IDC_SAVE_NO, g_cTranslate->TranslateEx("GLOBAL", "BTN_NO", "", ""));
+        SetItemText(IDOK, g_cTranslate->TranslateEx("GLOBAL", "BTN_YES", "", ""));
+        SetItemText(IDCANCEL, g_cTranslate->TranslateEx("GLOBAL", "BTN_NO", "", ""));
     } catch (...) {
         PassError("frmSave.TranslateDialog");
     }
@@ -45,20 +46,12 @@ std::string frmSave::TranslateDialogItem(const std::string& id)
     }
 }
 
-void frmSave::OnCommand(int id, int code, HWND control)
-{
-    switch (id) {
-    case IDC_SAVE_YES: Command1_Click(); break;
-    case IDC_SAVE_NO: Command2_Click(); break;
-    }
-}
-
 void frmSave::Command1_Click()
 {
     try {
         const std::string list = m_ucProfiles1.GetSelectedItems();
         g_cApp->SaveDataEx(list);
-        Unload();
+        EndModal();
     } catch (...) {
         ShowError("frmSave.Command1_Click");
     }
@@ -66,5 +59,5 @@ void frmSave::Command1_Click()
 
 void frmSave::Command2_Click()
 {
-    Unload();
+    EndModal();
 }

@@ -1,7 +1,7 @@
 // frmSave: asks which of the changed profiles are written to the settings file.
 #pragma once
 
-#include "core/DialogBase.h"
+#include "base/DialogBase.h"
 #include "dialogs/ucProfiles.h"
 
 class frmSave : public DialogBase {
@@ -13,7 +13,9 @@ public:
 
 protected:
     void OnInit() override;
-    void OnCommand(int id, int code, HWND control) override;
+    // Yes and No are the window's OK and Cancel.
+    void OnOk() override { Command1_Click(); }
+    void OnCancel() override { Command2_Click(); }
 
 private:
     void TranslateDialog() const;

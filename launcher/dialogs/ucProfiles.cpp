@@ -3,23 +3,9 @@
 
 #include <commctrl.h>
 
-#include "controls/HLine.h"
+#include "base/mError.h"
 #include "core/Application.h"
-#include "core/mError.h"
 #include "profiles/Profile.h"
-
-bool ucProfiles::ReplaceControl(HWND dialog, int id)
-{
-    try {
-        const RECT rect = TakePlaceholderRect(dialog, id);
-        // WS_EX_CONTROLPARENT lets the dialog's keyboard handling reach the list inside.
-        if (!Create(dialog, id, rect, WS_CHILD | WS_VISIBLE, WS_EX_CONTROLPARENT)) return false;
-        ReplacePlaceholder(dialog, id, m_hwnd);
-        return true;
-    } catch (...) {
-        PassError("ucProfiles.ReplaceControl");
-    }
-}
 
 LRESULT ucProfiles::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
 {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/BaseWindow.h"
+#include "base/BaseWindow.h"
 
 class Profile;
 
@@ -17,8 +17,11 @@ public:
 
     static const char* ClassName() { return "VekolaunchProfileList"; }
 
-    // Takes the place of a placeholder control of a dialog template.
-    bool ReplaceControl(HWND dialog, int id);
+    // WS_EX_CONTROLPARENT lets the dialog's keyboard handling reach the list inside.
+    bool Create(HWND parent, int id, const RECT& rect)
+    {
+        return BaseWindow::Create(parent, id, rect, WS_CHILD | WS_VISIBLE, WS_EX_CONTROLPARENT);
+    }
 
     // Sets the list up and fills it with all profiles, or only the changed ones. Once per control.
     void InitControl(bool blnOnlyModifiedProfiles);

@@ -4,9 +4,9 @@
 #include <windows.h>
 #include <functional>
 
+#include "base/ScopedWin.h"
+#include "base/mError.h"
 #include "core/Application.h"
-#include "core/ScopedWin.h"
-#include "core/mError.h"
 #include "mainwindow/MainWindowRules.h"
 
 namespace {

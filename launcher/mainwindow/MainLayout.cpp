@@ -6,31 +6,6 @@ constexpr int MARGIN = 6;     // between the window's edge and its contents
 constexpr int BUTTON_GAP = 6; // between the tab area and the start button
 } // namespace
 
-int ScaleForDpi(int pixelsAt96, int dpi)
-{
-    return MulDiv(pixelsAt96, dpi, 96);
-}
-
-std::vector<int> TabLefts(int firstLeft, const std::vector<int>& widths)
-{
-    std::vector<int> lefts;
-    int left = firstLeft;
-    for (int width : widths) {
-        lefts.push_back(left);
-        left += width + 1;
-    }
-    return lefts;
-}
-
-RECT PageRectInArea(const RECT& area, int dpi)
-{
-    const int left = area.left + ScaleForDpi(6, dpi);
-    const int top = area.top + ScaleForDpi(10, dpi);
-    const int width = (area.right - area.left) - ScaleForDpi(12, dpi);
-    const int height = (area.bottom - area.top) - ScaleForDpi(17, dpi);
-    return RECT{left, top, left + width, top + height};
-}
-
 MainWindowLayout ComputeMainWindowLayout(SIZE client, int dpi, int tabHeight, SIZE startButton, int labelHeight)
 {
     const int margin = ScaleForDpi(MARGIN, dpi);

@@ -5,7 +5,7 @@
 #include <climits>
 #include <utility>
 
-#include "core/mError.h"
+#include "base/mError.h"
 #include "mainwindow/frmMain_res.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "core/mFunctions.h"
-#include "core/mVB6.h"
+#include "base/mFunctions.h"
+#include "base/mVB6.h"
 
 namespace {
 

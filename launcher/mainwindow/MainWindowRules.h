@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "core/mVB6.h"
+#include "base/mVB6.h"
 
 // The input of the main window's profile controls, as the window reads them.
 struct MainWindowInput {

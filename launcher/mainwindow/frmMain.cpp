@@ -3,12 +3,12 @@
 
 #include <commctrl.h>
 
-#include "controls/HLine.h"
+#include "base/ControlHost.h"
+#include "base/ScopedWin.h"
+#include "base/SystemServices.h"
+#include "base/mError.h"
 #include "core/Application.h"
-#include "core/ScopedWin.h"
-#include "core/SystemServices.h"
-#include "core/mError.h"
-#include "core/mMain.h"
+#include "mMain.h"
 #include "mainwindow/MainLayout.h"
 #include "mainwindow/frmMain_res.h"
 #include "profiles/Profile.h"
@@ -42,17 +42,11 @@ LRESULT CALLBACK ResolutionFieldProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
     return DefSubclassProc(hwnd, msg, wParam, lParam);
 }
 
-frmMain::frmMain() : DialogBase("frmMain"), m_menu(CreateMainMenu())
-{
-    for (int i = 0; i < TAB_COUNT; ++i) m_picPage[static_cast<size_t>(i)] = std::make_unique<frmMainPage>(i);
-}
+frmMain::frmMain() : DialogBase("frmMain"), m_menu(CreateMainMenu()) {}
 
 frmMain::~frmMain()
 {
-    if (m_hMenu) {
-        if (Hwnd()) SetMenu(Hwnd(), nullptr);
-        DestroyMenu(m_hMenu);
-    }
+    if (m_hMenu.Get() && Hwnd()) SetMenu(Hwnd(), nullptr);
 }
 
 void frmMain::OnInit()
@@ -112,30 +106,21 @@ void frmMain::CreateChildControls()
                layout.VersionLabel.right - layout.VersionLabel.left,
                layout.VersionLabel.bottom - layout.VersionLabel.top, FALSE);
 
-    // The tabs are tab stops so that the keyboard reaches every page: Tab moves to a tab,
-    // Space opens its page.
-    int left = layout.TabLeft;
-    for (int i = 0; i < TAB_COUNT; ++i) {
-        ucTab& tab = Tab(i);
-        tab.Create(hwnd, IDC_MAIN_TAB0 + i,
-                   RECT{left, layout.TabTop, left + 1, layout.TabTop + layout.TabHeight}, "Label1",
-                   WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP);
-        left = tab.Left() + tab.Width() + 1;
-    }
-    m_Shape1.Create(hwnd, IDC_MAIN_TABAREA, layout.Area);
-    for (auto& page : m_picPage) page->Load(hwnd);
-    m_Shape1.SendToBack();
+    m_pages.Create(hwnd,
+                   {{"Game settings", "frmMainPage0"},
+                    {"Scenario", "frmMainPage1"},
+                    {"Display", "frmMainPage2"},
+                    {"Refresh", "frmMainPage3"},
+                    {"Extra", "frmMainPage4"}},
+                   PageSetPlace{POINT{layout.TabLeft, layout.TabTop}, layout.TabHeight, layout.Area, m_dpi,
+                                IDC_MAIN_TAB0, IDC_MAIN_TABAREA, IDC_MAIN_PAGE0});
 
     // The path field and the preview take the places their placeholders hold in the pages.
-    HWND game = Page(0).Hwnd();
-    m_txtVekoraPath.Create(game, IDC_TXTVEKORAPATH, TakePlaceholderRect(game, IDC_TXTVEKORAPATH));
-    ReplacePlaceholder(game, IDC_TXTVEKORAPATH, m_txtVekoraPath.Hwnd());
+    PlaceAtPlaceholder(m_txtVekoraPath, Page(0).Hwnd(), IDC_TXTVEKORAPATH);
     m_txtVekoraPath.SetBackColor(RGB(224, 224, 224));
     m_txtVekoraPath.SetAcceptFiles(true);
     SendMessageA(m_txtVekoraPath.Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    HWND display = Page(TAB_DISPLAY).Hwnd();
-    m_UserControl11.Create(display, IDC_USERCONTROL11, TakePlaceholderRect(display, IDC_USERCONTROL11));
-    ReplacePlaceholder(display, IDC_USERCONTROL11, m_UserControl11.Hwnd());
+    PlaceAtPlaceholder(m_UserControl11, Page(TAB_DISPLAY).Hwnd(), IDC_USERCONTROL11);
 
     SendMessageA(Control(IDC_TXTRES_WIDTH), EM_LIMITTEXT, 10, 0);
     SendMessageA(Control(IDC_TXTRES_HEIGHT), EM_LIMITTEXT, 10, 0);
@@ -146,29 +131,17 @@ void frmMain::CreateChildControls()
 HWND frmMain::Control(int id) const
 {
     if (HWND own = Item(id)) return own;
-    for (const auto& page : m_picPage) {
-        if (!page->Hwnd()) continue;
-        if (HWND control = GetDlgItem(page->Hwnd(), id)) return control;
-    }
-    return nullptr;
+    return m_pages.FindControl(id);
 }
 
 int frmMain::ActiveTab() const
 {
-    for (int i = 0; i < TAB_COUNT; ++i) {
-        if (m_ucTab1[static_cast<size_t>(i)].IsActive()) return i;
-    }
-    return -1;
+    return m_pages.ActiveTab();
 }
 
 std::string frmMain::ControlText(int id) const
 {
-    HWND control = Control(id);
-    const int length = GetWindowTextLengthA(control);
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    GetWindowTextA(control, text.data(), length + 1);
-    text.resize(static_cast<size_t>(length));
-    return text.c_str();
+    return WindowText(Control(id));
 }
 
 void frmMain::SetControlText(int id, const std::string& text) const
@@ -194,10 +167,7 @@ void frmMain::SetListIndex(int id, int index) const
 void frmMain::OnCommand(int id, int code, HWND control)
 {
     if (m_unloaded) return;
-    if (id >= IDC_MAIN_TAB0 && id < IDC_MAIN_TAB0 + TAB_COUNT) {
-        if (code == UCTAB_CLICK) ucTab1_Click(id - IDC_MAIN_TAB0);
-        return;
-    }
+    if (const int tab = m_pages.ClickedTab(id, code); tab >= 0) return ucTab1_Click(tab);
     if (id >= IDM_PROFILE_LIST_FIRST && id <= IDM_PROFILE_LIST_LAST) return mnuProfile_List_Click(id - IDM_PROFILE_LIST_FIRST);
     if (id >= IDM_LANG_ITEM_FIRST && id <= IDM_LANG_ITEM_LAST) return mnuOptions_Lang_Item_Click(id - IDM_LANG_ITEM_FIRST);
     switch (id) {
@@ -299,7 +269,7 @@ void frmMain::Form_Unload()
 
 void frmMain::OnDestroy()
 {
-    m_hMenu = nullptr; // destroyed with the window
+    m_hMenu.Release(); // destroyed with the window
     // With the main window gone the program ends.
     PostQuitMessage(0);
 }

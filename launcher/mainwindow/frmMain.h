@@ -3,17 +3,15 @@
 #pragma once
 
 #include <windows.h>
-#include <array>
 #include <memory>
 #include <string>
 
+#include "base/DialogBase.h"
+#include "base/ScopedWin.h"
+#include "controls/PageSet.h"
 #include "controls/ucPath.h"
-#include "controls/ucTab.h"
-#include "controls/ucTabArea.h"
-#include "core/DialogBase.h"
 #include "mainwindow/MainMenu.h"
 #include "mainwindow/MainWindowRules.h"
-#include "mainwindow/frmMainPage.h"
 #include "mainwindow/ucResolutionPreview.h"
 
 class Profile;
@@ -46,9 +44,9 @@ public:
     HWND Control(int id) const;
     // The tab whose page is shown, -1 before the first is chosen.
     int ActiveTab() const;
-    ucTab& Tab(int index) { return m_ucTab1[static_cast<size_t>(index)]; }
-    ucTabArea& TabArea() { return m_Shape1; }
-    frmMainPage& Page(int index) { return *m_picPage[static_cast<size_t>(index)]; }
+    ucTab& Tab(int index) { return m_pages.Tab(index); }
+    ucTabArea& TabArea() { return m_pages.Area(); }
+    ChildPage& Page(int index) { return m_pages.Page(index); }
     ucPath& VekoraPathField() { return m_txtVekoraPath; }
     ucResolutionPreview& Preview() { return m_UserControl11; }
     const MenuBar& Menu() const { return m_menu; }
@@ -58,6 +56,10 @@ public:
 protected:
     void OnInit() override;
     void OnCommand(int id, int code, HWND control) override;
+    // Enter reaches the start button, the default button, by itself; Escape has nothing to
+    // cancel in this window.
+    void OnOk() override {}
+    void OnCancel() override {}
     void OnClose() override;
     bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
     void OnDestroy() override;
@@ -115,7 +117,6 @@ private:
 
     // Texts.
     std::string TranslateDialogItem(const std::string& id) const;
-    void LayoutTabs();
 
     // Control helpers.
     int ListIndex(int id) const;
@@ -125,13 +126,12 @@ private:
     void SetControlText(int id, const std::string& text) const;
     bool IsControlChecked(int id) const;
 
-    std::array<ucTab, TAB_COUNT> m_ucTab1;
-    ucTabArea m_Shape1;
-    std::array<std::unique_ptr<frmMainPage>, TAB_COUNT> m_picPage;
+    PageSet m_pages; // ucTab1, Shape1 and picPage
     ucPath m_txtVekoraPath;
     ucResolutionPreview m_UserControl11;
     MenuBar m_menu;
-    HMENU m_hMenu = nullptr;
+    ScopedMenu m_hMenu; // until the window destroys it with itself
+
     int m_dpi = 96;
     bool m_blnLoading = false;
     bool m_correcting = false; // CorrectInput's own message boxes move the focus again

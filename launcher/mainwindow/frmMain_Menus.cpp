@@ -3,14 +3,14 @@
 
 #include <algorithm>
 
+#include "base/SystemServices.h"
+#include "base/mError.h"
+#include "base/mFunctions.h"
 #include "core/Application.h"
 #include "core/ShellStart.h"
-#include "core/SystemServices.h"
-#include "core/mError.h"
-#include "core/mFunctions.h"
-#include "core/mMain.h"
 #include "dialogs/frmEditProfile.h"
 #include "dialogs/frmOptions.h"
+#include "mMain.h"
 #include "mainwindow/GameFolderLists.h"
 #include "mainwindow/MainWindowRules.h"
 #include "mainwindow/frmMain_res.h"
@@ -162,8 +162,7 @@ void frmMain::ApplyMenu()
     if (!Hwnd()) return;
     HMENU menu = m_menu.Build();
     SetMenu(Hwnd(), menu);
-    if (m_hMenu) DestroyMenu(m_hMenu);
-    m_hMenu = menu;
+    m_hMenu.Reset(menu); // the menu the window had before goes
     DrawMenuBar(Hwnd());
 }
 
@@ -302,6 +301,7 @@ void frmMain::mnuExtra_Options_Click()
         dialog.Load(Hwnd());
         dialog.InitDialog();
         dialog.ShowModal();
+        dialog.Unload();
     } catch (...) {
         ShowError("frmMain.mnuExtra_Options_Click");
     }

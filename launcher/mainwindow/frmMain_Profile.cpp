@@ -2,11 +2,11 @@
 // input back, and the events of the value controls.
 #include "mainwindow/frmMain.h"
 
+#include "base/SystemServices.h"
+#include "base/mError.h"
+#include "base/mVB6.h"
 #include "core/Application.h"
-#include "core/SystemServices.h"
-#include "core/mError.h"
-#include "core/mMain.h"
-#include "core/mVB6.h"
+#include "mMain.h"
 #include "mainwindow/frmMain_res.h"
 #include "profiles/Profile.h"
 #include "translation/cTranslate.h"

@@ -2,9 +2,9 @@
 #include "mainwindow/frmMain.h"
 
 #include "AppVersion.h"
+#include "base/mError.h"
 #include "core/Application.h"
-#include "core/mError.h"
-#include "core/mMain.h"
+#include "mMain.h"
 #include "mainwindow/MainLayout.h"
 #include "mainwindow/frmMain_res.h"
 #include "profiles/Profile.h"
@@ -93,16 +93,16 @@ std::string frmMain::TranslateDialogItem(const std::string& id) const
 void frmMain::TranslateDialog()
 {
     try {
-        for (int i = 0; i < TAB_COUNT; ++i) Tab(i).SetCaption(TranslateDialogItem(TAB_TEXT_IDS[i]));
+        for (int i = 0; i < TAB_COUNT; ++i) m_pages.SetCaption(i, TranslateDialogItem(TAB_TEXT_IDS[i]));
         for (const TextBinding& text : PAGE_TEXTS) SetControlText(text.Id, TranslateDialogItem(text.TextId));
-        LayoutTabs();
+        m_pages.LayoutTabs();
 
         std::vector<std::string> entries;
-        for (int i = 1; i <= MAIN_LIST_ENTRIES; ++i) entries.push_back(TranslateDialogItem("LST_RESOLUTION_" + std::to_string(i)));
+        for (int i = 1; i <= MAIN_LIST_ENTRIES; ++i) entries.push_back(TranslateDialogItem(std::string("LST_RESOLUTION_") + std::to_string(i)));
         SetListTexts(Control(IDC_LSTRESOLUTION), entries);
         SetControlText(IDC_FRMSCREENREFRESH, TranslateDialogItem("LBL_SCREEN_REFRESH"));
         entries.clear();
-        for (int i = 1; i <= MAIN_LIST_ENTRIES; ++i) entries.push_back(TranslateDialogItem("LST_REFRESH_" + std::to_string(i)));
+        for (int i = 1; i <= MAIN_LIST_ENTRIES; ++i) entries.push_back(TranslateDialogItem(std::string("LST_REFRESH_") + std::to_string(i)));
         SetListTexts(Control(IDC_LSTREFRESH), entries);
 
         for (const TextBinding& text : LATER_PAGE_TEXTS) SetControlText(text.Id, TranslateDialogItem(text.TextId));
@@ -117,54 +117,14 @@ void frmMain::TranslateDialog()
     }
 }
 
-void frmMain::LayoutTabs()
-{
-    std::vector<int> widths;
-    for (int i = 0; i < TAB_COUNT; ++i) widths.push_back(Tab(i).Width());
-    const std::vector<int> lefts = TabLefts(Tab(0).Left(), widths);
-    for (int i = 1; i < TAB_COUNT; ++i) Tab(i).SetLeft(lefts[static_cast<size_t>(i)]);
-}
-
 void frmMain::ucTab1_Click(int index)
 {
-    try {
-        Tab(index).SetIsActive(true);
-        for (int i = 0; i < TAB_COUNT; ++i) {
-            if (i != index) Tab(i).SetIsActive(false);
-        }
-        ActivatePage(index + 1);
-    } catch (...) {
-        ShowError("frmMain.ucTab1_Click");
-    }
+    ShowErrors("frmMain.ucTab1_Click", [&] { m_pages.Activate(index); });
 }
 
 void frmMain::ActivatePage(int pageNumber)
 {
-    try {
-        RECT area = {};
-        GetWindowRect(m_Shape1.Hwnd(), &area);
-        MapWindowPoints(nullptr, Hwnd(), reinterpret_cast<POINT*>(&area), 2);
-        const RECT rect = PageRectInArea(area, m_dpi);
-        HWND focus = GetFocus();
-        bool focusHidden = false;
-        for (int i = 0; i < TAB_COUNT; ++i) {
-            frmMainPage& page = Page(i);
-            if (i == pageNumber - 1) {
-                MoveWindow(page.Hwnd(), rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
-                page.SetBackColor(m_Shape1.BackColor());
-                ShowWindow(page.Hwnd(), SW_SHOW);
-            } else {
-                if (focus && IsChild(page.Hwnd(), focus)) focusHidden = true;
-                ShowWindow(page.Hwnd(), SW_HIDE);
-            }
-        }
-        // A control on a hidden page cannot keep the keyboard focus.
-        if (focusHidden && pageNumber >= 1 && pageNumber <= TAB_COUNT) {
-            if (HWND first = GetNextDlgTabItem(Page(pageNumber - 1).Hwnd(), nullptr, FALSE)) SetFocus(first);
-        }
-    } catch (...) {
-        PassError("frmMain.ActivatePage");
-    }
+    PassErrors("frmMain.ActivatePage", [&] { m_pages.ShowPage(pageNumber - 1); });
 }
 
 void frmMain::UpdateVersionLabels()
@@ -172,9 +132,12 @@ void frmMain::UpdateVersionLabels()
     try {
         const std::shared_ptr<Profile> active = g_cApp->ActiveProfile();
         const std::string game = GetVekoraFile_VersionInfo(active ? active->VekoraPath() : "");
-        const std::string text = "Vekolaunch " + std::to_string(VEKOLAUNCH_VER_MAJOR) + "." +
-                                 std::to_string(VEKOLAUNCH_VER_MINOR) + "." + std::to_string(VEKOLAUNCH_VER_REVISION) +
-                                 " " + g_cTranslate->TranslateEx("GLOBAL", "WITH") + " " + game;
+        std::string text = "Vekolaunch ";
+        text += std::to_string(VEKOLAUNCH_VER_MAJOR) + "." + std::to_string(VEKOLAUNCH_VER_MINOR) + "." +
+                std::to_string(VEKOLAUNCH_VER_REVISION);
+        text += " ";
+        text += g_cTranslate->TranslateEx("GLOBAL", "WITH");
+        text += " " + game;
         SetItemText(IDC_LBLVERSION, text);
     } catch (...) {
         PassError("frmMain.UpdateVersionLabels");

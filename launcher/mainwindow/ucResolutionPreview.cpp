@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "core/mError.h"
+#include "base/mError.h"
 
 namespace {
 // The parent's background behind the preview, as it paints behind its static texts.
@@ -261,20 +261,7 @@ void ucResolutionPreview::Paint(HDC dc)
     SetStretchBltMode(dc, oldMode);
 }
 
-void ucResolutionPreview::OnPaint()
-{
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(m_hwnd, &ps);
-    Paint(dc);
-    EndPaint(m_hwnd, &ps);
-}
-
 LRESULT ucResolutionPreview::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    switch (msg) {
-    case WM_PAINT: OnPaint(); return 0;
-    case WM_PRINTCLIENT: Paint(reinterpret_cast<HDC>(wParam)); return 0;
-    case WM_ERASEBKGND: return 1;
-    default: return DefaultProc(msg, wParam, lParam);
-    }
+    return DefaultProc(msg, wParam, lParam);
 }

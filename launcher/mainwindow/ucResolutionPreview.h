@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "core/BaseWindow.h"
-#include "core/ScopedWin.h"
+#include "base/BaseWindow.h"
+#include "base/ScopedWin.h"
 
 // Natural size of the picture of a game screen the launcher shows.
 constexpr int PREVIEW_PICTURE_WIDTH = 210;
@@ -67,14 +67,13 @@ public:
     const std::optional<PreviewLayout>& Layout() const { return m_layout; }
 
     // Draws the control into dc (also what WM_PAINT and WM_PRINTCLIENT do).
-    void Paint(HDC dc);
+    void Paint(HDC dc) override;
 
 protected:
+    PaintStyle Painting() const override { return PaintStyle::Direct; }
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void OnPaint();
-
     ScopedGdiObj<HBITMAP> m_picture;
     int16_t m_intPictureWidth = 0;
     int16_t m_intPictureHeight = 0;

@@ -1,12 +1,12 @@
 // A launch profile and the game's command line.
 #include "profiles/Profile.h"
 
+#include "base/SystemServices.h"
+#include "base/mError.h"
+#include "base/mFunctions.h"
 #include "core/Application.h"
 #include "core/ShellStart.h"
-#include "core/SystemServices.h"
-#include "core/mError.h"
-#include "core/mFunctions.h"
-#include "profiles/frmStartingVekora.h"
+#include "profiles/ProfileWindows.h"
 #include "translation/cTranslate.h"
 
 void Profile::SetProfileName(const std::string& name)
@@ -149,11 +149,7 @@ bool Profile::ShowStartVekoraDialog(HWND owner)
 {
     try {
         if (!g_cApp->Options().ShowStartVekoraDialog()) return true;
-        frmStartingVekora dialog;
-        dialog.Load(owner);
-        dialog.InitDialog(*this);
-        dialog.ShowModal();
-        return !dialog.Cancel();
+        return ProfileWindowsInForce().ShowStartVekoraDialog(owner, *this);
     } catch (...) {
         PassError("Profile.ShowStartVekoraDialog");
     }

@@ -1,13 +1,13 @@
 // The profile collection.
 #include "profiles/Profiles.h"
 
+#include "base/ScopedWin.h"
+#include "base/SystemServices.h"
+#include "base/mError.h"
+#include "base/mFunctions.h"
+#include "base/mVB6.h"
 #include "core/Application.h"
-#include "core/SystemServices.h"
-#include "core/mError.h"
-#include "core/mFunctions.h"
-#include "core/mVB6.h"
-#include "dialogs/frmEditProfile.h"
-#include "dialogs/frmLoadProfile.h"
+#include "profiles/ProfileWindows.h"
 #include "translation/cTranslate.h"
 
 std::shared_ptr<Profile> Profiles::Add(const std::string& name, const std::string& key)
@@ -154,12 +154,7 @@ void Profiles::CreateStandardProfile()
 std::shared_ptr<Profile> Profiles::ShowLoadProfileDialog(HWND owner)
 {
     try {
-        frmLoadProfile dialog;
-        dialog.Load(owner ? owner : GetActiveWindow());
-        dialog.InitDialog();
-        dialog.ShowModal();
-        if (dialog.Cancel()) return nullptr;
-        return dialog.SelectedProfile();
+        return ProfileWindowsInForce().ShowLoadProfileDialog(owner ? owner : GetActiveWindow());
     } catch (...) {
         PassError("Profiles.ShowLoadProfileDialog");
     }
@@ -170,11 +165,7 @@ std::shared_ptr<Profile> Profiles::ShowAddNewDialog(HWND owner)
     try {
         if (!owner) owner = GetActiveWindow();
         auto profile = std::make_shared<Profile>();
-        frmEditProfile dialog;
-        dialog.Load(owner);
-        dialog.InitDialog(frmEditProfile::MODE_NEW, *profile);
-        dialog.ShowModal();
-        if (dialog.Cancel()) return nullptr;
+        if (!ProfileWindowsInForce().ShowNewProfileDialog(owner, *profile)) return nullptr;
         profile->SetDataChanged(true);
         if (DoesProfileExist(profile->ProfileName())) {
             Sys().MsgBox(owner,

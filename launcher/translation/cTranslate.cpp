@@ -1,11 +1,11 @@
 // Language-file lookups.
 #include "translation/cTranslate.h"
 
+#include "base/mError.h"
+#include "base/mFunctions.h"
+#include "base/mIni.h"
+#include "base/mVB6.h"
 #include "core/Application.h"
-#include "core/mError.h"
-#include "core/mFunctions.h"
-#include "core/mIni.h"
-#include "core/mVB6.h"
 
 std::unique_ptr<cTranslate> g_cTranslate;
 

@@ -1,8 +1,9 @@
 // The separator line: its fixed height, the two lines it draws and its background colour.
 #include <gtest/gtest.h>
 
+#include "base/ControlHost.h"
+#include "base/ScopedWin.h"
 #include "controls/HLine.h"
-#include "core/ScopedWin.h"
 #include "support/TestEnvironment.h"
 
 class SeparatorLine : public testing::Test {
@@ -77,7 +78,7 @@ TEST_F(SeparatorLine, TakesThePlaceOfAPlaceholder)
     HWND placeholder = CreateWindowExA(0, "STATIC", "", WS_CHILD, 10, 100, 150, 7, m_host,
                                        reinterpret_cast<HMENU>(9), nullptr, nullptr);
     HLine line;
-    ASSERT_TRUE(line.ReplaceControl(m_host, 9));
+    ASSERT_TRUE(PlaceAtPlaceholder(line, m_host, 9));
     EXPECT_FALSE(IsWindow(placeholder));
     EXPECT_EQ(GetDlgItem(m_host, 9), line.Hwnd());
     EXPECT_EQ(GetWindow(first, GW_HWNDNEXT), line.Hwnd()); // same place in the tab order

@@ -3,9 +3,9 @@
 
 #include <windowsx.h>
 
+#include "base/ScopedWin.h"
 #include "controls/ControlTestHost.h"
 #include "controls/ucTab.h"
-#include "core/ScopedWin.h"
 
 using controls_test::Canvas;
 using controls_test::HostWindow;

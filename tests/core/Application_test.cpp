@@ -2,11 +2,11 @@
 // the language-file helpers.
 #include <gtest/gtest.h>
 
+#include "base/mError.h"
+#include "base/mFunctions.h"
+#include "base/mIni.h"
 #include "core/AppConstants.h"
 #include "core/Application.h"
-#include "core/mError.h"
-#include "core/mFunctions.h"
-#include "core/mIni.h"
 #include "support/TestEnvironment.h"
 #include "translation/cTranslate.h"
 

@@ -1,9 +1,9 @@
 // The program options: change flag, upper-case language, loading and saving.
 #include <gtest/gtest.h>
 
+#include "base/mError.h"
 #include "core/Application.h"
 #include "core/Options.h"
-#include "core/mError.h"
 #include "support/TestEnvironment.h"
 
 class OptionsTest : public AppFixture {

@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "base/mIni.h"
 #include "core/Application.h"
 #include "core/cIni.h"
-#include "core/mIni.h"
 #include "support/TestEnvironment.h"
 
 namespace {

@@ -4,12 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include "base/mError.h"
+#include "base/mFunctions.h"
 #include "core/AppConstants.h"
 #include "core/Application.h"
-#include "core/frmError.h"
-#include "core/frmError_res.h"
-#include "core/mError.h"
-#include "core/mFunctions.h"
+#include "dialogs/frmError.h"
+#include "dialogs/frmError_res.h"
 #include "support/TestEnvironment.h"
 #include "translation/cTranslate.h"
 
@@ -121,7 +121,7 @@ protected:
             EXPECT_EQ(Shown(dialog, id), page == 1) << id;
         for (int id : {IDC_ERR_NOTE, IDC_ERR_REPORT, IDC_ERR_COPY, IDC_ERR_MAIL})
             EXPECT_EQ(Shown(dialog, id), page == 2) << id;
-        EXPECT_TRUE(Shown(dialog, IDC_ERR_CLOSE));
+        EXPECT_TRUE(Shown(dialog, IDOK));
     }
 
     frmError form;
@@ -143,7 +143,7 @@ TEST_F(ErrorWindow, ShowsTheFixedEnglishTextsAndTheReport)
               std::string("Please send an E-Mail with the following text to ") + VEKOLAUNCH_CONTACT_MAIL);
     EXPECT_EQ(ItemText(dialog, IDC_ERR_COPY), "Copy text to clipboard");
     EXPECT_EQ(ItemText(dialog, IDC_ERR_MAIL), "Write E-Mail");
-    EXPECT_EQ(ItemText(dialog, IDC_ERR_CLOSE), "&Close");
+    EXPECT_EQ(ItemText(dialog, IDOK), "&Close");
     EXPECT_EQ(ItemText(dialog, IDC_ERR_REPORT),
               ExpectedReport("Something failed.", "frmTest.cmdGo_Click\r\nVekolaunch", "11 (11)", IniPath(),
                              "(g_cApp.ActiveProfile not defined)", "(g_cApp.ActiveProfile not defined)"));
@@ -175,7 +175,7 @@ TEST_F(ErrorWindow, BothPagesSitAt300By600TwipsInsideTheTabStrip)
     }
     // The close button sits below the tab strip.
     RECT close, strip;
-    GetWindowRect(GetDlgItem(dialog, IDC_ERR_CLOSE), &close);
+    GetWindowRect(GetDlgItem(dialog, IDOK), &close);
     GetWindowRect(tabs, &strip);
     EXPECT_GE(close.top, strip.bottom);
 }
@@ -192,7 +192,7 @@ TEST_F(ErrorWindow, DetailsAndContactOpenTheContactPageAtTheMailButton)
 {
     for (int button : {IDC_ERR_DETAILS, IDC_ERR_CONTACT}) {
         form.ActivatePage(1);
-        SetFocus(GetDlgItem(dialog, IDC_ERR_CLOSE));
+        SetFocus(GetDlgItem(dialog, IDOK));
         ClickButton(dialog, button);
         ExpectPage(2);
         EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_ERR_MAIL)) << button;
@@ -221,17 +221,17 @@ TEST_F(ErrorWindow, WriteEMailOpensAMailToTheAuthor)
     EXPECT_TRUE(form.IsLoaded());
 }
 
-TEST_F(ErrorWindow, CloseAndEscapeUnload)
+TEST_F(ErrorWindow, CloseAndEscapeCloseTheWindow)
 {
-    ClickButton(dialog, IDC_ERR_CLOSE);
-    EXPECT_FALSE(form.IsLoaded());
-    EXPECT_FALSE(IsWindow(dialog));
+    ClickButton(dialog, IDOK);
+    EXPECT_FALSE(IsWindowVisible(dialog));
 
     frmError second;
     second.Load();
     second.InitDialog("x", "y", 5);
+    second.ShowModeless();
     SendMessageA(second.Hwnd(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-    EXPECT_FALSE(second.IsLoaded());
+    EXPECT_FALSE(IsWindowVisible(second.Hwnd()));
 }
 
 TEST_F(ErrorWindow, ShowReportRunsModallyUntilClosed)
@@ -241,7 +241,7 @@ TEST_F(ErrorWindow, ShowReportRunsModallyUntilClosed)
                                  [&](HWND shown) {
                                      caption = WindowText(shown);
                                      description = ItemText(shown, IDC_ERR_DESC);
-                                     ClickButton(shown, IDC_ERR_CLOSE);
+                                     ClickButton(shown, IDOK);
                                  });
     EXPECT_TRUE(seen);
     EXPECT_EQ(caption, "Error");

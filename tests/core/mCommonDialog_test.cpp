@@ -5,8 +5,8 @@
 #include <commdlg.h>
 #include <cstring>
 
+#include "base/mError.h"
 #include "core/mCommonDialog.h"
-#include "core/mError.h"
 #include "support/TestEnvironment.h"
 
 namespace {

@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include "base/mFunctions.h"
+#include "base/mIni.h"
 #include "core/Application.h"
-#include "core/mFunctions.h"
-#include "core/mIni.h"
-#include "core/mMain.h"
+#include "mMain.h"
 #include "support/TestEnvironment.h"
 #include "translation/cTranslate.h"
 

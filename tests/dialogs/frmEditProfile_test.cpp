@@ -36,8 +36,8 @@ TEST_F(EditProfileWindow, NewModeInEnglishAndGerman)
         EXPECT_EQ(WindowText(hwnd), Text("DIALOG_CAPTION1"));
         EXPECT_EQ(ItemText(hwnd, IDC_EP_LBLNAME), Text("LBL_NAME"));
         EXPECT_EQ(ItemText(hwnd, IDC_EP_LBLDESC), Text("LBL_DESCRIPTION"));
-        EXPECT_EQ(ItemText(hwnd, IDC_EP_OK), g_cTranslate->TranslateEx("GLOBAL", "BTN_OK"));
-        EXPECT_EQ(ItemText(hwnd, IDC_EP_CANCEL), g_cTranslate->TranslateEx("GLOBAL", "BTN_CANCEL"));
+        EXPECT_EQ(ItemText(hwnd, IDOK), g_cTranslate->TranslateEx("GLOBAL", "BTN_OK"));
+        EXPECT_EQ(ItemText(hwnd, IDCANCEL), g_cTranslate->TranslateEx("GLOBAL", "BTN_CANCEL"));
         EXPECT_EQ(ItemText(hwnd, IDC_EP_NAME), "");
         EXPECT_EQ(ItemText(hwnd, IDC_EP_DESCRIPTION), "");
         EXPECT_FALSE(GetWindowLongPtrA(GetDlgItem(hwnd, IDC_EP_NAME), GWL_STYLE) & ES_READONLY);
@@ -54,7 +54,7 @@ TEST_F(EditProfileWindow, NewModeOkNamesAndDescribesTheProfile)
     EXPECT_TRUE(m_dialog.Cancel());
     Type(IDC_EP_NAME, "Winter");
     Type(IDC_EP_DESCRIPTION, "Snow & ice");
-    ClickButton(Dialog(), IDC_EP_OK);
+    ClickButton(Dialog(), IDOK);
     EXPECT_FALSE(m_dialog.Cancel());
     EXPECT_EQ(m_profile.ProfileName(), "profile_Winter");
     EXPECT_EQ(m_profile.ProfileCaption(), "Winter");
@@ -65,14 +65,14 @@ TEST_F(EditProfileWindow, NewModeOkNamesAndDescribesTheProfile)
 TEST_F(EditProfileWindow, BothFieldsEmptyReportsOnlyTheName)
 {
     Open(frmEditProfile::MODE_NEW);
-    ClickButton(Dialog(), IDC_EP_OK);
+    ClickButton(Dialog(), IDOK);
     ASSERT_EQ(m_sys->MessageBoxes.size(), 1u);
     EXPECT_EQ(m_sys->MessageBoxes[0].Text, Text("MSG_PROFILE_NAME_MISSED"));
     EXPECT_EQ(m_sys->MessageBoxes[0].Type, static_cast<UINT>(MB_OK));
     EXPECT_TRUE(m_dialog.Cancel());
     EXPECT_TRUE(IsWindow(Dialog())); // stays open
     Type(IDC_EP_NAME, "Winter");
-    ClickButton(Dialog(), IDC_EP_OK);
+    ClickButton(Dialog(), IDOK);
     ASSERT_EQ(m_sys->MessageBoxes.size(), 2u);
     EXPECT_EQ(m_sys->MessageBoxes[1].Text, Text("MSG_PROFILE_DESCRIPTION_MISSED"));
     EXPECT_EQ(m_profile.ProfileName(), ""); // nothing taken
@@ -85,7 +85,7 @@ TEST_F(EditProfileWindow, NamesThatCannotBeSavedAndLoadedAreRefused)
     for (const char* name : {"a;b", "[x", "x]", "   "}) {
         m_sys->MessageBoxes.clear();
         Type(IDC_EP_NAME, name);
-        ClickButton(Dialog(), IDC_EP_OK);
+        ClickButton(Dialog(), IDOK);
         ASSERT_EQ(m_sys->MessageBoxes.size(), 1u) << name;
         EXPECT_EQ(m_sys->MessageBoxes[0].Text,
                   g_cTranslate->TranslateEx("ERROR_MESSAGES", "ERR_ProfileNameInvalid", name));
@@ -96,7 +96,7 @@ TEST_F(EditProfileWindow, NamesThatCannotBeSavedAndLoadedAreRefused)
     EXPECT_EQ(g_cTranslate->TranslateEx("ERROR_MESSAGES", "ERR_ProfileNameInvalid").find(NO_TEXT_AVAILABLE),
               std::string::npos);
     Type(IDC_EP_NAME, "a,b = c");
-    ClickButton(Dialog(), IDC_EP_OK);
+    ClickButton(Dialog(), IDOK);
     EXPECT_FALSE(m_dialog.Cancel());
     EXPECT_EQ(m_profile.ProfileName(), "profile_a,b = c");
 }
@@ -112,12 +112,12 @@ TEST_F(EditProfileWindow, EditModeShowsTheProfileAndLocksTheName)
     EXPECT_EQ(ItemText(Dialog(), IDC_EP_DESCRIPTION), "The standard");
     EXPECT_TRUE(GetWindowLongPtrA(GetDlgItem(Dialog(), IDC_EP_NAME), GWL_STYLE) & ES_READONLY);
     Type(IDC_EP_DESCRIPTION, "");
-    ClickButton(Dialog(), IDC_EP_OK);
+    ClickButton(Dialog(), IDOK);
     ASSERT_EQ(m_sys->MessageBoxes.size(), 1u);
     EXPECT_EQ(m_sys->MessageBoxes[0].Text, Text("MSG_PROFILE_DESCRIPTION_MISSED"));
     EXPECT_TRUE(m_dialog.Cancel());
     Type(IDC_EP_DESCRIPTION, "Mine now");
-    ClickButton(Dialog(), IDC_EP_OK);
+    ClickButton(Dialog(), IDOK);
     EXPECT_FALSE(m_dialog.Cancel());
     EXPECT_EQ(m_profile.ProfileName(), "PROFILE_DEFAULT"); // unchanged, in its own spelling
     EXPECT_EQ(m_profile.ProfileDescription(), "Mine now");
@@ -142,7 +142,7 @@ TEST_F(EditProfileWindow, CancelAndTitleBarCloseLeaveTheProfileAlone)
     }, [&](HWND dialog) {
         EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_EP_DESCRIPTION)); // the field that can change
         SetDlgItemTextA(dialog, IDC_EP_DESCRIPTION, "new");
-        ClickButton(dialog, IDC_EP_CANCEL);
+        ClickButton(dialog, IDCANCEL);
     });
     EXPECT_TRUE(shown);
     EXPECT_TRUE(m_dialog.Cancel());

@@ -44,8 +44,8 @@ TEST_F(LoadProfileWindow, FixedEnglishTextsWhateverTheLanguage)
     HWND hwnd = dialog.Hwnd();
     EXPECT_EQ(WindowText(hwnd), "Load Profile");
     EXPECT_EQ(ItemText(hwnd, IDC_LP_LABEL1), "Please select a profile");
-    EXPECT_EQ(ItemText(hwnd, IDC_LP_OK), "Ok");
-    EXPECT_EQ(ItemText(hwnd, IDC_LP_CANCEL), "Cancel");
+    EXPECT_EQ(ItemText(hwnd, IDOK), "Ok");
+    EXPECT_EQ(ItemText(hwnd, IDCANCEL), "Cancel");
     EXPECT_EQ(ItemText(hwnd, IDC_LP_HELP), "&Help");
 }
 
@@ -60,14 +60,14 @@ TEST_F(LoadProfileWindow, ListsAllProfilesForOneChoice)
 TEST_F(LoadProfileWindow, OkGivesTheCurrentProfile)
 {
     MakeCurrent(1);
-    ClickButton(Dialog(), IDC_LP_OK);
+    ClickButton(Dialog(), IDOK);
     EXPECT_FALSE(m_dialog.Cancel());
     EXPECT_EQ(m_dialog.SelectedProfile(), g_cApp->Profiles().Item("profile_B"));
 }
 
 TEST_F(LoadProfileWindow, CancelButtonAndTitleBarCloseCancel)
 {
-    ClickButton(Dialog(), IDC_LP_CANCEL);
+    ClickButton(Dialog(), IDCANCEL);
     EXPECT_TRUE(m_dialog.Cancel());
     SendMessageA(Dialog(), WM_CLOSE, 0, 0);
     EXPECT_TRUE(m_dialog.Cancel());

@@ -2,8 +2,8 @@
 // application's options, the editor chooser and a file dropped on the locked editor field.
 #include <gtest/gtest.h>
 
+#include "base/mIni.h"
 #include "core/Application.h"
-#include "core/mIni.h"
 #include "dialogs/frmOptions.h"
 #include "dialogs/frmOptions_res.h"
 #include "support/TestDataObject.h"
@@ -20,6 +20,7 @@ protected:
         g_cApp->Options().LoadData();
         dialog.Load();
         dialog.InitDialog();
+        dialog.ShowModeless();
     }
     bool Ticked() { return IsDlgButtonChecked(dialog.Hwnd(), IDC_OPTIONS_CKSAFETYPROMPT) == BST_CHECKED; }
     std::string Field() { return dialog.EditorPathField().Text(); }
@@ -63,7 +64,7 @@ TEST_F(OptionsWindow, OkStoresTheChosenEditorAndTheConfirmation)
     ClickButton(dialog.Hwnd(), IDOK);
     EXPECT_EQ(g_cApp->Options().EditorPath(), "C:\\Tools\\notepad2.exe");
     EXPECT_FALSE(g_cApp->Options().ShowStartVekoraDialog());
-    EXPECT_FALSE(dialog.IsLoaded());
+    EXPECT_FALSE(IsWindowVisible(dialog.Hwnd())) << "the window has closed";
     EXPECT_EQ(ReadFromIni(IniPath(), "OPTIONS", "EDITORPATH", ""), "") << "the settings file waits for the launcher's end";
 }
 
@@ -91,7 +92,7 @@ TEST_F(OptionsWindow, CancelAfterChoosingAnEditorChangesNothing)
     ClickButton(dialog.Hwnd(), IDC_OPTIONS_CMDEDITORPATH);
     ClickButton(dialog.Hwnd(), IDC_OPTIONS_CKSAFETYPROMPT);
     ClickButton(dialog.Hwnd(), IDCANCEL);
-    EXPECT_FALSE(dialog.IsLoaded());
+    EXPECT_FALSE(IsWindowVisible(dialog.Hwnd())) << "the window has closed";
     EXPECT_EQ(g_cApp->Options().EditorPath(), "C:\\Tools\\edit.exe");
     EXPECT_TRUE(g_cApp->Options().ShowStartVekoraDialog());
 }
@@ -101,7 +102,7 @@ TEST_F(OptionsWindow, TitleBarCloseStoresNothing)
     Open("C:\\Tools\\edit.exe", true);
     ClickButton(dialog.Hwnd(), IDC_OPTIONS_CKSAFETYPROMPT);
     SendMessageA(dialog.Hwnd(), WM_CLOSE, 0, 0);
-    EXPECT_FALSE(dialog.IsLoaded());
+    EXPECT_FALSE(IsWindowVisible(dialog.Hwnd())) << "the window has closed";
     EXPECT_TRUE(g_cApp->Options().ShowStartVekoraDialog());
 }
 

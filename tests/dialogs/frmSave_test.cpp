@@ -4,8 +4,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "base/mIni.h"
 #include "core/Application.h"
-#include "core/mIni.h"
 #include "dialogs/frmSave.h"
 #include "dialogs/frmSave_res.h"
 #include "support/TestEnvironment.h"
@@ -44,9 +44,9 @@ TEST_F(SaveWindow, TextsInEnglishAndGerman)
         EXPECT_EQ(WindowText(hwnd), Text("DIALOG_CAPTION"));
         EXPECT_EQ(ItemText(hwnd, IDC_SAVE_LISTTITLE), Text("LBL_LIST_TITLE"));
         EXPECT_EQ(ItemText(hwnd, IDC_SAVE_INFO), Text("LBL_LIST_INFO"));
-        EXPECT_EQ(ItemText(hwnd, IDC_SAVE_YES), g_cTranslate->TranslateEx("GLOBAL", "BTN_Yes"));
-        EXPECT_EQ(ItemText(hwnd, IDC_SAVE_NO), g_cTranslate->TranslateEx("GLOBAL", "BTN_No"));
-        for (int id : {IDC_SAVE_LISTTITLE, IDC_SAVE_INFO, IDC_SAVE_YES, IDC_SAVE_NO}) {
+        EXPECT_EQ(ItemText(hwnd, IDOK), g_cTranslate->TranslateEx("GLOBAL", "BTN_Yes"));
+        EXPECT_EQ(ItemText(hwnd, IDCANCEL), g_cTranslate->TranslateEx("GLOBAL", "BTN_No"));
+        for (int id : {IDC_SAVE_LISTTITLE, IDC_SAVE_INFO, IDOK, IDCANCEL}) {
             EXPECT_EQ(ItemText(hwnd, id).find(NO_TEXT_AVAILABLE), std::string::npos) << id;
         }
     }
@@ -72,7 +72,7 @@ TEST_F(SaveWindow, YesWritesOnlyTheSelectedProfiles)
         LVITEMA state = {};
         state.stateMask = LVIS_SELECTED;
         SendMessageA(List(dialog), LVM_SETITEMSTATE, 1, reinterpret_cast<LPARAM>(&state)); // deselect C
-        ClickButton(dialog, IDC_SAVE_YES);
+        ClickButton(dialog, IDOK);
     }));
     EXPECT_EQ(ReadFromIni(IniPath(), "profile_A", "DESCRIPTION", ""), "a2");
     EXPECT_EQ(ReadFromIni(IniPath(), "profile_C", "DESCRIPTION", ""), "c");
@@ -84,7 +84,7 @@ TEST_F(SaveWindow, NoAndTitleBarCloseWriteNothing)
 {
     Item("profile_B")->SetProfileDescription("b2");
     const std::string before = ReadIni();
-    EXPECT_TRUE(RunSave([](HWND dialog) { ClickButton(dialog, IDC_SAVE_NO); }));
+    EXPECT_TRUE(RunSave([](HWND dialog) { ClickButton(dialog, IDCANCEL); }));
     EXPECT_TRUE(RunSave([](HWND dialog) { PostMessageA(dialog, WM_CLOSE, 0, 0); }));
     EXPECT_EQ(ReadIni(), before);
     EXPECT_TRUE(Item("profile_B")->DataChanged());
@@ -95,7 +95,7 @@ TEST_F(SaveWindow, NothingChangedShowsAnEmptyListAndYesSavesNothing)
     const std::string before = ReadIni();
     EXPECT_TRUE(RunSave([](HWND dialog) {
         EXPECT_EQ(SendMessageA(List(dialog), LVM_GETITEMCOUNT, 0, 0), 0);
-        ClickButton(dialog, IDC_SAVE_YES);
+        ClickButton(dialog, IDOK);
     }));
     EXPECT_EQ(ReadIni(), before);
     EXPECT_TRUE(m_sys->ErrorReports.empty());

@@ -13,27 +13,6 @@ TEST(MainLayout, OuterSizeFromTwipsFollowsTheScreenResolution)
     EXPECT_EQ(ScaleForDpi(6, 144), 9);
 }
 
-TEST(MainLayout, TabsStandOnePixelApart)
-{
-    EXPECT_EQ(TabLefts(6, {80, 60, 55}), (std::vector<int>{6, 87, 148}));
-    EXPECT_EQ(TabLefts(0, {}), std::vector<int>{});
-}
-
-TEST(MainLayout, PageLiesInsideTheArea)
-{
-    const RECT area = {6, 30, 346, 274};
-    const RECT page = PageRectInArea(area, 96);
-    EXPECT_EQ(page.left, 12);
-    EXPECT_EQ(page.top, 40);
-    EXPECT_EQ(page.right - page.left, 340 - 12);
-    EXPECT_EQ(page.bottom - page.top, 244 - 17);
-    const RECT large = PageRectInArea(area, 192);
-    EXPECT_EQ(large.left, 18);
-    EXPECT_EQ(large.top, 50);
-    EXPECT_EQ(large.right - large.left, 340 - 24);
-    EXPECT_EQ(large.bottom - large.top, 244 - 34);
-}
-
 TEST(MainLayout, AreaUnderTheTabsButtonAndVersionBelow)
 {
     const MainWindowLayout layout = ComputeMainWindowLayout(SIZE{352, 310}, 96, 25, SIZE{105, 23}, 13);

@@ -1,7 +1,7 @@
 // The main window's menu model and the menus built from it.
 #include <gtest/gtest.h>
 
-#include "core/mError.h"
+#include "base/mError.h"
 #include "mainwindow/MainMenu.h"
 #include "mainwindow/frmMain_res.h"
 

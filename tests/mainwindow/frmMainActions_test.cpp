@@ -2,7 +2,7 @@
 // the close question with each answer and the settings file afterwards.
 #include "mainwindow/MainWindowTest.h"
 
-#include "core/mIni.h"
+#include "base/mIni.h"
 #include "dialogs/frmSave_res.h"
 
 using MainWindowActions = MainWindowTest;
@@ -143,7 +143,7 @@ TEST_F(MainWindowActions, SaveWritesTheInputThroughTheSaveWindow)
     WriteSettings("FREEPLAY=0\r\n");
     OpenWindow();
     Click(IDC_CKFREEPLAY);
-    EXPECT_TRUE(WhileModal([&] { Menu(IDM_FILE_SAVE); }, [](HWND dialog) { ClickButton(dialog, IDC_SAVE_YES); }));
+    EXPECT_TRUE(WhileModal([&] { Menu(IDM_FILE_SAVE); }, [](HWND dialog) { ClickButton(dialog, IDOK); }));
     EXPECT_EQ(ReadFromIni(IniPath(), "profile_Test", "FREEPLAY", ""), "1");
     EXPECT_FALSE(Active().DataChanged());
 }
@@ -227,7 +227,7 @@ TEST_F(MainWindowActions, CloseQuestionYesSavesThroughTheSaveWindowThenCloses)
     Click(IDC_CKFREEPLAY);
     m_sys->MessageBoxAnswers = {IDYES};
     bool closed = false;
-    EXPECT_TRUE(WhileModal([&] { closed = Close(); }, [](HWND dialog) { ClickButton(dialog, IDC_SAVE_YES); }));
+    EXPECT_TRUE(WhileModal([&] { closed = Close(); }, [](HWND dialog) { ClickButton(dialog, IDOK); }));
     EXPECT_TRUE(closed);
     EXPECT_TRUE(DrainQuit());
     EXPECT_EQ(ReadFromIni(IniPath(), "profile_Test", "FREEPLAY", ""), "1");

@@ -2,8 +2,8 @@
 // the entries that wait for their windows, the command line and the dialogs they open.
 #include "mainwindow/MainWindowTest.h"
 
+#include "base/mIni.h"
 #include "core/AppConstants.h"
-#include "core/mIni.h"
 #include "dialogs/frmEditProfile_res.h"
 #include "dialogs/frmOptions_res.h"
 
@@ -74,7 +74,7 @@ TEST_F(MainWindowMenus, NewProfileBecomesActiveAndChecked)
     const bool seen = WhileModal([&] { Menu(IDM_PROFILE_NEW); }, [](HWND dialog) {
         SetDlgItemTextA(dialog, IDC_EP_NAME, "Evening");
         SetDlgItemTextA(dialog, IDC_EP_DESCRIPTION, "Late games");
-        ClickButton(dialog, IDC_EP_OK);
+        ClickButton(dialog, IDOK);
     });
     ASSERT_TRUE(seen);
     EXPECT_EQ(g_cApp->ActiveProfile()->ProfileCaption(), "Evening");
@@ -88,7 +88,7 @@ TEST_F(MainWindowMenus, NoNewProfileWindowAfterAFailedCheck)
     WriteSettings();
     OpenWindow();
     SetText(IDC_TXTRES_WIDTH, "");
-    EXPECT_FALSE(WhileModal([&] { Menu(IDM_PROFILE_NEW); }, [](HWND dialog) { ClickButton(dialog, IDC_EP_CANCEL); }));
+    EXPECT_FALSE(WhileModal([&] { Menu(IDM_PROFILE_NEW); }, [](HWND dialog) { ClickButton(dialog, IDCANCEL); }));
     EXPECT_EQ(g_cApp->Profiles().Count(), 1);
 }
 
@@ -100,7 +100,7 @@ TEST_F(MainWindowMenus, EditProfileShowsTheActiveProfileAndRefreshesTheList)
     const bool seen = WhileModal([&] { Menu(IDM_PROFILE_EDIT); }, [&](HWND dialog) {
         shown = ItemText(dialog, IDC_EP_DESCRIPTION);
         SetDlgItemTextA(dialog, IDC_EP_DESCRIPTION, "New text");
-        ClickButton(dialog, IDC_EP_OK);
+        ClickButton(dialog, IDOK);
     });
     ASSERT_TRUE(seen);
     EXPECT_EQ(shown, "Old text");

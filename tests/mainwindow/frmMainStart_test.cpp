@@ -2,9 +2,9 @@
 // the demo game recording how it was started.
 #include "mainwindow/MainWindowTest.h"
 
-#include "core/SystemServices.h"
-#include "core/mFunctions.h"
-#include "profiles/frmStartingVekora_res.h"
+#include "base/SystemServices.h"
+#include "base/mFunctions.h"
+#include "dialogs/frmStartingVekora_res.h"
 
 namespace {
 // Sets an environment variable of this process (and so of the programs it starts) for a scope.
@@ -44,7 +44,7 @@ TEST_F(MainWindowStart, StartButtonStartsTheDemoGameAfterTheConfirmation)
     std::string confirmation;
     const bool seen = WhileModal([&] { Click(IDC_CMDSTART); }, [&](HWND dialog) {
         confirmation = ItemText(dialog, IDC_SV_INFO);
-        ClickButton(dialog, IDC_SV_OK);
+        ClickButton(dialog, IDOK);
     });
     ASSERT_TRUE(seen) << "the start confirmation is shown";
     EXPECT_NE(confirmation.find("-freeplay"), std::string::npos) << confirmation;

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "core/mError.h"
+#include "base/mError.h"
 
 using MainWindowValues = MainWindowTest;
 

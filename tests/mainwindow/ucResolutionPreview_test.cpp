@@ -4,8 +4,8 @@
 #include <cmath>
 #include <set>
 
+#include "base/mError.h"
 #include "controls/ControlTestHost.h"
-#include "core/mError.h"
 #include "mainwindow/ucResolutionPreview.h"
 #include "support/TestEnvironment.h"
 

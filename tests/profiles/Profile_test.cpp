@@ -2,8 +2,8 @@
 // saving and the summary text.
 #include <gtest/gtest.h>
 
+#include "base/mIni.h"
 #include "core/Application.h"
-#include "core/mIni.h"
 #include "profiles/Profile.h"
 #include "support/TestEnvironment.h"
 #include "translation/cTranslate.h"

@@ -5,9 +5,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "base/mError.h"
+#include "base/mIni.h"
 #include "core/Application.h"
-#include "core/mError.h"
-#include "core/mIni.h"
 #include "dialogs/frmEditProfile_res.h"
 #include "dialogs/frmLoadProfile_res.h"
 #include "dialogs/ucProfiles.h"
@@ -231,7 +231,7 @@ protected:
         const bool shown = WhileModal([&] { result = profiles().ShowAddNewDialog(); }, [&](HWND dialog) {
             SetDlgItemTextA(dialog, IDC_EP_NAME, name.c_str());
             SetDlgItemTextA(dialog, IDC_EP_DESCRIPTION, description.c_str());
-            ClickButton(dialog, ok ? IDC_EP_OK : IDC_EP_CANCEL);
+            ClickButton(dialog, ok ? IDOK : IDCANCEL);
         });
         EXPECT_TRUE(shown);
         return result;
@@ -314,7 +314,7 @@ TEST_F(LoadProfileAtStart, MissingRememberedProfileAsksAndTakesTheChosenOne)
         LVITEMA state = {};
         state.stateMask = state.state = LVIS_FOCUSED | LVIS_SELECTED;
         SendMessageA(list, LVM_SETITEMSTATE, 1, reinterpret_cast<LPARAM>(&state));
-        ClickButton(dialog, IDC_LP_OK);
+        ClickButton(dialog, IDOK);
     });
     EXPECT_TRUE(shown);
     EXPECT_TRUE(result);
@@ -329,7 +329,7 @@ TEST_F(LoadProfileAtStart, CancelEndsWithTheOneMessage)
     WriteIni("[PROFILES]\r\n[profile_A]\r\n");
     bool result = true;
     const bool shown =
-        WhileModal([&] { result = g_cApp->LoadData(); }, [](HWND dialog) { ClickButton(dialog, IDC_LP_CANCEL); });
+        WhileModal([&] { result = g_cApp->LoadData(); }, [](HWND dialog) { ClickButton(dialog, IDCANCEL); });
     EXPECT_TRUE(shown);
     EXPECT_FALSE(result);
     EXPECT_EQ(g_cApp->ActiveProfile(), nullptr);

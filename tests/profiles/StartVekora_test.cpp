@@ -2,11 +2,11 @@
 // receiving exactly the profile's parameters in its own folder.
 #include <gtest/gtest.h>
 
+#include "base/mFunctions.h"
 #include "core/Application.h"
-#include "core/mFunctions.h"
+#include "dialogs/frmStartingVekora.h"
+#include "dialogs/frmStartingVekora_res.h"
 #include "profiles/Profile.h"
-#include "profiles/frmStartingVekora.h"
-#include "profiles/frmStartingVekora_res.h"
 #include "support/TestEnvironment.h"
 #include "translation/cTranslate.h"
 
@@ -64,13 +64,13 @@ TEST_F(StartConfirmation, WindowNamesTheParametersInEnglishAndGerman)
             EXPECT_EQ(ItemText(dialog, IDC_SV_CAPTION), text("LBL_DIALOG_INFO"));
             EXPECT_EQ(ItemText(dialog, IDC_SV_WARNING), text("LBL_WARNING"));
             EXPECT_EQ(ItemText(dialog, IDC_SV_DONTSHOW), text("CHK_DONT_SHOW_DIALOG"));
-            EXPECT_EQ(ItemText(dialog, IDC_SV_OK), g_cTranslate->TranslateEx("GLOBAL", "BTN_OK"));
-            EXPECT_EQ(ItemText(dialog, IDC_SV_CANCEL), g_cTranslate->TranslateEx("GLOBAL", "BTN_CANCEL"));
+            EXPECT_EQ(ItemText(dialog, IDOK), g_cTranslate->TranslateEx("GLOBAL", "BTN_OK"));
+            EXPECT_EQ(ItemText(dialog, IDCANCEL), g_cTranslate->TranslateEx("GLOBAL", "BTN_CANCEL"));
             for (int id : {IDC_SV_CAPTION, IDC_SV_WARNING, IDC_SV_DONTSHOW}) {
                 EXPECT_EQ(ItemText(dialog, id).find(NO_TEXT_AVAILABLE), std::string::npos) << id;
             }
             EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_SV_DONTSHOW), BST_UNCHECKED);
-            ClickButton(dialog, IDC_SV_CANCEL);
+            ClickButton(dialog, IDCANCEL);
         });
         EXPECT_TRUE(shown);
     }
@@ -83,13 +83,13 @@ TEST_F(StartConfirmation, OkWithTheBoxCheckedStartsAndSwitchesItOff)
 {
     EXPECT_TRUE(Start([](HWND dialog) {
         ClickButton(dialog, IDC_SV_DONTSHOW);
-        ClickButton(dialog, IDC_SV_OK);
+        ClickButton(dialog, IDOK);
     }));
     EXPECT_EQ(m_sys->ShellCalls.size(), 1u);
     EXPECT_FALSE(g_cApp->Options().ShowStartVekoraDialog());
     EXPECT_TRUE(g_cApp->Options().DataChanged());
     // The next start asks no more, and the option reaches the file when the launcher closes.
-    EXPECT_FALSE(Start([](HWND dialog) { ClickButton(dialog, IDC_SV_CANCEL); }));
+    EXPECT_FALSE(Start([](HWND dialog) { ClickButton(dialog, IDCANCEL); }));
     EXPECT_EQ(m_sys->ShellCalls.size(), 2u);
     g_cApp->SaveAppSettings();
     EXPECT_NE(ReadIni().find("STARTVEKORADIALOG=0"), std::string::npos);
@@ -97,7 +97,7 @@ TEST_F(StartConfirmation, OkWithTheBoxCheckedStartsAndSwitchesItOff)
 
 TEST_F(StartConfirmation, OkUncheckedStartsAndKeepsAsking)
 {
-    EXPECT_TRUE(Start([](HWND dialog) { ClickButton(dialog, IDC_SV_OK); }));
+    EXPECT_TRUE(Start([](HWND dialog) { ClickButton(dialog, IDOK); }));
     EXPECT_EQ(m_sys->ShellCalls.size(), 1u);
     EXPECT_TRUE(g_cApp->Options().ShowStartVekoraDialog());
     EXPECT_FALSE(g_cApp->Options().DataChanged());
@@ -107,7 +107,7 @@ TEST_F(StartConfirmation, CancelCheckedStartsNothingAndChangesNothing)
 {
     EXPECT_TRUE(Start([](HWND dialog) {
         ClickButton(dialog, IDC_SV_DONTSHOW);
-        ClickButton(dialog, IDC_SV_CANCEL);
+        ClickButton(dialog, IDCANCEL);
     }));
     EXPECT_TRUE(m_sys->ShellCalls.empty());
     EXPECT_TRUE(g_cApp->Options().ShowStartVekoraDialog());
@@ -157,7 +157,7 @@ TEST_F(StartConfirmation, LongPathsGrowTheWindowInsteadOfBeingCut)
     RECT client;
     GetClientRect(dialog, &client);
     int above = info.bottom;
-    for (int id : {IDC_SV_WARNING, IDC_SV_DONTSHOW, IDC_SV_HLINE1, IDC_SV_OK}) {
+    for (int id : {IDC_SV_WARNING, IDC_SV_DONTSHOW, IDC_SV_HLINE1, IDOK}) {
         const RECT rect = ChildRect(dialog, id);
         EXPECT_GE(rect.top, above) << id;
         EXPECT_LE(rect.bottom, client.bottom) << id;
@@ -228,7 +228,7 @@ TEST_F(StartDemoGame, SecondExampleAfterConfirmingInTheWindow)
     profile->SetRefresh(0);
     const bool shown = WhileModal([&] { profile->StartVekora(nullptr); }, [](HWND dialog) {
         EXPECT_EQ(ItemText(dialog, IDC_SV_INFO), "-screensize 800x600 -freeplay");
-        ClickButton(dialog, IDC_SV_OK);
+        ClickButton(dialog, IDOK);
     });
     EXPECT_TRUE(shown);
     EXPECT_EQ(WaitForRecord(), "Parameters: -screensize 800x600 -freeplay\r\nDirectory: " + GameFolder() + "\r\n");
@@ -238,7 +238,7 @@ TEST_F(StartDemoGame, CancelledInTheWindowTheGameNeverRuns)
 {
     auto profile = g_cApp->ActiveProfile();
     profile->SetVekoraPath(DemoGamePath());
-    WhileModal([&] { profile->StartVekora(nullptr); }, [](HWND dialog) { ClickButton(dialog, IDC_SV_CANCEL); });
+    WhileModal([&] { profile->StartVekora(nullptr); }, [](HWND dialog) { ClickButton(dialog, IDCANCEL); });
     Sleep(500);
     EXPECT_EQ(ReadTextFile(m_record), "");
 }

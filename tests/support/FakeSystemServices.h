@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "core/SystemServices.h"
+#include "base/SystemServices.h"
 
 class FakeSystemServices : public SystemServices {
 public:

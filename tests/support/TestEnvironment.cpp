@@ -5,8 +5,8 @@
 #include <set>
 #include <vector>
 
+#include "base/mFunctions.h"
 #include "core/Application.h"
-#include "core/mFunctions.h"
 #include "translation/TextIds.h"
 #include "translation/cTranslate.h"
 
@@ -227,15 +227,6 @@ HWND FindChildWindow(HWND parent, const std::string& className, const std::strin
     ChildSearch search{className, textPart};
     EnumChildWindows(parent, MatchChild, reinterpret_cast<LPARAM>(&search));
     return search.found;
-}
-
-std::string WindowText(HWND hwnd)
-{
-    int length = GetWindowTextLengthA(hwnd);
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    GetWindowTextA(hwnd, text.data(), length + 1);
-    text.resize(static_cast<size_t>(length));
-    return text;
 }
 
 std::string ItemText(HWND dialog, int id)

@@ -10,7 +10,8 @@
 
 #include <gtest/gtest.h>
 
-#include "core/mError.h"
+#include "base/ControlHost.h"
+#include "base/mError.h"
 #include "support/FakeSystemServices.h"
 
 // Folder of the running test program, with a trailing backslash.
@@ -72,8 +73,6 @@ HWND FindVisibleWindow(const std::string& captionPart);
 // The first child window (at any depth) of that class whose text contains the text, or nullptr;
 // "" matches any text.
 HWND FindChildWindow(HWND parent, const std::string& className, const std::string& textPart);
-// The text of a window or control.
-std::string WindowText(HWND hwnd);
 // The child control of a dialog with that ID's text.
 std::string ItemText(HWND dialog, int id);
 // Sends a click to a button of a dialog.

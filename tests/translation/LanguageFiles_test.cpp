@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "base/mFunctions.h"
+#include "base/mIni.h"
 #include "core/Application.h"
-#include "core/mFunctions.h"
-#include "core/mIni.h"
 #include "support/TestEnvironment.h"
 #include "translation/TextIds.h"
 

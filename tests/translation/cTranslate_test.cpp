@@ -2,8 +2,8 @@
 // placeholder rules, over small language files written for each test.
 #include <gtest/gtest.h>
 
+#include "base/mError.h"
 #include "core/Application.h"
-#include "core/mError.h"
 #include "support/TestEnvironment.h"
 #include "translation/TextIds.h"
 #include "translation/cTranslate.h"

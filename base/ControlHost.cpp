@@ -1,0 +1,62 @@
+// Window text, host notifications and placeholders.
+#include "base/ControlHost.h"
+
+#include "base/mError.h"
+
+std::string WindowText(HWND hwnd)
+{
+    const int length = GetWindowTextLengthA(hwnd);
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    const int copied = GetWindowTextA(hwnd, text.data(), length + 1);
+    text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
+    return text;
+}
+
+void NotifyHost(HWND control, WORD code)
+{
+    HWND host = GetParent(control);
+    if (!host) return;
+    SendMessageA(host, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), code), reinterpret_cast<LPARAM>(control));
+}
+
+namespace {
+bool IsDialog(HWND hwnd)
+{
+    char name[16] = {};
+    GetClassNameA(hwnd, name, sizeof(name));
+    return lstrcmpA(name, "#32770") == 0;
+}
+} // namespace
+
+LRESULT AskHost(HWND control, UINT code, NMHDR& header)
+{
+    HWND host = GetParent(control);
+    if (!host) return 0;
+    header.hwndFrom = control;
+    header.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(control));
+    header.code = code;
+    if (IsDialog(host)) SetWindowLongPtrA(host, DWLP_MSGRESULT, 0);
+    const LRESULT result = SendMessageA(host, WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
+    return IsDialog(host) ? GetWindowLongPtrA(host, DWLP_MSGRESULT) : result;
+}
+
+RECT PlaceholderRect(HWND dialog, int id)
+{
+    RECT rect = {};
+    HWND placeholder = GetDlgItem(dialog, id);
+    if (!placeholder) RaiseRuntimeError(RTE_OBJECT_NOT_SET);
+    GetWindowRect(placeholder, &rect);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+void ReplacePlaceholder(HWND dialog, int id, HWND control)
+{
+    HWND placeholder = nullptr;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (child != control && GetDlgCtrlID(child) == id) placeholder = child;
+    }
+    if (!placeholder) return;
+    SetWindowPos(control, placeholder, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    DestroyWindow(placeholder);
+}

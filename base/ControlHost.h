@@ -1,0 +1,38 @@
+// What custom controls and the windows hosting them share: reading a window's text, telling
+// the host of an event or asking it for an answer, and taking a template placeholder's place.
+#pragma once
+
+#include <windows.h>
+#include <string>
+#include <utility>
+
+// The whole text of a window or control.
+std::string WindowText(HWND hwnd);
+
+// Tells the control's parent of a plain event: WM_COMMAND with the control's ID and the code in
+// the high word, the control's window in lParam; the host answers nothing.
+void NotifyHost(HWND control, WORD code);
+// Asks the control's parent through WM_NOTIFY (a step the host may veto, for instance): fills in
+// the header's sender fields and code, and returns the host's answer. A dialog answers in its
+// DWLP_MSGRESULT, any other window with the message's result. The header may begin a larger
+// structure that carries more.
+LRESULT AskHost(HWND control, UINT code, NMHDR& header);
+
+// The rectangle of a dialog template's placeholder control in the dialog's client coordinates;
+// a missing placeholder raises "Object variable ... not set" (91).
+RECT PlaceholderRect(HWND dialog, int id);
+// Puts the control at the placeholder's place in the tab order and destroys the placeholder.
+void ReplacePlaceholder(HWND dialog, int id, HWND control);
+
+// Creates a custom control where a placeholder control of a dialog template stands: the same
+// place, size, ID and position in the tab order; the placeholder goes. The further arguments
+// are those the control's Create takes after the rectangle.
+//   PlaceAtPlaceholder(m_hLine1, Hwnd(), IDC_EP_HLINE1);
+template <typename Control, typename... CreateArgs>
+bool PlaceAtPlaceholder(Control& control, HWND dialog, int id, CreateArgs&&... args)
+{
+    const RECT rect = PlaceholderRect(dialog, id);
+    if (!control.Create(dialog, id, rect, std::forward<CreateArgs>(args)...)) return false;
+    ReplacePlaceholder(dialog, id, control.Hwnd());
+    return true;
+}

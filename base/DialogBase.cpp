@@ -1,0 +1,159 @@
+// Dialog base: template loading, message routing and a modal loop of its own.
+#include "base/DialogBase.h"
+
+#include "base/ControlHost.h"
+#include "base/mError.h"
+
+DialogBase::DialogBase(const char* templateName) : m_templateName(templateName) {}
+
+DialogBase::~DialogBase()
+{
+    if (m_hwnd) {
+        SetWindowLongPtrA(m_hwnd, DWLP_USER, 0);
+        DestroyWindow(m_hwnd);
+    }
+}
+
+void DialogBase::Load(HWND owner)
+{
+    if (m_hwnd) return;
+    CreateDialogParamA(GetModuleHandleA(nullptr), m_templateName.c_str(), owner, DialogProc,
+                       reinterpret_cast<LPARAM>(this));
+    if (!m_hwnd) RaiseRuntimeError(RTE_OUT_OF_MEMORY);
+}
+
+void DialogBase::ShowModal()
+{
+    if (!m_hwnd) return;
+    HWND owner = GetWindow(m_hwnd, GW_OWNER);
+    const bool disableOwner = owner && IsWindowEnabled(owner);
+    if (disableOwner) EnableWindow(owner, FALSE);
+    ShowWindow(m_hwnd, SW_SHOW);
+    m_modal = true;
+    MSG msg;
+    while (m_modal && m_hwnd) {
+        BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+        if (got <= 0) {
+            PostQuitMessage(static_cast<int>(msg.wParam)); // hand the quit on to the outer loop
+            break;
+        }
+        if (m_hwnd && IsDialogMessageA(m_hwnd, &msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    m_modal = false;
+    // Enable the owner before hiding, so that activation returns to it.
+    if (disableOwner) EnableWindow(owner, TRUE);
+    if (m_hwnd) ShowWindow(m_hwnd, SW_HIDE);
+}
+
+void DialogBase::ShowModeless()
+{
+    if (m_hwnd) ShowWindow(m_hwnd, SW_SHOW);
+}
+
+void DialogBase::Unload()
+{
+    if (m_hwnd) DestroyWindow(m_hwnd);
+}
+
+void DialogBase::EndModal()
+{
+    // A modal loop hides the window itself once the owner is enabled again, so that
+    // activation returns to the owner.
+    if (m_modal) m_modal = false;
+    else if (m_hwnd) ShowWindow(m_hwnd, SW_HIDE);
+}
+
+std::string DialogBase::GetItemText(int id) const
+{
+    return WindowText(Item(id));
+}
+
+void DialogBase::SetItemText(int id, const std::string& text) const
+{
+    SetDlgItemTextA(m_hwnd, id, text.c_str());
+}
+
+bool DialogBase::IsChecked(int id) const
+{
+    return IsDlgButtonChecked(m_hwnd, id) == BST_CHECKED;
+}
+
+void DialogBase::SetChecked(int id, bool checked) const
+{
+    CheckDlgButton(m_hwnd, id, checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+void DialogBase::SetCaption(const std::string& text) const
+{
+    SetWindowTextA(m_hwnd, text.c_str());
+}
+
+INT_PTR CALLBACK DialogBase::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    DialogBase* self = nullptr;
+    if (msg == WM_INITDIALOG) {
+        self = reinterpret_cast<DialogBase*>(lParam);
+        self->m_hwnd = hwnd;
+        SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
+    } else {
+        self = reinterpret_cast<DialogBase*>(GetWindowLongPtrA(hwnd, DWLP_USER));
+    }
+    if (!self) return FALSE;
+    // No failure may leave a window procedure: report what the handlers did not.
+    try {
+        return self->HandleMessage(msg, wParam, lParam);
+    } catch (...) {
+        ShowError(self->WindowName() + ".WindowProc");
+        return FALSE;
+    }
+}
+
+INT_PTR DialogBase::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    switch (msg) {
+    case WM_INITDIALOG:
+        OnInit();
+        return TRUE;
+    case WM_COMMAND: {
+        const int id = LOWORD(wParam);
+        const bool clicked = HIWORD(wParam) == BN_CLICKED;
+        if (id == IDOK && clicked) OnOk();
+        else if (id == IDCANCEL && clicked) OnCancel();
+        else OnCommand(id, HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+        return TRUE;
+    }
+    case WM_NOTIFY: {
+        LRESULT result = OnNotify(reinterpret_cast<NMHDR*>(lParam));
+        SetWindowLongPtrA(m_hwnd, DWLP_MSGRESULT, result);
+        return TRUE;
+    }
+    case WM_CLOSE:
+        OnClose();
+        return TRUE;
+    case WM_NCDESTROY:
+        OnDestroy();
+        SetWindowLongPtrA(m_hwnd, DWLP_USER, 0);
+        m_hwnd = nullptr;
+        m_modal = false;
+        return FALSE;
+    default: {
+        INT_PTR result = 0;
+        if (OnMessage(msg, wParam, lParam, result)) return result;
+        return FALSE;
+    }
+    }
+}
+
+int RunMessageLoop()
+{
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        HWND active = GetActiveWindow();
+        if (active && IsDialogMessageA(active, &msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return static_cast<int>(msg.wParam);
+}

@@ -1,0 +1,67 @@
+// Base of the dialog windows: owns the HWND made from a dialog template and routes messages
+// to virtual handlers. OK and Cancel are the buttons IDOK and IDCANCEL; Enter, Escape and the
+// title-bar close reach OnOk, OnCancel and OnClose. Callers follow one protocol:
+//   frmX dialog; dialog.Load(owner); dialog.InitDialog(...); dialog.ShowModal();
+//   read the results (dialog.Cancel(), ...); dialog.Unload();
+#pragma once
+
+#include <windows.h>
+#include <string>
+
+class DialogBase {
+public:
+    explicit DialogBase(const char* templateName);
+    virtual ~DialogBase();
+    DialogBase(const DialogBase&) = delete;
+    DialogBase& operator=(const DialogBase&) = delete;
+
+    // Creates the (still hidden) window from its template; OnInit runs inside.
+    void Load(HWND owner = nullptr);
+    // Shows the window and runs a modal loop, the owner disabled, until the window unloads
+    // or EndModal is called.
+    void ShowModal();
+    void ShowModeless();
+    // Destroys the window; ends a modal loop.
+    void Unload();
+    // Leaves the modal loop (or, shown modeless, just hides the window) without destroying it.
+    void EndModal();
+
+    HWND Hwnd() const { return m_hwnd; }
+    bool IsLoaded() const { return m_hwnd != nullptr; }
+    HWND Item(int id) const { return GetDlgItem(m_hwnd, id); }
+    // The text of one of the window's controls.
+    std::string GetItemText(int id) const;
+    void SetItemText(int id, const std::string& text) const;
+    bool IsChecked(int id) const;
+    void SetChecked(int id, bool checked) const;
+    void SetCaption(const std::string& text) const;
+
+protected:
+    virtual void OnInit() {}
+    // Every command but IDOK and IDCANCEL.
+    virtual void OnCommand(int id, int code, HWND control) {}
+    // The answer goes to the sender through DWLP_MSGRESULT.
+    virtual LRESULT OnNotify(NMHDR* header) { return 0; }
+    // The OK button or Enter; ends the modal loop unless overridden.
+    virtual void OnOk() { EndModal(); }
+    // The Cancel button or Escape; ends the modal loop unless overridden.
+    virtual void OnCancel() { EndModal(); }
+    // Title-bar close and Alt+F4: counts as Cancel unless overridden.
+    virtual void OnClose() { OnCancel(); }
+    virtual void OnDestroy() {}
+    // Any other message; return true when handled (result in result).
+    virtual bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, INT_PTR& result) { return false; }
+    // Name used when an unexpected failure escapes a handler.
+    virtual std::string WindowName() const { return m_templateName; }
+
+private:
+    static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    INT_PTR HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+
+    std::string m_templateName;
+    HWND m_hwnd = nullptr;
+    bool m_modal = false;
+};
+
+// The message loop of a modeless top-level window, with dialog keyboard handling.
+int RunMessageLoop();

@@ -1,0 +1,93 @@
+// Child pages and their host.
+#include "controls/ChildPages.h"
+
+ChildPage::ChildPage(const std::string& templateName, int id) : DialogBase(templateName.c_str()), m_id(id) {}
+
+void ChildPage::OnInit()
+{
+    SetWindowLongPtrA(Hwnd(), GWLP_ID, m_id);
+    SetBackColor(m_backColor);
+}
+
+void ChildPage::SetBackColor(COLORREF color)
+{
+    m_backColor = color;
+    m_backBrush.Reset(CreateSolidBrush(color));
+    if (Hwnd()) InvalidateRect(Hwnd(), nullptr, TRUE);
+}
+
+void ChildPage::OnCommand(int id, int code, HWND control)
+{
+    if (HWND host = GetParent(Hwnd())) SendMessageA(host, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(control));
+}
+
+LRESULT ChildPage::OnNotify(NMHDR* header)
+{
+    HWND host = GetParent(Hwnd());
+    return host ? SendMessageA(host, WM_NOTIFY, header->idFrom, reinterpret_cast<LPARAM>(header)) : 0;
+}
+
+void ChildPage::OnOk()
+{
+    OnCommand(IDOK, BN_CLICKED, nullptr);
+}
+
+void ChildPage::OnCancel()
+{
+    OnCommand(IDCANCEL, BN_CLICKED, nullptr);
+}
+
+bool ChildPage::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, INT_PTR& result)
+{
+    switch (msg) {
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+        SetBkColor(reinterpret_cast<HDC>(wParam), m_backColor);
+        result = reinterpret_cast<INT_PTR>(m_backBrush.Get());
+        return true;
+    default:
+        return false;
+    }
+}
+
+void ChildPages::Create(HWND host, const std::vector<std::string>& templateNames, int firstPageId)
+{
+    m_pages.clear();
+    m_shown = -1;
+    for (const std::string& name : templateNames) {
+        m_pages.push_back(std::make_unique<ChildPage>(name, firstPageId + Count()));
+        m_pages.back()->Load(host);
+    }
+}
+
+void ChildPages::Show(int index, const RECT& rect, COLORREF backColor)
+{
+    HWND focus = GetFocus();
+    bool focusHidden = false;
+    for (int i = 0; i < Count(); ++i) {
+        ChildPage& page = Page(i);
+        if (i == index) {
+            MoveWindow(page.Hwnd(), rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
+            page.SetBackColor(backColor);
+            ShowWindow(page.Hwnd(), SW_SHOW);
+        } else {
+            if (focus && IsChild(page.Hwnd(), focus)) focusHidden = true;
+            ShowWindow(page.Hwnd(), SW_HIDE);
+        }
+    }
+    if (index >= 0 && index < Count()) m_shown = index;
+    // A control on a hidden page cannot keep the keyboard focus.
+    if (focusHidden && index >= 0 && index < Count()) {
+        if (HWND first = GetNextDlgTabItem(Page(index).Hwnd(), nullptr, FALSE)) SetFocus(first);
+    }
+}
+
+HWND ChildPages::FindControl(int id) const
+{
+    for (const auto& page : m_pages) {
+        if (!page->Hwnd()) continue;
+        if (HWND control = GetDlgItem(page->Hwnd(), id)) return control;
+    }
+    return nullptr;
+}

@@ -1,0 +1,88 @@
+// Tabs, tab area and pages.
+#include "controls/PageSet.h"
+
+#include "base/mFunctions.h"
+
+std::vector<int> TabLefts(int firstLeft, const std::vector<int>& widths)
+{
+    std::vector<int> lefts;
+    int left = firstLeft;
+    for (int width : widths) {
+        lefts.push_back(left);
+        left += width + 1;
+    }
+    return lefts;
+}
+
+RECT PageRectInArea(const RECT& area, int dpi)
+{
+    const int left = area.left + ScaleForDpi(6, dpi);
+    const int top = area.top + ScaleForDpi(10, dpi);
+    const int width = (area.right - area.left) - ScaleForDpi(12, dpi);
+    const int height = (area.bottom - area.top) - ScaleForDpi(17, dpi);
+    return RECT{left, top, left + width, top + height};
+}
+
+void PageSet::Create(HWND host, const std::vector<PageSpec>& pages, const PageSetPlace& place)
+{
+    m_host = host;
+    m_firstTabId = place.FirstTabId;
+    m_dpi = place.Dpi;
+    m_tabs.clear();
+    int left = place.FirstTab.x;
+    std::vector<std::string> templates;
+    for (const PageSpec& page : pages) {
+        auto tab = std::make_unique<ucTab>();
+        tab->Create(host, place.FirstTabId + Count(),
+                    RECT{left, place.FirstTab.y, left + 1, place.FirstTab.y + place.TabHeight}, page.Caption,
+                    WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP);
+        left = tab->Left() + tab->Width() + 1;
+        m_tabs.push_back(std::move(tab));
+        templates.push_back(page.TemplateName);
+    }
+    m_area.Create(host, place.AreaId, place.Area);
+    m_pages.Create(host, templates, place.FirstPageId);
+    m_area.SendToBack();
+}
+
+void PageSet::Activate(int index)
+{
+    for (int i = 0; i < Count(); ++i) Tab(i).SetIsActive(i == index);
+    ShowPage(index);
+}
+
+void PageSet::ShowPage(int index)
+{
+    RECT area = {};
+    GetWindowRect(m_area.Hwnd(), &area);
+    MapWindowPoints(nullptr, m_host, reinterpret_cast<POINT*>(&area), 2);
+    m_pages.Show(index, PageRectInArea(area, m_dpi), m_area.BackColor());
+}
+
+int PageSet::ActiveTab() const
+{
+    for (int i = 0; i < Count(); ++i) {
+        if (m_tabs[static_cast<size_t>(i)]->IsActive()) return i;
+    }
+    return -1;
+}
+
+int PageSet::ClickedTab(int id, int code) const
+{
+    if (code != UCTAB_CLICK || id < m_firstTabId || id >= m_firstTabId + Count()) return -1;
+    return id - m_firstTabId;
+}
+
+void PageSet::SetCaption(int index, const std::string& caption)
+{
+    Tab(index).SetCaption(caption);
+}
+
+void PageSet::LayoutTabs()
+{
+    if (m_tabs.empty()) return;
+    std::vector<int> widths;
+    for (int i = 0; i < Count(); ++i) widths.push_back(Tab(i).Width());
+    const std::vector<int> lefts = TabLefts(Tab(0).Left(), widths);
+    for (int i = 1; i < Count(); ++i) Tab(i).SetLeft(lefts[static_cast<size_t>(i)]);
+}

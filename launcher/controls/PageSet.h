@@ -1,0 +1,75 @@
+// A page set: a row of tabs (ucTab) over a tab area (ucTabArea) with one child page per tab,
+// the one of the active tab visible inside the area. The main window's pages are one; the About
+// window's two tabs are another in the same arrangement.
+#pragma once
+
+#include <windows.h>
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "controls/ChildPages.h"
+#include "controls/ucTab.h"
+#include "controls/ucTabArea.h"
+
+// Left edges of tabs in a row: the first keeps its place, each next one starts one pixel
+// after the right edge of the one before.
+std::vector<int> TabLefts(int firstLeft, const std::vector<int>& widths);
+// Where the visible page lies inside the tab area (area in the host's client coordinates).
+RECT PageRectInArea(const RECT& area, int dpi);
+
+struct PageSpec {
+    std::string Caption;      // the tab's text before translation
+    std::string TemplateName; // the page's dialog template
+};
+
+// Where a page set's parts go in the host and which control IDs they take.
+struct PageSetPlace {
+    POINT FirstTab;  // top left corner of the first tab
+    int TabHeight;   // TabHeightForText of the host's font
+    RECT Area;       // the tab area, touching the tabs' lower edge
+    int Dpi;         // the screen's dots per inch, for the page's margins inside the area
+    int FirstTabId;  // tab k gets FirstTabId + k
+    int AreaId;
+    int FirstPageId; // page k gets FirstPageId + k
+};
+
+// Usage: m_pages.Create(Hwnd(), {{"General", "frmAboutPage0"}, {"Credits", "frmAboutPage1"}}, place);
+// m_pages.Activate(0); in OnCommand: if (int tab = m_pages.ClickedTab(id, code); tab >= 0) ...;
+// after translation: m_pages.SetCaption(k, text) for each tab, then m_pages.LayoutTabs().
+class PageSet {
+public:
+    // Creates the tabs (tab stops: Space on a tab opens its page), the area behind them and
+    // the pages, all hidden until the first Activate.
+    void Create(HWND host, const std::vector<PageSpec>& pages, const PageSetPlace& place);
+
+    int Count() const { return static_cast<int>(m_tabs.size()); }
+    // Makes the tab (0-based) the active one and shows its page in the area.
+    void Activate(int index);
+    // Shows the page (0-based) in the area without touching the tabs' looks.
+    void ShowPage(int index);
+    // The active tab, -1 before the first is chosen.
+    int ActiveTab() const;
+    // The tab whose click this command is, or -1 for any other command.
+    int ClickedTab(int id, int code) const;
+
+    void SetCaption(int index, const std::string& caption);
+    // Lines the tabs up again after their captions changed their widths.
+    void LayoutTabs();
+
+    // A control on any page, nullptr if none has it.
+    HWND FindControl(int id) const { return m_pages.FindControl(id); }
+
+    ucTab& Tab(int index) { return *m_tabs.at(static_cast<size_t>(index)); }
+    ucTabArea& Area() { return m_area; }
+    ChildPage& Page(int index) { return m_pages.Page(index); }
+
+private:
+    HWND m_host = nullptr;
+    std::vector<std::unique_ptr<ucTab>> m_tabs;
+    ucTabArea m_area;
+    ChildPages m_pages;
+    int m_firstTabId = 0;
+    int m_dpi = 96;
+};

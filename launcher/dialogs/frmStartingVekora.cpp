@@ -1,0 +1,107 @@
+// The start confirmation window.
+#include "dialogs/frmStartingVekora.h"
+
+#include "base/ControlHost.h"
+#include "base/ScopedWin.h"
+#include "base/mError.h"
+#include "core/Application.h"
+#include "dialogs/frmStartingVekora_res.h"
+#include "profiles/Profile.h"
+#include "translation/cTranslate.h"
+
+void frmStartingVekora::OnInit()
+{
+    PlaceAtPlaceholder(m_hLine1, Hwnd(), IDC_SV_HLINE1);
+    SendDlgItemMessageA(Hwnd(), IDC_SV_IMAGE1, STM_SETICON,
+                        reinterpret_cast<WPARAM>(LoadIconA(nullptr, MAKEINTRESOURCEA(32516))), 0); // IDI_INFORMATION
+}
+
+void frmStartingVekora::InitDialog(const Profile& profile)
+{
+    try {
+        SetItemText(IDC_SV_INFO, profile.GetCmdLineParameters());
+        FitInfoLabel();
+        TranslateDialog();
+        m_cancel = true;
+    } catch (...) {
+        PassError("frmStartingVekora.InitDialog");
+    }
+}
+
+// Long scenario or pak paths run over several lines: the parameters label grows until all of
+// them can be seen, and everything below it moves down with it.
+void frmStartingVekora::FitInfoLabel()
+{
+    try {
+        HWND label = Item(IDC_SV_INFO);
+        RECT rect;
+        GetWindowRect(label, &rect);
+        MapWindowPoints(nullptr, Hwnd(), reinterpret_cast<POINT*>(&rect), 2);
+        const std::string text = GetItemText(IDC_SV_INFO);
+        RECT needed = {0, 0, rect.right - rect.left, 0};
+        {
+            ScopedGetDC dc(label);
+            ScopedSelectObject font(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(label, WM_GETFONT, 0, 0)));
+            DrawTextA(dc, text.c_str(), -1, &needed,
+                      DT_CALCRECT | DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX | DT_EXPANDTABS);
+        }
+        const int extra = needed.bottom - (rect.bottom - rect.top);
+        if (extra <= 0) return;
+        for (HWND child = GetWindow(Hwnd(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            RECT childRect;
+            GetWindowRect(child, &childRect);
+            MapWindowPoints(nullptr, Hwnd(), reinterpret_cast<POINT*>(&childRect), 2);
+            if (childRect.top >= rect.bottom) {
+                SetWindowPos(child, nullptr, childRect.left, childRect.top + extra, 0, 0,
+                             SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            }
+        }
+        SetWindowPos(label, nullptr, 0, 0, rect.right - rect.left, needed.bottom,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        RECT window;
+        GetWindowRect(Hwnd(), &window);
+        SetWindowPos(Hwnd(), nullptr, window.left, window.top - extra / 2, window.right - window.left,
+                     window.bottom - window.top + extra, SWP_NOZORDER | SWP_NOACTIVATE);
+    } catch (...) {
+        PassError("frmStartingVekora.FitInfoLabel");
+    }
+}
+
+void frmStartingVekora::TranslateDialog() const
+{
+    try {
+        SetCaption(TranslateDialogItem("DIALOG_CAPTION"));
+        SetItemText(IDOK, g_cTranslate->TranslateEx("GLOBAL", "BTN_OK", "", ""));
+        SetItemText(IDCANCEL, g_cTranslate->TranslateEx("GLOBAL", "BTN_CANCEL", "", ""));
+        SetItemText(IDC_SV_CAPTION, TranslateDialogItem("LBL_DIALOG_INFO"));
+        SetItemText(IDC_SV_WARNING, TranslateDialogItem("LBL_WARNING"));
+        SetItemText(IDC_SV_DONTSHOW, TranslateDialogItem("CHK_DONT_SHOW_DIALOG"));
+    } catch (...) {
+        PassError("frmStartingVekora.TranslateDialog");
+    }
+}
+
+std::string frmStartingVekora::TranslateDialogItem(const std::string& id, const std::string& p1)
+{
+    try {
+        return g_cTranslate->TranslateEx("START_VEKORA_DIALOG", id, p1, "");
+    } catch (...) {
+        PassError("frmStartingVekora.TranslateDialogItem");
+    }
+}
+
+void frmStartingVekora::cmdOk_Click()
+{
+    try {
+        g_cApp->Options().SetShowStartVekoraDialog(!IsChecked(IDC_SV_DONTSHOW));
+        m_cancel = false;
+        EndModal();
+    } catch (...) {
+        ShowError("frmStartingVekora.cmdOk_Click");
+    }
+}
+
+void frmStartingVekora::cmdCancel_Click()
+{
+    EndModal();
+}

@@ -1,0 +1,31 @@
+// frmStartingVekora: asks before the game starts and names the parameters it gets; can switch
+// itself off for good.
+#pragma once
+
+#include "base/DialogBase.h"
+#include "controls/HLine.h"
+
+class Profile;
+
+class frmStartingVekora : public DialogBase {
+public:
+    frmStartingVekora() : DialogBase("frmStartingVekora") {}
+    void InitDialog(const Profile& profile);
+    // False only after OK.
+    bool Cancel() const { return m_cancel; }
+
+protected:
+    void OnInit() override;
+    void OnOk() override { cmdOk_Click(); }
+    void OnCancel() override { cmdCancel_Click(); }
+
+private:
+    void FitInfoLabel();
+    void TranslateDialog() const;
+    static std::string TranslateDialogItem(const std::string& id, const std::string& p1 = "");
+    void cmdOk_Click();
+    void cmdCancel_Click();
+
+    HLine m_hLine1;
+    bool m_cancel = true;
+};
