@@ -5,6 +5,7 @@
 #include <cstring>
 #include <optional>
 
+#include "base/ControlHost.h"
 #include "base/ScopedWin.h"
 #include "base/mError.h"
 
@@ -167,11 +168,7 @@ IDropTarget* ucPath::DropTarget() const
 
 std::string ucPath::Text() const
 {
-    int length = GetWindowTextLengthA(m_txtPath);
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    GetWindowTextA(m_txtPath, text.data(), length + 1);
-    text.resize(static_cast<size_t>(length));
-    return text;
+    return m_txtPath ? WindowText(m_txtPath) : std::string();
 }
 
 void ucPath::SetText(const std::string& text)
@@ -246,15 +243,6 @@ void ucPath::UserControl_Destroy()
     m_txtPath = nullptr; // its notifications while it goes are no longer passed on
 }
 
-void ucPath::txtPath_Change()
-{
-    try {
-        if (Change) Change();
-    } catch (...) {
-        ShowError("ucPath.txtPath_Change");
-    }
-}
-
 DWORD ucPath::txtPath_OLEDragOver(IDataObject* data, DWORD allowedEffects)
 {
     try {
@@ -294,15 +282,9 @@ LRESULT ucPath::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_SIZE: UserControl_Resize(LOWORD(lParam), HIWORD(lParam)); return 0;
     case WM_SETFOCUS: if (m_txtPath) SetFocus(m_txtPath); return 0;
     case WM_ENABLE: if (m_txtPath) EnableWindow(m_txtPath, static_cast<BOOL>(wParam)); return 0;
-    case WM_COMMAND: {
-        if (reinterpret_cast<HWND>(lParam) != m_txtPath || !m_txtPath) return 0;
-        WORD code = HIWORD(wParam);
-        // Passed on first, so a host reading the field in its own handler sees the same text.
-        if (HWND parent = GetParent(m_hwnd))
-            SendMessageA(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(m_hwnd), code), reinterpret_cast<LPARAM>(m_hwnd));
-        if (code == EN_CHANGE) txtPath_Change();
+    case WM_COMMAND: // the text box's notifications go on to the host as the field's own
+        if (m_txtPath && reinterpret_cast<HWND>(lParam) == m_txtPath) NotifyHost(m_hwnd, HIWORD(wParam));
         return 0;
-    }
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
         if (reinterpret_cast<HWND>(lParam) == m_txtPath) return OnTextBoxColor(reinterpret_cast<HDC>(wParam));

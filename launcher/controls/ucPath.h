@@ -3,7 +3,6 @@
 
 #include <windows.h>
 #include <ole2.h>
-#include <functional>
 #include <string>
 
 #include "base/BaseWindow.h"
@@ -30,10 +29,9 @@ bool HasDroppablePath(IDataObject* data) noexcept;
 // allows: copy for a droppable path (when allowed), none for anything else.
 DWORD DragEffectFor(IDataObject* data, DWORD allowedEffects) noexcept;
 
-// Usage: ucPath field; field.Create(hwndParent, IDC_VEKORAPATH, rect);
-// then field.Text(), field.SetText(...), field.SetLocked(true), field.Change = [this] { ... };
-// Change reaches the host twice, as the callback and as WM_COMMAND(UCPATH_CHANGE); a host uses
-// one of them. WM_SETTEXT, WM_GETTEXT and WM_SETFONT sent to the field go to its text box, so
+// Usage: PlaceAtPlaceholder(field, hwndDialog, IDC_VEKORAPATH) (or field.Create(parent, id, rect));
+// then field.Text(), field.SetText(...), field.SetLocked(true); a change reaches the host as
+// WM_COMMAND(UCPATH_CHANGE). WM_SETTEXT, WM_GETTEXT and WM_SETFONT sent to the field go to its text box, so
 // SetDlgItemText/GetDlgItemText on the field's ID work as on an edit box. The field is a drop
 // target from creation on (OLE must be initialised on the thread). A locked field cannot be
 // typed into but still takes drops and text set by the program; a disabled one takes nothing.
@@ -66,9 +64,6 @@ public:
     // The drop target registered for the text box (not add-ref'ed).
     IDropTarget* DropTarget() const;
 
-    // Raised on every change of the text.
-    std::function<void()> Change;
-
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
@@ -79,7 +74,6 @@ private:
     void UserControl_Create();
     void UserControl_Resize(int width, int height);
     void UserControl_Destroy();
-    void txtPath_Change();
     DWORD txtPath_OLEDragOver(IDataObject* data, DWORD allowedEffects);
     DWORD txtPath_OLEDragDrop(IDataObject* data, DWORD allowedEffects);
     bool TakesDrops() const;

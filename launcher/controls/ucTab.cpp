@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "base/ControlHost.h"
 #include "base/ScopedWin.h"
 
 namespace {
@@ -54,11 +55,7 @@ bool ucTab::Create(HWND parent, int id, const RECT& rect, const std::string& cap
 
 std::string ucTab::Caption() const
 {
-    int length = GetWindowTextLengthA(m_hwnd);
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    GetWindowTextA(m_hwnd, text.data(), length + 1);
-    text.resize(static_cast<size_t>(length));
-    return text;
+    return WindowText(m_hwnd);
 }
 
 void ucTab::SetCaption(const std::string& caption)
@@ -125,29 +122,19 @@ void ucTab::UserControl_Resize()
     GetClientRect(m_hwnd, &client);
     int width = TabWidthForLabel(LabelWidth());
     if (client.right != width) {
-        // The WM_SIZE this causes runs the calculation again and raises Resize there.
+        // The WM_SIZE this causes runs the calculation again and reports there.
         SetWindowPos(m_hwnd, nullptr, 0, 0, width, client.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         return;
     }
     InvalidateRect(m_hwnd, nullptr, FALSE);
-    Notify(UCTAB_RESIZE);
-    if (Resize) Resize();
+    NotifyHost(m_hwnd, UCTAB_RESIZE);
 }
 
 void ucTab::RaiseClick()
 {
     HWND self = m_hwnd;
-    Notify(UCTAB_CLICK);
-    if (Click) Click();
+    NotifyHost(m_hwnd, UCTAB_CLICK); // before the tab turns active
     if (IsWindow(self) && m_hwnd == self) SetIsActive(true);
-}
-
-void ucTab::Notify(WORD code)
-{
-    HWND parent = GetParent(m_hwnd);
-    if (!parent) return;
-    int id = GetDlgCtrlID(m_hwnd);
-    SendMessageA(parent, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(m_hwnd));
 }
 
 void ucTab::Paint(HDC dc)

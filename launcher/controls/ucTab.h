@@ -2,7 +2,6 @@
 #pragma once
 
 #include <windows.h>
-#include <functional>
 #include <string>
 
 #include "base/BaseWindow.h"
@@ -34,9 +33,9 @@ int TabHeightForText(int textHeight);
 // Usage (the host creates the tab in code; a dialog template cannot carry the object):
 //   ucTab tab; tab.Create(hwndParent, IDC_TAB0, RECT{left, top, left + 1, top + height}, "Display");
 // The tab takes the parent's font (WM_GETFONT, else the default GUI font), sets its own width
-// from the caption at once and keeps the height it was given. Clicks reach the host twice,
-// as the Click callback and as WM_COMMAND(UCTAB_CLICK); a host uses one of them. Give the tab
-// WS_TABSTOP (style argument) to let it take the focus; Space then clicks it.
+// from the caption at once and keeps the height it was given. Clicks and size changes reach the
+// host as WM_COMMAND(UCTAB_CLICK / UCTAB_RESIZE). Give the tab WS_TABSTOP (style argument) to
+// let it take the focus; Space then clicks it. A page set (controls/PageSet.h) owns a row of them.
 class ucTab : public BaseWindow<ucTab> {
 public:
     static const char* ClassName() { return "Vekolaunch_ucTab"; }
@@ -44,7 +43,7 @@ public:
     bool Create(HWND parent, int id, const RECT& rect, const std::string& caption = "",
                 DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS);
 
-    // The caption; writing it sizes the tab again (and raises Resize).
+    // The caption; writing it sizes the tab again (and reports UCTAB_RESIZE).
     std::string Caption() const;
     void SetCaption(const std::string& caption);
     // Writing it changes the look only; the host decides which tab is the active one.
@@ -59,11 +58,6 @@ public:
     int LabelWidth() const;
     int LabelHeight() const;
 
-    // Raised when the user clicks the tab, before it sets itself active.
-    std::function<void()> Click;
-    // Raised at the end of every size calculation.
-    std::function<void()> Resize;
-
     // Draws the tab into dc (also what WM_PAINT and WM_PRINTCLIENT do).
     void Paint(HDC dc) override;
 
@@ -75,7 +69,6 @@ protected:
 private:
     void UserControl_Resize();
     void RaiseClick();
-    void Notify(WORD code);
     SIZE MeasureCaption() const;
 
     bool m_blnActive = false;

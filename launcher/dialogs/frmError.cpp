@@ -2,9 +2,9 @@
 #include "dialogs/frmError.h"
 
 #include <commctrl.h>
-#include <iterator>
 
 #include "AppVersion.h"
+#include "base/ControlHost.h"
 #include "base/ScopedWin.h"
 #include "base/SystemServices.h"
 #include "base/mError.h"
@@ -15,9 +15,6 @@
 #include "mMain.h"
 
 namespace {
-const int kPage1[] = {IDC_ERR_ICON, IDC_ERR_LABEL1, IDC_ERR_DESC, IDC_ERR_CONTACT, IDC_ERR_DETAILS};
-const int kPage2[] = {IDC_ERR_NOTE, IDC_ERR_REPORT, IDC_ERR_COPY, IDC_ERR_MAIL};
-
 // Where both pages sit in the window's client area, in twips.
 constexpr int PAGE_LEFT_TWIPS = 300;
 constexpr int PAGE_TOP_TWIPS = 600;
@@ -27,11 +24,6 @@ POINT PageOrigin(HWND hwnd)
     ScopedGetDC dc(hwnd);
     return {TwipsToPixels(PAGE_LEFT_TWIPS, GetDeviceCaps(dc, LOGPIXELSX)),
             TwipsToPixels(PAGE_TOP_TWIPS, GetDeviceCaps(dc, LOGPIXELSY))};
-}
-
-void ShowControls(HWND dialog, const int* ids, size_t count, bool show)
-{
-    for (size_t i = 0; i < count; ++i) ShowWindow(GetDlgItem(dialog, ids[i]), show ? SW_SHOW : SW_HIDE);
 }
 } // namespace
 
@@ -89,44 +81,38 @@ void frmError::OnInit()
     SendMessageA(tabs, TCM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
     item.pszText = const_cast<char*>("Contact author");
     SendMessageA(tabs, TCM_INSERTITEMA, 1, reinterpret_cast<LPARAM>(&item));
-    SendDlgItemMessageA(Hwnd(), IDC_ERR_ICON, STM_SETICON,
-                        reinterpret_cast<WPARAM>(LoadIconA(nullptr, IDI_ERROR)), 0);
+    m_pages.Create(Hwnd(), {"frmErrorPage0", "frmErrorPage1"}, IDC_ERR_PAGE0);
+    // Both pages lie at the page origin inside the tab strip, above it and in the tab order
+    // before the close button.
+    const POINT origin = PageOrigin(Hwnd());
+    for (int i = m_pages.Count() - 1; i >= 0; --i) {
+        SetWindowPos(m_pages.Page(i).Hwnd(), HWND_TOP, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+    SendMessageA(Control(IDC_ERR_ICON), STM_SETICON, reinterpret_cast<WPARAM>(LoadIconA(nullptr, IDI_ERROR)), 0);
+}
+
+HWND frmError::Control(int id) const
+{
+    if (HWND own = Item(id)) return own;
+    return m_pages.FindControl(id);
 }
 
 void frmError::InitDialog(const std::string& description, const std::string& source, int32_t number)
 {
-    SetItemText(IDC_ERR_REPORT, BuildReport(description, source, number));
-    SetItemText(IDC_ERR_NOTE,
-                std::string("Please send an E-Mail with the following text to ") + VEKOLAUNCH_CONTACT_MAIL);
-    SetItemText(IDC_ERR_DESC, description);
-    PlacePages();
+    SetWindowTextA(Control(IDC_ERR_REPORT), BuildReport(description, source, number).c_str());
+    SetWindowTextA(Control(IDC_ERR_NOTE),
+                   (std::string("Please send an E-Mail with the following text to ") + VEKOLAUNCH_CONTACT_MAIL).c_str());
+    SetWindowTextA(Control(IDC_ERR_DESC), description.c_str());
     ActivatePage(1);
-}
-
-// The template lays out each page from its own top left corner; both pages move to the
-// page origin together.
-void frmError::PlacePages()
-{
-    if (m_pagesPlaced) return;
-    m_pagesPlaced = true;
-    const POINT origin = PageOrigin(Hwnd());
-    auto move = [&](int id) {
-        HWND control = Item(id);
-        RECT rect;
-        GetWindowRect(control, &rect);
-        MapWindowPoints(nullptr, Hwnd(), reinterpret_cast<POINT*>(&rect), 2);
-        SetWindowPos(control, nullptr, rect.left + origin.x, rect.top + origin.y, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    };
-    for (int id : kPage1) move(id);
-    for (int id : kPage2) move(id);
 }
 
 void frmError::ActivatePage(int page)
 {
     m_activePage = page;
-    ShowControls(Hwnd(), kPage1, std::size(kPage1), page == 1);
-    ShowControls(Hwnd(), kPage2, std::size(kPage2), page == 2);
+    RECT rect = {};
+    GetWindowRect(m_pages.Page(page - 1).Hwnd(), &rect);
+    MapWindowPoints(nullptr, Hwnd(), reinterpret_cast<POINT*>(&rect), 2);
+    m_pages.Show(page - 1, rect, GetSysColor(COLOR_BTNFACE));
     SelectTab(page);
 }
 
@@ -154,49 +140,35 @@ LRESULT frmError::OnNotify(NMHDR* header)
 
 void frmError::TabStrip1_Click()
 {
-    try {
+    ShowErrors("frmError.TabStrip1_Click", [&] {
         ActivatePage(static_cast<int>(SendDlgItemMessageA(Hwnd(), IDC_ERR_TABSTRIP, TCM_GETCURSEL, 0, 0)) + 1);
-    } catch (...) {
-        ShowError("frmError.TabStrip1_Click");
-    }
+    });
 }
 
 void frmError::cmdContact_Click()
 {
-    try {
+    ShowErrors("frmError.cmdContact_Click", [&] {
         ActivatePage(2);
-        SendMessageA(Hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IDC_ERR_MAIL)), TRUE);
-    } catch (...) {
-        ShowError("frmError.cmdContact_Click");
-    }
+        SendMessageA(Hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Control(IDC_ERR_MAIL)), TRUE);
+    });
 }
 
 void frmError::cmdDetails_Click()
 {
-    try {
+    ShowErrors("frmError.cmdDetails_Click", [&] {
         ActivatePage(2);
-        SendMessageA(Hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IDC_ERR_MAIL)), TRUE);
-    } catch (...) {
-        ShowError("frmError.cmdDetails_Click");
-    }
+        SendMessageA(Hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Control(IDC_ERR_MAIL)), TRUE);
+    });
 }
 
 void frmError::cmdCopy_Click()
 {
-    try {
-        Sys().SetClipboardText(Hwnd(), GetItemText(IDC_ERR_REPORT));
-    } catch (...) {
-        ShowError("frmError.cmdCopy_Click");
-    }
+    ShowErrors("frmError.cmdCopy_Click", [&] { Sys().SetClipboardText(Hwnd(), WindowText(Control(IDC_ERR_REPORT))); });
 }
 
 void frmError::Command1_Click()
 {
-    try {
-        Application::ContactAuthor(Hwnd());
-    } catch (...) {
-        ShowError("frmError.Command1_Click");
-    }
+    ShowErrors("frmError.Command1_Click", [&] { Application::ContactAuthor(Hwnd()); });
 }
 
 void frmError::cmdClose_Click()

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "base/DialogBase.h"
+#include "controls/ChildPages.h"
 
 class frmError : public DialogBase {
 public:
@@ -14,6 +15,8 @@ public:
     // Shows the page with that number (1 "General", 2 "Contact author") and hides the other.
     void ActivatePage(int page);
     int ActivePage() const { return m_activePage; }
+    // A control of the window or of either page.
+    HWND Control(int id) const;
 
     // Load, InitDialog, show modal, unload: what ShowError does for an unexpected error.
     static void ShowReport(const std::string& description, const std::string& source, int32_t number);
@@ -29,7 +32,6 @@ protected:
     LRESULT OnNotify(NMHDR* header) override;
 
 private:
-    void PlacePages();
     void SelectTab(int page);
 
     void TabStrip1_Click();
@@ -39,6 +41,6 @@ private:
     void Command1_Click();
     void cmdClose_Click();
 
+    ChildPages m_pages; // the controls of "General" and of "Contact author"
     int m_activePage = 1;
-    bool m_pagesPlaced = false;
 };

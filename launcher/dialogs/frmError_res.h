@@ -11,3 +11,4 @@
 #define IDC_ERR_COPY 1008
 #define IDC_ERR_MAIL 1009
 #define IDC_ERR_ICON 1011
+#define IDC_ERR_PAGE0 1020 // the pages "General" and "Contact author": 1020 and 1021

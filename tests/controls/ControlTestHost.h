@@ -4,6 +4,7 @@
 
 #include <windows.h>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace controls_test {
@@ -50,6 +51,8 @@ public:
     }
 
     std::vector<Notification> Notifications;
+    // Called at each notification, while the control that sent it waits for the host.
+    std::function<void(const Notification&)> WhileNotified;
 
 private:
     static const char* ClassName() { return "VekolaunchControlTestHost"; }
@@ -63,6 +66,7 @@ private:
             switch (msg) {
             case WM_COMMAND:
                 self->Notifications.push_back({LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)});
+                if (self->WhileNotified) self->WhileNotified(self->Notifications.back());
                 return 0;
             case WM_CTLCOLORSTATIC: return reinterpret_cast<LRESULT>(self->m_brush);
             case WM_GETFONT: return reinterpret_cast<LRESULT>(self->m_font);

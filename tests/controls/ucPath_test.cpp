@@ -61,13 +61,13 @@ class PathField : public testing::Test {
 protected:
     HostWindow host;
     ucPath field;
-    int changes = 0;
-
     void SetUp() override
     {
         ASSERT_TRUE(field.Create(host.Hwnd(), PATH_ID, RECT{10, 10, 260, 32}));
-        field.Change = [this] { ++changes; };
+        host.Notifications.clear();
     }
+    // The changes the field reported to its host.
+    int Changes() const { return host.Count(PATH_ID, UCPATH_CHANGE); }
 
     // Drags the data onto the field as OLE does; returns the effects of entering and dropping.
     std::pair<DWORD, DWORD> DragAndDrop(IDataObject* data)
@@ -95,7 +95,7 @@ TEST_F(PathField, StartsEmptyWithTheDesignDefaults)
     EXPECT_FALSE(field.AcceptFolders());
     EXPECT_EQ(field.BackColor(), RGB(255, 255, 255));
     EXPECT_EQ(field.BorderStyle(), 1);
-    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(Changes(), 0);
 }
 
 TEST_F(PathField, KeyboardReachesTheTextBox)
@@ -116,14 +116,14 @@ TEST_F(PathField, TextBoxIsARegisteredDropTarget)
 TEST_F(PathField, DroppingOneFilePutsItsPathInAndRaisesChangeOnce)
 {
     field.SetText("C:\\old\\vekora.exe");
-    changes = 0;
+    host.Notifications.clear();
     host.Notifications.clear();
     Data data(TestDataObject::New()->Files({"C:\\Games\\Vekora\\vekora.exe"}));
     auto [enter, drop] = DragAndDrop(data.Get());
     EXPECT_EQ(enter, DWORD(DROPEFFECT_COPY));
     EXPECT_EQ(drop, DWORD(DROPEFFECT_COPY));
     EXPECT_EQ(field.Text(), "C:\\Games\\Vekora\\vekora.exe");
-    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(Changes(), 1);
     EXPECT_EQ(ChangeNotifications(), 1);
 }
 
@@ -138,19 +138,19 @@ TEST_F(PathField, DroppingAFolderOrTextPutsItInUnchanged)
     Data text(TestDataObject::New()->Text("  D:\\Vekora\\vekora.exe "));
     DragAndDrop(text.Get());
     EXPECT_EQ(field.Text(), "  D:\\Vekora\\vekora.exe ");
-    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(Changes(), 2);
 }
 
 TEST_F(PathField, SeveralFilesAreRefusedAndLeaveTheText)
 {
     field.SetText("C:\\keep.exe");
-    changes = 0;
+    host.Notifications.clear();
     Data data(TestDataObject::New()->Files({"C:\\a.exe", "C:\\b.exe"}));
     auto [enter, drop] = DragAndDrop(data.Get());
     EXPECT_EQ(enter, DWORD(DROPEFFECT_NONE));
     EXPECT_EQ(drop, DWORD(DROPEFFECT_NONE));
     EXPECT_EQ(field.Text(), "C:\\keep.exe");
-    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(Changes(), 0);
 }
 
 TEST_F(PathField, LockedFieldTakesDropsAndProgramTextButNoTyping)
@@ -159,7 +159,7 @@ TEST_F(PathField, LockedFieldTakesDropsAndProgramTextButNoTyping)
     field.SetBackColor(GetSysColor(COLOR_BTNFACE));
     SendMessageA(field.TextBox(), WM_CHAR, 'x', 0);
     EXPECT_EQ(field.Text(), "");
-    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(Changes(), 0);
 
     Data data(TestDataObject::New()->Files({"C:\\Tools\\editor.exe"}));
     auto [enter, drop] = DragAndDrop(data.Get());
@@ -167,7 +167,7 @@ TEST_F(PathField, LockedFieldTakesDropsAndProgramTextButNoTyping)
     EXPECT_EQ(field.Text(), "C:\\Tools\\editor.exe");
     field.SetText("C:\\other.exe");
     EXPECT_EQ(field.Text(), "C:\\other.exe");
-    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(Changes(), 2);
 }
 
 TEST_F(PathField, DisabledFieldTakesNoDrop)
@@ -189,7 +189,7 @@ TEST_F(PathField, TypingAndWindowTextRaiseChange)
     SendMessageA(field.TextBox(), WM_CHAR, 'C', 0);
     SendMessageA(field.TextBox(), WM_CHAR, ':', 0);
     EXPECT_EQ(field.Text(), "C:");
-    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(Changes(), 2);
     EXPECT_EQ(ChangeNotifications(), 2);
     EXPECT_EQ(host.Notifications.back().From, field.Hwnd());
 
@@ -197,16 +197,18 @@ TEST_F(PathField, TypingAndWindowTextRaiseChange)
     SetDlgItemTextA(host.Hwnd(), PATH_ID, "C:\\Vekora\\vekora.exe");
     EXPECT_EQ(field.Text(), "C:\\Vekora\\vekora.exe");
     EXPECT_EQ(ItemText(host.Hwnd(), PATH_ID), "C:\\Vekora\\vekora.exe");
-    EXPECT_EQ(changes, 3);
+    EXPECT_EQ(Changes(), 3);
     SetDlgItemTextA(host.Hwnd(), PATH_ID, "C:\\Vekora\\vekora.exe"); // the same text: no change
     field.SetText("C:\\Vekora\\vekora.exe");
-    EXPECT_EQ(changes, 3);
+    EXPECT_EQ(Changes(), 3);
 }
 
-TEST_F(PathField, ChangeCallbackSeesTheNewText)
+TEST_F(PathField, HostReadingTheFieldAtTheChangeSeesTheNewText)
 {
     std::string seen;
-    field.Change = [&] { seen = field.Text(); };
+    host.WhileNotified = [&](const controls_test::Notification& n) {
+        if (n.Code == UCPATH_CHANGE) seen = field.Text();
+    };
     field.SetText("E:\\x.exe");
     EXPECT_EQ(seen, "E:\\x.exe");
 }

@@ -38,13 +38,13 @@ std::string ExpectedReport(const std::string& description, const std::string& so
 
 bool Shown(HWND dialog, int id)
 {
-    return (GetWindowLongPtrA(GetDlgItem(dialog, id), GWL_STYLE) & WS_VISIBLE) != 0;
+    return IsWindowVisible(FindControl(dialog, id)) != FALSE;
 }
 
 POINT ClientPos(HWND dialog, int id)
 {
     RECT rect;
-    GetWindowRect(GetDlgItem(dialog, id), &rect);
+    GetWindowRect(FindControl(dialog, id), &rect);
     MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
     return {rect.left, rect.top};
 }
@@ -169,7 +169,7 @@ TEST_F(ErrorWindow, BothPagesSitAt300By600TwipsInsideTheTabStrip)
     for (int id : {IDC_ERR_ICON, IDC_ERR_LABEL1, IDC_ERR_DESC, IDC_ERR_CONTACT, IDC_ERR_DETAILS, IDC_ERR_NOTE,
                    IDC_ERR_REPORT, IDC_ERR_COPY, IDC_ERR_MAIL}) {
         RECT r;
-        GetWindowRect(GetDlgItem(dialog, id), &r);
+        GetWindowRect(FindControl(dialog, id), &r);
         EXPECT_TRUE(r.left >= area.left && r.top >= area.top && r.right <= area.right && r.bottom <= area.bottom)
             << id;
     }
@@ -195,7 +195,7 @@ TEST_F(ErrorWindow, DetailsAndContactOpenTheContactPageAtTheMailButton)
         SetFocus(GetDlgItem(dialog, IDOK));
         ClickButton(dialog, button);
         ExpectPage(2);
-        EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_ERR_MAIL)) << button;
+        EXPECT_EQ(GetFocus(), FindControl(dialog, IDC_ERR_MAIL)) << button;
     }
 }
 

@@ -229,14 +229,23 @@ HWND FindChildWindow(HWND parent, const std::string& className, const std::strin
     return search.found;
 }
 
+HWND FindControl(HWND window, int id)
+{
+    if (HWND own = GetDlgItem(window, id)) return own;
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (HWND inner = FindControl(child, id)) return inner;
+    }
+    return nullptr;
+}
+
 std::string ItemText(HWND dialog, int id)
 {
-    return WindowText(GetDlgItem(dialog, id));
+    return WindowText(FindControl(dialog, id));
 }
 
 void ClickButton(HWND dialog, int id)
 {
-    SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+    SendMessageA(FindControl(dialog, id), BM_CLICK, 0, 0);
 }
 
 void PumpMessages()

@@ -73,9 +73,12 @@ HWND FindVisibleWindow(const std::string& captionPart);
 // The first child window (at any depth) of that class whose text contains the text, or nullptr;
 // "" matches any text.
 HWND FindChildWindow(HWND parent, const std::string& className, const std::string& textPart);
-// The child control of a dialog with that ID's text.
+// The control with that ID among a window's children and their children (a dialog's pages),
+// or nullptr.
+HWND FindControl(HWND window, int id);
+// The text of the control of a dialog (or of one of its pages) with that ID.
 std::string ItemText(HWND dialog, int id);
-// Sends a click to a button of a dialog.
+// Sends a click to a button of a dialog or of one of its pages.
 void ClickButton(HWND dialog, int id);
 // Handles all messages waiting in this thread's queue.
 void PumpMessages();
