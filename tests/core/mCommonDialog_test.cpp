@@ -40,7 +40,7 @@ public:
         if (RawAnswer.empty()) {
             if (!FakeSystemServices::RunOpenFileDialog(ofn)) return false;
         } else {
-            OpenFileCalls.push_back({InitialFile, "", "", "", ofn.Flags, InitialDir, ofn.nFilterIndex});
+            OpenFileCalls.push_back({InitialFile, "", "", "", ofn.Flags, InitialDir, ofn.nFilterIndex, ofn.hwndOwner});
             memcpy(ofn.lpstrFile, RawAnswer.data(), RawAnswer.size());
             strcpy(ofn.lpstrFileTitle, "");
         }

@@ -117,7 +117,7 @@ TEST(MainMenu, ALongProfileListGoesOnInFurtherColumns)
     const int profiles = 1000;
     for (int i = 0; i < profiles; ++i) {
         MenuEntry& entry = bar.ArrayEntry(IDM_FILE_PROFILES, IDM_PROFILE_LIST_FIRST, i);
-        entry.Text = "p" + std::to_string(i);
+        entry.Text = std::to_string(i);
         entry.Visible = true;
     }
     HMENU menu = bar.Build();
