@@ -1,0 +1,58 @@
+// Staging an install of the built programs.
+#include "acceptance/StagedInstall.h"
+
+#include <filesystem>
+
+namespace {
+void CopyTree(const std::string& from, const std::string& to)
+{
+    std::filesystem::copy(from, to, std::filesystem::copy_options::recursive);
+}
+} // namespace
+
+StagedInstall::StagedInstall()
+{
+    const std::string bin = TestProgramDir();
+    std::filesystem::create_directories(LauncherDir() + "tools");
+    std::filesystem::copy_file(bin + "Vekolaunch.exe", LauncherDir() + "Vekolaunch.exe");
+    CopyTree(bin + "config", LauncherDir() + "config");
+    CopyTree(bin + "doc", LauncherDir() + "doc");
+    CopyTree(bin + "demo\\Vekora", GameDir());
+}
+
+std::unique_ptr<DrivenProgram> StagedInstall::StartLauncher() const
+{
+    return std::make_unique<DrivenProgram>(LauncherDir() + "Vekolaunch.exe", LauncherDir(),
+                                           std::vector<std::pair<std::string, std::string>>{
+                                               {"VEKORA_RECORD", StartRecordPath()}});
+}
+
+std::string StagedInstall::TakeStartRecord() const
+{
+    if (GetFileAttributesA(StartRecordPath().c_str()) == INVALID_FILE_ATTRIBUTES) return "";
+    const std::string record = ReadTextFile(StartRecordPath());
+    DeleteFileA(StartRecordPath().c_str());
+    return record;
+}
+
+std::string StagedInstall::Setting(const std::string& section, const std::string& key) const
+{
+    char value[4096] = {};
+    GetPrivateProfileStringA(section.c_str(), key.c_str(), "<missing>", value, sizeof(value), IniPath().c_str());
+    return value;
+}
+
+std::string ExpectedStartRecord(const std::string& parameters, const std::string& gameDir)
+{
+    std::string directory = gameDir;
+    if (directory.size() > 3 && directory.back() == '\\') directory.pop_back();
+    return "Parameters: " + parameters + "\r\nDirectory: " + directory + "\r\n";
+}
+
+std::string LanguageText(const std::string& abbrev, const std::string& section, const std::string& id)
+{
+    char value[4096] = {};
+    const std::string file = TestProgramDir() + "config\\LNG_" + abbrev + ".ini";
+    GetPrivateProfileStringA(section.c_str(), id.c_str(), "", value, sizeof(value), file.c_str());
+    return value;
+}

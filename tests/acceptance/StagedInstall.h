@@ -1,0 +1,39 @@
+// A launcher installed in a temporary folder as a player unpacks it, with the demo game
+// beside it, and the launcher started in its own process on that install.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "acceptance/Driver.h"
+#include "support/TestEnvironment.h"
+
+class StagedInstall {
+public:
+    StagedInstall();
+
+    // Folders and files, folders with a trailing backslash.
+    std::string LauncherDir() const { return m_root.Path() + "Vekolaunch\\"; }
+    std::string IniPath() const { return LauncherDir() + "Vekolaunch.ini"; }
+    std::string GameDir() const { return m_root.Path() + "Vekora\\"; }
+    std::string GamePath() const { return GameDir() + "vekora.exe"; }
+    // Where the demo game writes how it was started.
+    std::string StartRecordPath() const { return m_root.Path() + "start.txt"; }
+
+    // Starts the launcher with its own folder as the working folder, as a shortcut does.
+    std::unique_ptr<DrivenProgram> StartLauncher() const;
+    // The demo game's record of its last start ("" when it did not run), and its removal.
+    std::string TakeStartRecord() const;
+
+    std::string Setting(const std::string& section, const std::string& key) const;
+    void WriteSettings(const std::string& text) const { WriteTextFile(IniPath(), text); }
+    std::string ReadSettings() const { return ReadTextFile(IniPath()); }
+
+private:
+    TempFolder m_root;
+};
+
+// The game's record for a start with these parameters in the demo game's folder.
+std::string ExpectedStartRecord(const std::string& parameters, const std::string& gameDir);
+// A value of a launcher's language file.
+std::string LanguageText(const std::string& abbrev, const std::string& section, const std::string& id);
