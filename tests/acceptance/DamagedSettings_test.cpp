@@ -45,7 +45,7 @@ TEST(DamagedSettings, StartsWarnsListsTheCommaProfileAndLosesNoLine)
     const std::vector<std::string> names = ListViewColumn(list);
     EXPECT_EQ(names, (std::vector<std::string>{"Broken", "Twice", "Harbour, winter"}));
     SelectListViewRow(list, 2);
-    Click(choose, IDC_LP_OK);
+    Click(choose, IDOK);
     HWND main = launcher->WaitForMainWindow();
     ASSERT_NE(main, nullptr);
     Close(main);

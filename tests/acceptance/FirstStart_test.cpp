@@ -3,7 +3,7 @@
 #include "acceptance/StagedInstall.h"
 #include "mainwindow/frmMain_res.h"
 #include "dialogs/frmSave_res.h"
-#include "profiles/frmStartingVekora_res.h"
+#include "dialogs/frmStartingVekora_res.h"
 
 #include <gtest/gtest.h>
 
@@ -32,7 +32,7 @@ TEST(FirstStart, AsksForTheGameAndStartsItWithTheProfilesCommandLine)
         ASSERT_NE(confirm, nullptr) << "no start confirmation";
         const std::string shown = TextOf(Control(confirm, IDC_SV_INFO));
         SetChecked(confirm, IDC_SV_DONTSHOW, true);
-        Click(confirm, IDC_SV_OK);
+        Click(confirm, IDOK);
         std::string record;
         ASSERT_TRUE(WaitUntil([&] { return !(record = install.TakeStartRecord()).empty(); })) << "the game did not run";
         EXPECT_EQ(record, ExpectedStartRecord(shown, install.GameDir()));
@@ -43,7 +43,7 @@ TEST(FirstStart, AsksForTheGameAndStartsItWithTheProfilesCommandLine)
         Command(question, IDYES);
         HWND save = launcher->WaitForWindowTitled(LanguageText("EN", "SAVE_DIALOG", "DIALOG_CAPTION"));
         ASSERT_NE(save, nullptr);
-        Click(save, IDC_SAVE_YES);
+        Click(save, IDOK);
         ASSERT_TRUE(launcher->WaitForExit());
     }
     EXPECT_EQ(install.Setting("OPTIONS", "STARTVEKORADIALOG"), "0");

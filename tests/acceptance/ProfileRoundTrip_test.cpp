@@ -47,7 +47,7 @@ TEST(ProfileRoundTrip, NewProfileKeepsEveryValueOverSwitchesAndRestart)
         ASSERT_NE(edit, nullptr);
         Type(edit, IDC_EP_NAME, "Winter, long run");
         Type(edit, IDC_EP_DESCRIPTION, "Harbour in winter");
-        Click(edit, IDC_EP_OK);
+        Click(edit, IDOK);
         // A new profile has no game of its own yet.
         HWND ask = launcher->WaitForWindowTitled(LanguageText("EN", "SELECT_VEKORAFOLDER_DIALOG", "DIALOG_CAPTION"));
         ASSERT_NE(ask, nullptr);
@@ -68,9 +68,9 @@ TEST(ProfileRoundTrip, NewProfileKeepsEveryValueOverSwitchesAndRestart)
         ASSERT_FALSE(set == standard);
 
         Command(main, IDM_FILE_SAVE);
-        HWND save = launcher->WaitForWindow([](HWND w) { return Control(w, IDC_SAVE_YES) != nullptr; });
+        HWND save = launcher->WaitForWindow([](HWND w) { return Control(w, IDC_SAVE_PROFILES) != nullptr; });
         ASSERT_NE(save, nullptr);
-        Click(save, IDC_SAVE_YES);
+        Click(save, IDOK);
         ASSERT_TRUE(WaitUntil([&] { return !IsWindow(save); }));
 
         Command(main, IDM_PROFILE_LIST_FIRST);
