@@ -8,6 +8,7 @@
 #include "core/AppConstants.h"
 #include "core/ShellStart.h"
 #include "profiles/ProfileWindows.h"
+#include "shortcuts/cCreateShortcut.h"
 #include "translation/cTranslate.h"
 
 std::unique_ptr<Application> g_cApp;
@@ -164,5 +165,16 @@ std::string Application::GetLanguageAbbrev(const std::string& fileName)
         RaiseError(ERR_LANGUAGE_ABBREV, "Cannot extract language abbrev. from filename '" + fileName + "'");
     } catch (...) {
         PassError("Application.GetLanguageAbbrev");
+    }
+}
+
+void Application::CreateShortcut(const std::string& folder, const std::string& name, const std::string& target,
+                                 const std::string& arguments)
+{
+    try {
+        cCreateShortcut shortcut;
+        shortcut.CreateShortcut(folder, name, target, arguments);
+    } catch (...) {
+        PassError("Application.CreateShortcut");
     }
 }

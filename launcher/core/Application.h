@@ -45,6 +45,10 @@ public:
     static std::string GetLanguageName(const std::string& languageFile);
     static std::string GetLanguageAbbrev(const std::string& fileName);
 
+    // Writes a link file (see cCreateShortcut); raises 20008 when none was written.
+    static void CreateShortcut(const std::string& folder, const std::string& name, const std::string& target,
+                               const std::string& arguments);
+
 private:
     void WarnWhenNoLanguageFile() const;
     ::Options m_options;

@@ -37,6 +37,7 @@ constexpr TextId TEXT_IDS[] = {
     {"ERROR_MESSAGES", "ERR_ShellNoAssociation"},
     {"ERROR_MESSAGES", "ERR_ShellOutOfMemory"},
     {"ERROR_MESSAGES", "ERR_ShellOther"},
+    {"ERROR_MESSAGES", "ERR_ShortcutNotWritten"},
     // MAIN_DIALOG (the profile reads the LST_ texts for its settings summary)
     {"MAIN_DIALOG", "TAB_GAMESETTINGS"},
     {"MAIN_DIALOG", "TAB_SCENARIO"},

@@ -1,0 +1,63 @@
+// Special folders through the shell's item lists.
+#include "shortcuts/mGetSpecialfolder.h"
+
+#include <windows.h>
+#include <shlobj.h>
+
+#include "core/ScopedWin.h"
+#include "core/mError.h"
+#include "core/mFunctions.h"
+
+std::string GetSpecialfolder(int csidl)
+{
+    try {
+        ScopedCoMem<ITEMIDLIST> items;
+        if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, &items)) || !items.Get()) return "";
+        char buffer[512] = {};
+        if (!SHGetPathFromIDListA(items.Get(), buffer)) return "";
+        return CutAtNull(std::string(buffer, sizeof(buffer)));
+    } catch (...) {
+        PassError("mGetSpecialfolder.GetSpecialfolder");
+    }
+}
+
+std::string GetDesktopFolder()
+{
+    return GetSpecialfolder(CSIDL_DESKTOP);
+}
+
+std::string GetStartmenuFolder()
+{
+    return GetSpecialfolder(CSIDL_STARTMENU);
+}
+
+std::string GetAppDataFolder()
+{
+    return GetSpecialfolder(CSIDL_APPDATA);
+}
+
+std::string QuickLaunchFolderOf(const std::string& appDataFolder)
+{
+    // Without an application-data folder the sub-path alone would be taken relative to
+    // whatever the current folder happens to be.
+    if (appDataFolder.empty()) return "";
+    return SetTrailingBackslash(appDataFolder, true) + "Microsoft\\Internet Explorer\\Quick Launch";
+}
+
+std::string GetQuickLaunchFolder()
+{
+    try {
+        return QuickLaunchFolderOf(GetAppDataFolder());
+    } catch (...) {
+        PassError("mGetSpecialfolder.GetQuickLaunchFolder");
+    }
+}
+
+bool ExistsQuickLaunchFolder()
+{
+    try {
+        return FolderExists(GetQuickLaunchFolder());
+    } catch (...) {
+        PassError("mGetSpecialfolder.ExistsQuickLaunchFolder");
+    }
+}
