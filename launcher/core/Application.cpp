@@ -8,7 +8,7 @@
 #include "core/AppConstants.h"
 #include "core/ShellStart.h"
 #include "profiles/ProfileWindows.h"
-#include "shortcuts/cCreateShortcut.h"
+#include "shortcuts/links/cCreateShortcut.h"
 #include "translation/cTranslate.h"
 
 std::unique_ptr<Application> g_cApp;

@@ -185,6 +185,7 @@ void frmMain::OnCommand(int id, int code, HWND control)
     case IDM_FILE_QUIT: mnuFile_Quit_Click(); break;
     case IDM_EDIT_COPYCMDLINE: mnuEditCopy_CmdLine_Click(); break;
     case IDM_EXTRA_ACCESSORIES_LINGOBENCH: mnuExtra_Accessories_Lingobench_Click(); break;
+    case IDM_EXTRA_CREATESHORTCUT: mnuExtra_CreateShortcut_Click(); break;
     case IDM_EXTRA_OPTIONS: mnuExtra_Options_Click(); break;
     case IDM_HELP_WEBPAGE: mnuHelp_Webpage_Click(); break;
     case IDM_HELP_FAQ: mnuHelp_FAQ_Click(); break;

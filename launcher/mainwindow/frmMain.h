@@ -109,6 +109,7 @@ private:
     void mnuEditCopy_CmdLine_Click();
     void mnuOptions_Lang_Item_Click(int index);
     void mnuExtra_Accessories_Lingobench_Click();
+    void mnuExtra_CreateShortcut_Click();
     void mnuExtra_Options_Click();
     void mnuHelp_Webpage_Click();
     void mnuHelp_FAQ_Click();

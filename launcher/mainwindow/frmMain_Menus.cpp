@@ -15,6 +15,7 @@
 #include "mainwindow/MainWindowRules.h"
 #include "mainwindow/frmMain_res.h"
 #include "profiles/Profile.h"
+#include "shortcuts/frmCreateVekoraShortcut_New.h"
 #include "translation/cTranslate.h"
 
 namespace {
@@ -38,7 +39,7 @@ void frmMain::InitDialog()
             for (int i = 0; i < MAIN_LIST_ENTRIES; ++i) SendMessageA(Control(id), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("-"));
         }
         // These windows are not part of the launcher yet: their entries are shown but cannot be chosen.
-        for (UINT id : {IDM_EXTRA_CREATESHORTCUT, IDM_EXTRA_UPDATE, IDM_HELP_ABOUT}) m_menu.SetEnabled(id, false);
+        for (UINT id : {IDM_EXTRA_UPDATE, IDM_HELP_ABOUT}) m_menu.SetEnabled(id, false);
         InitLanguageList();
         TranslateDialog();
         FillProfileList();
@@ -291,6 +292,20 @@ void frmMain::mnuExtra_Accessories_Lingobench_Click()
         OpenWithShell(Hwnd(), tools + "Lingobench.exe", "", tools);
     } catch (...) {
         ShowError("frmMain.mnuExtra_Accessories_Lingobench_Click");
+    }
+}
+
+void frmMain::mnuExtra_CreateShortcut_Click()
+{
+    try {
+        RefreshProfileData();
+        // The wizard closes itself; there is nothing to read back.
+        frmCreateVekoraShortcut_New wizard;
+        wizard.Load(Hwnd());
+        wizard.InitDialog(*g_cApp->ActiveProfile());
+        wizard.ShowModal();
+    } catch (...) {
+        ShowError("frmMain.mnuExtra_CreateShortcut_Click");
     }
 }
 

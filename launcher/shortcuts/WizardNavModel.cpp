@@ -1,7 +1,7 @@
 // The navigation bar's page logic.
 #include "shortcuts/WizardNavModel.h"
 
-#include "core/mError.h"
+#include "base/mError.h"
 
 void WizardNavModel::InitControl()
 {

@@ -210,13 +210,32 @@ TEST_F(MainWindowMenus, WindowsStillToComeHaveDisabledEntries)
 {
     WriteSettings();
     OpenWindow();
-    for (UINT id : {IDM_EXTRA_CREATESHORTCUT, IDM_EXTRA_UPDATE, IDM_HELP_ABOUT}) {
+    for (UINT id : {IDM_EXTRA_UPDATE, IDM_HELP_ABOUT}) {
         EXPECT_TRUE(MenuHas(id)) << id;
         EXPECT_FALSE(MenuEnabled(id)) << id;
     }
-    for (UINT id : {IDM_FILE_SAVE, IDM_PROFILE_NEW, IDM_EDIT_COPYCMDLINE, IDM_EXTRA_OPTIONS, IDM_HELP_WEBPAGE}) {
+    for (UINT id : {IDM_FILE_SAVE, IDM_PROFILE_NEW, IDM_EDIT_COPYCMDLINE, IDM_EXTRA_CREATESHORTCUT, IDM_EXTRA_OPTIONS,
+                    IDM_HELP_WEBPAGE}) {
         EXPECT_TRUE(MenuEnabled(id)) << id;
     }
+}
+
+TEST_F(MainWindowMenus, CreateShortcutOpensTheWizardOnTheEditedProfile)
+{
+    WriteSettings("LOGMESSAGES=0\r\n");
+    OpenWindow();
+    Click(IDC_CKLOGMESSAGES); // not in the profile until the window writes it
+    HWND owner = nullptr;
+    HWND settings = nullptr;
+    EXPECT_TRUE(WhileModal([&] { Menu(IDM_EXTRA_CREATESHORTCUT); }, [&](HWND wizard) {
+        owner = GetWindow(wizard, GW_OWNER);
+        settings = FindChildWindow(wizard, "Edit", "Log messages: Yes");
+        PostMessageA(wizard, WM_CLOSE, 0, 0);
+    }));
+    EXPECT_EQ(owner, Form().Hwnd());
+    EXPECT_NE(settings, nullptr);
+    EXPECT_TRUE(Active().LogMessages());
+    EXPECT_TRUE(IsWindowEnabled(Form().Hwnd()));
 }
 
 TEST_F(MainWindowMenus, CopyCommandLineGivesPathBlankAndOptions)

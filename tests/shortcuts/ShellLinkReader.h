@@ -7,7 +7,7 @@
 #include <shlobj.h>
 #include <string>
 
-#include "core/ScopedWin.h"
+#include "base/ScopedWin.h"
 
 struct LinkFields {
     bool Loaded = false;

@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "core/Application.h"
-#include "core/mFunctions.h"
+#include "base/mFunctions.h"
 #include "ShellLinkReader.h"
-#include "shortcuts/cCreateShortcut.h"
+#include "shortcuts/links/cCreateShortcut.h"
 #include "support/TestEnvironment.h"
 
 using ShortcutFiles = AppFixture;

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 #include <shlobj.h>
 
-#include "core/mFunctions.h"
-#include "shortcuts/mGetSpecialfolder.h"
+#include "base/mFunctions.h"
+#include "shortcuts/links/mGetSpecialfolder.h"
 
 TEST(SpecialFolders, QuickLaunchHasOneBackslashBelowApplicationData)
 {

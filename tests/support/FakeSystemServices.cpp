@@ -40,9 +40,10 @@ bool FakeSystemServices::RunOpenFileDialog(OPENFILENAMEA& ofn)
     return true;
 }
 
-std::string FakeSystemServices::BrowseForFolder(HWND, const std::string& title, int)
+std::string FakeSystemServices::BrowseForFolder(HWND, const std::string& title, int rootFolder)
 {
     FolderTitles.push_back(title);
+    FolderRoots.push_back(rootFolder);
     if (FolderAnswers.empty()) return "";
     std::string answer = FolderAnswers.front();
     FolderAnswers.pop_front();

@@ -39,6 +39,7 @@ public:
     std::vector<ErrorReport> ErrorReports;
     std::vector<OpenFileCall> OpenFileCalls;
     std::vector<std::string> FolderTitles;
+    std::vector<int> FolderRoots;
     std::vector<std::string> ClipboardTexts;
 
     int MsgBox(HWND owner, const std::string& text, UINT type) override;

@@ -1,11 +1,11 @@
 // Link files for the shortcut wizard.
-#include "shortcuts/cCreateShortcut.h"
+#include "shortcuts/links/cCreateShortcut.h"
 
 #include <windows.h>
 
-#include "core/mError.h"
-#include "core/mFunctions.h"
-#include "shortcuts/cShellLink.h"
+#include "base/mError.h"
+#include "base/mFunctions.h"
+#include "shortcuts/links/cShellLink.h"
 
 void cCreateShortcut::CreateShortcut(const std::string& folder, const std::string& name, const std::string& target,
                                      const std::string& arguments)

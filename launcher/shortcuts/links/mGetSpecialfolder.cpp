@@ -1,12 +1,12 @@
 // Special folders through the shell's item lists.
-#include "shortcuts/mGetSpecialfolder.h"
+#include "shortcuts/links/mGetSpecialfolder.h"
 
 #include <windows.h>
 #include <shlobj.h>
 
-#include "core/ScopedWin.h"
-#include "core/mError.h"
-#include "core/mFunctions.h"
+#include "base/ScopedWin.h"
+#include "base/mError.h"
+#include "base/mFunctions.h"
 
 std::string GetSpecialfolder(int csidl)
 {

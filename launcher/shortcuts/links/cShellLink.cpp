@@ -1,13 +1,13 @@
 // The shell link object behind the wizard's shortcuts.
-#include "shortcuts/cShellLink.h"
+#include "shortcuts/links/cShellLink.h"
 
 #include <windows.h>
 #include <shlobj.h>
 
-#include "core/ScopedWin.h"
-#include "core/SystemServices.h"
-#include "core/mError.h"
-#include "core/mFunctions.h"
+#include "base/ScopedWin.h"
+#include "base/SystemServices.h"
+#include "base/mError.h"
+#include "base/mFunctions.h"
 #include "translation/cTranslate.h"
 
 namespace {
