@@ -20,8 +20,8 @@ public:
 
     std::string ReadTranslation(const std::string& section, const std::string& id) const;
     std::string ReadEnglishText(const std::string& section, const std::string& id) const;
-    // Stores a translation box's text; false when the system refused the write.
-    [[nodiscard]] bool SaveTranslation(const std::string& section, const std::string& id,
+    // Stores a translation box's text; a write the system refuses raises an error naming the file.
+    void SaveTranslation(const std::string& section, const std::string& id,
                                        const std::string& shown) const;
 
 private:

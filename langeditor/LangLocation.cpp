@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "core/ScopedWin.h"
+#include "base/ScopedWin.h"
 
 namespace {
 constexpr const char* TOOLS_DIR = "tools";

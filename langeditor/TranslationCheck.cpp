@@ -1,7 +1,7 @@
 // Warning texts of the translation check.
 #include "langeditor/TranslationCheck.h"
 
-#include "langeditor/mFunctions.h"
+#include "base/mVB6.h"
 
 namespace {
 constexpr const char* LINE_BREAK = "\r\n";
@@ -34,5 +34,5 @@ std::string CheckTranslation(const std::string& english, const std::string& tran
 
 std::string GetTestText(const std::string& translation)
 {
-    return lingo::ReplaceText(lingo::ReplaceText(translation, "\\n", "\r\n"), "%P1%", "Parameter1");
+    return ReplaceText(ReplaceText(translation, "\\n", "\r\n"), "%P1%", "Parameter1");
 }

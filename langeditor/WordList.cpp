@@ -6,22 +6,11 @@
 #include <map>
 #include <set>
 
-#include "core/ScopedWin.h"
+#include "base/mError.h"
+#include "base/mFunctions.h"
 #include "langeditor/mFunctions.h"
 
 namespace {
-
-std::optional<std::string> ReadWholeFile(const std::string& path)
-{
-    ScopedHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.IsValid()) return std::nullopt;
-    std::string text;
-    char buffer[16384];
-    DWORD read = 0;
-    while (ReadFile(file.Get(), buffer, sizeof(buffer), &read, nullptr) && read > 0) text.append(buffer, read);
-    return text;
-}
 
 // The file's lines; CR LF, a lone LF and a lone CR each end a line.
 std::vector<std::string> SplitLines(const std::string& text)
@@ -40,12 +29,6 @@ std::vector<std::string> SplitLines(const std::string& text)
 
 constexpr int NO_ITEM = -1;
 
-std::string Lower(std::string text)
-{
-    if (!text.empty()) CharLowerBuffA(text.data(), static_cast<DWORD>(text.size()));
-    return text;
-}
-
 // What a single read of the value would give is empty: nothing, or only a pair of quotes,
 // which the profile read strips.
 bool IsEmptyValue(const std::string& value)
@@ -62,9 +45,9 @@ public:
     bool Has(const std::string& section, const std::string& id)
     {
         if (id.empty()) return false; // the profile read answers an empty key with nothing
-        auto found = m_sections.find(Lower(section));
-        if (found == m_sections.end()) found = m_sections.emplace(Lower(section), ReadSection(section)).first;
-        return found->second.count(Lower(id)) > 0;
+        auto found = m_sections.find(LowerCase(section));
+        if (found == m_sections.end()) found = m_sections.emplace(LowerCase(section), ReadSection(section)).first;
+        return found->second.count(LowerCase(id)) > 0;
     }
 
 private:
@@ -83,7 +66,7 @@ private:
             const std::string entry = buffer.c_str() + pos;
             pos += entry.size() + 1;
             const size_t equals = entry.find('=');
-            const std::string key = Lower(entry.substr(0, equals));
+            const std::string key = LowerCase(entry.substr(0, equals));
             // The first of two equal keys is the one a read finds.
             if (!seen.insert(key).second) continue;
             if (equals != std::string::npos && !IsEmptyValue(entry.substr(equals + 1))) translated.insert(key);
@@ -99,8 +82,12 @@ private:
 
 std::optional<std::vector<WordListEntry>> BuildWordList(const EditedFile& file, bool onlyNotTranslated)
 {
-    const std::optional<std::string> english = ReadWholeFile(file.EnglishPath());
-    if (!english) return std::nullopt;
+    std::string english;
+    try {
+        english = ReadWholeFile(file.EnglishPath());
+    } catch (const AppError&) {
+        return std::nullopt; // a missing or locked English file leaves nothing to list
+    }
 
     TranslatedIds translated(file.Path());
     std::vector<WordListEntry> list;
@@ -108,9 +95,9 @@ std::optional<std::vector<WordListEntry>> BuildWordList(const EditedFile& file, 
     bool noListedId = false;
     std::string section;
     int headerIndex = NO_ITEM; // IDs above the first header belong to no section
-    for (const std::string& raw : SplitLines(*english)) {
+    for (const std::string& raw : SplitLines(english)) {
         if (raw.empty()) continue;
-        const std::string line = lingo::TrimBlanks(raw);
+        const std::string line = TrimCharacters(raw, " ");
         if (!line.empty() && line[0] == ';') continue;
         if (!line.empty() && line[0] == '[') {
             if (noListedId && !firstLine) list.push_back({"\t-", NO_ITEM});

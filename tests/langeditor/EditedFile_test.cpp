@@ -3,7 +3,7 @@
 
 #include "langeditor/EditedFile.h"
 #include "langeditor/WordList.h"
-#include "support/TestEnvironment.h"
+#include "support/TestFiles.h"
 
 namespace {
 class EditedLanguageFile : public testing::Test {
@@ -20,24 +20,25 @@ TEST_F(EditedLanguageFile, SavedTextsComeBackAsTheyWereTyped)
     const EditedFile file(Path("LNG_DE.INI"), Path("LNG_EN.INI"));
 
     EXPECT_EQ(file.ReadEnglishText("main", "msg_a"), "Line one\r\nline two");
-    ASSERT_TRUE(file.SaveTranslation("MAIN", "MSG_A", "\r\n\t \r\nZeile eins\r\nZeile zwei\r\n\r\n "));
+    file.SaveTranslation("MAIN", "MSG_A", "\r\n\t \r\nZeile eins\r\nZeile zwei\r\n\r\n ");
     EXPECT_NE(ReadTextFile(Path("LNG_DE.INI")).find("MSG_A=Zeile eins\\nZeile zwei"), std::string::npos);
     EXPECT_EQ(file.ReadTranslation("MAIN", "MSG_A"), "Zeile eins\r\nZeile zwei");
 
     // A pasted lone line feed must not start a line of its own in the file.
-    ASSERT_TRUE(file.SaveTranslation("MAIN", "MSG_A", "eins\ndrei"));
+    file.SaveTranslation("MAIN", "MSG_A", "eins\ndrei");
     EXPECT_EQ(file.ReadTranslation("MAIN", "MSG_A"), "eins\r\ndrei");
 
     // Emptied and saved, the ID stays with no value and counts as not translated again.
-    ASSERT_TRUE(file.SaveTranslation("MAIN", "MSG_B", "  "));
+    file.SaveTranslation("MAIN", "MSG_B", "  ");
     EXPECT_NE(ReadTextFile(Path("LNG_DE.INI")).find("MSG_B=\r\n"), std::string::npos);
     EXPECT_EQ(BuildWordList(file, true), (std::vector<WordListEntry>{{"MAIN", -1}, {"\tMSG_B", 0}}));
 }
 
-TEST_F(EditedLanguageFile, AWriteTheSystemRefusesIsNoSave)
+TEST_F(EditedLanguageFile, AWriteTheSystemRefusesRaisesAnErrorNamingTheFile)
 {
     const EditedFile file(Path("gone\\LNG_DE.INI"), Path("LNG_EN.INI"));
-    EXPECT_FALSE(file.SaveTranslation("MAIN", "MSG_A", "x"));
+    const AppError error = ErrorOf([&] { file.SaveTranslation("MAIN", "MSG_A", "x"); });
+    EXPECT_NE(error.Description.find(Path("gone\\LNG_DE.INI")), std::string::npos);
 }
 
 TEST(EditedFileKind, TheEnglishFileIsKnownByItsNameInAnyCase)

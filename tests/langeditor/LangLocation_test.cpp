@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "langeditor/LangLocation.h"
-#include "support/TestEnvironment.h"
+#include "support/TestFiles.h"
 
 TEST(TranslationDirectory, OnlyBesideADirectoryEndingInTools)
 {

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "langeditor/NewLanguage.h"
-#include "support/TestEnvironment.h"
+#include "support/TestFiles.h"
 
 TEST(NewLanguageFile, NamedFromTheAbbreviationStrippedAfterTheExtension)
 {
@@ -24,12 +24,13 @@ TEST(NewLanguageFile, WritesItsFileInfoAndKeepsExistingTranslations)
 {
     TempFolder folder;
     const std::string path = folder.Path() + "LNG_DE.INI";
-    ASSERT_TRUE(CreateLanguageFile(path, " Deutsch ", ""));
+    CreateLanguageFile(path, " Deutsch ", "");
     EXPECT_EQ(ReadTextFile(path), "[FileInfo]\r\nLanguageName=Deutsch\r\nAuthor=\r\n");
 
     WriteTextFile(path, "[FileInfo]\r\nLanguageName=Old\r\nAuthor=Old\r\n[GLOBAL]\r\nBTN_OK=Gut\r\n");
-    ASSERT_TRUE(CreateLanguageFile(path, "Deutsch", "Anna"));
+    CreateLanguageFile(path, "Deutsch", "Anna");
     EXPECT_EQ(ReadTextFile(path), "[FileInfo]\r\nLanguageName=Deutsch\r\nAuthor=Anna\r\n[GLOBAL]\r\nBTN_OK=Gut\r\n");
 
-    EXPECT_FALSE(CreateLanguageFile(folder.Path() + "gone\\LNG_DE.INI", "Deutsch", "Anna"));
+    const std::string gone = folder.Path() + "gone\\LNG_DE.INI";
+    EXPECT_NE(ErrorOf([&] { CreateLanguageFile(gone, "Deutsch", "Anna"); }).Description.find(gone), std::string::npos);
 }

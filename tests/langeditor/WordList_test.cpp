@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "langeditor/WordList.h"
-#include "support/TestEnvironment.h"
+#include "support/TestFiles.h"
 
 namespace {
 
