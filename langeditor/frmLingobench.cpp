@@ -1,0 +1,129 @@
+// Lingobench's main window.
+#include "langeditor/frmLingobench.h"
+
+#include "base/SystemServices.h"
+#include "base/mError.h"
+#include "langeditor/LangLocation.h"
+#include "langeditor/frmEditLang.h"
+#include "langeditor/frmInfo.h"
+#include "langeditor/frmLingobench_res.h"
+#include "langeditor/frmNewLanguage.h"
+#include "langeditor/frmUpload.h"
+
+namespace {
+std::string GetListText(HWND list, int index)
+{
+    const LRESULT length = SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length == LB_ERR) return "";
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<size_t>(length));
+    return text;
+}
+} // namespace
+
+bool frmLingobench::InitDialog(const std::string& programDir, const std::string& exeTitle)
+{
+    return PassErrors("frmLingobench.Form_Load", [&] {
+        const std::optional<std::string> translationDir = TranslationDirectoryFor(programDir);
+        if (!translationDir) {
+            Sys().MsgBox(nullptr, WrongLocationMessage(exeTitle, programDir), MB_OK | MB_ICONEXCLAMATION);
+            return false;
+        }
+        m_translationDir = *translationDir;
+        FillLanguageList();
+        return true;
+    });
+}
+
+void frmLingobench::OnCommand(int id, int code, HWND control)
+{
+    switch (id) {
+    case IDC_LB_EDIT: cmdEdit_Click(); break;
+    case IDC_LB_NEW: cmdNew_Click(); break;
+    case IDC_LB_UPLOAD: cmdUpload_Click(); break;
+    case IDC_LB_HELP: Command1_Click(); break;
+    case IDM_LB_FILE_QUIT: mnuFile_Quit_Click(); break;
+    case IDM_LB_EDIT_NEW: cmdNew_Click(); break;
+    case IDM_LB_EDIT_EDIT: cmdEdit_Click(); break;
+    case IDM_LB_HELP_HELP: Command1_Click(); break;
+    case IDM_LB_HELP_INFO: mnuHelp_Info_Click(); break;
+    }
+}
+
+void frmLingobench::FillLanguageList()
+{
+    PassErrors("frmLingobench.FillLanguageList", [&] {
+        HWND list = Item(IDC_LB_LANG);
+        SendMessageA(list, LB_RESETCONTENT, 0, 0);
+        for (const std::string& name : ListLanguageFiles(m_translationDir)) {
+            SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+        }
+        const bool any = SendMessageA(list, LB_GETCOUNT, 0, 0) > 0;
+        if (any) SendMessageA(list, LB_SETCURSEL, 0, 0);
+        // Without a file, Edit would name the directory itself.
+        EnableWindow(Item(IDC_LB_EDIT), any);
+        EnableMenuItem(GetMenu(Hwnd()), IDM_LB_EDIT_EDIT, MF_BYCOMMAND | (any ? MF_ENABLED : MF_GRAYED));
+    });
+}
+
+void frmLingobench::cmdEdit_Click()
+{
+    ShowErrors("frmLingobench.cmdEdit_Click", [&] {
+        HWND list = Item(IDC_LB_LANG);
+        const LRESULT selected = SendMessageA(list, LB_GETCURSEL, 0, 0);
+        if (selected == LB_ERR) return;
+        const std::string entry = GetListText(list, static_cast<int>(selected));
+        frmEditLang edit;
+        edit.Load(Hwnd());
+        if (edit.InitDialog(m_translationDir + "\\" + entry)) edit.ShowModal();
+        edit.Unload();
+        FillLanguageList();
+    });
+}
+
+void frmLingobench::cmdNew_Click()
+{
+    ShowErrors("frmLingobench.cmdNew_Click", [&] {
+        frmNewLanguage dialog;
+        dialog.Load(Hwnd());
+        dialog.InitDialog(m_translationDir);
+        dialog.ShowModal();
+        dialog.Unload();
+        FillLanguageList();
+    });
+}
+
+void frmLingobench::cmdUpload_Click()
+{
+    ShowErrors("frmLingobench.cmdUpload_Click", [&] {
+        frmUpload dialog;
+        dialog.Load(Hwnd());
+        dialog.InitDialog(m_translationDir);
+        dialog.ShowModal();
+        dialog.Unload();
+    });
+}
+
+void frmLingobench::Command1_Click()
+{
+    Sys().MsgBox(Hwnd(),
+                 "Click on 'New language' to create a new language file. The file will be created in '" +
+                     m_translationDir + "'.",
+                 MB_OK);
+}
+
+void frmLingobench::mnuHelp_Info_Click()
+{
+    ShowErrors("frmLingobench.mnuHelp_Info_Click", [&] {
+        frmInfo info;
+        info.Load(Hwnd());
+        info.ShowModal();
+        info.Unload();
+    });
+}
+
+void frmLingobench::mnuFile_Quit_Click()
+{
+    Unload();
+}

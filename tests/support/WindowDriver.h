@@ -1,0 +1,26 @@
+// Driving the windows of the test's own thread: modal dialogs and message boxes, controls.
+#pragma once
+
+#include <windows.h>
+#include <functional>
+#include <string>
+
+#include "base/ControlHost.h"
+
+// Runs action; the first time a new top-level window of this thread is shown while it
+// runs (a modal dialog or message box), onShown gets it. Returns whether one was seen.
+bool WhileModal(const std::function<void()>& action, const std::function<void(HWND)>& onShown);
+// A visible top-level window of this thread whose caption contains the text, or nullptr.
+HWND FindVisibleWindow(const std::string& captionPart);
+// The first child window (at any depth) of that class whose text contains the text, or nullptr;
+// "" matches any text.
+HWND FindChildWindow(HWND parent, const std::string& className, const std::string& textPart);
+// The control with that ID among a window's children and their children (a dialog's pages),
+// or nullptr.
+HWND FindControl(HWND window, int id);
+// The text of the control of a dialog (or of one of its pages) with that ID.
+std::string ItemText(HWND dialog, int id);
+// Sends a click to a button of a dialog or of one of its pages.
+void ClickButton(HWND dialog, int id);
+// Handles all messages waiting in this thread's queue.
+void PumpMessages();
