@@ -10,27 +10,6 @@
 
 namespace {
 
-struct IdSearch {
-    int Id;
-    HWND Found;
-};
-
-BOOL CALLBACK MatchId(HWND child, LPARAM lParam)
-{
-    auto* search = reinterpret_cast<IdSearch*>(lParam);
-    if (GetDlgCtrlID(child) != search->Id) return TRUE;
-    search->Found = child;
-    return FALSE;
-}
-
-// The control of that ID at any depth: the steps may lie on pages of their own.
-HWND Descendant(HWND parent, int id)
-{
-    IdSearch search = {id, nullptr};
-    EnumChildWindows(parent, MatchId, reinterpret_cast<LPARAM>(&search));
-    return search.Found;
-}
-
 // Shown as far as the window itself goes, whether or not the dialog is on the screen.
 bool Visible(HWND control)
 {
@@ -48,9 +27,19 @@ protected:
         dialog.Load();
         dialog.InitDialog();
     }
-    HWND Control(int id) const { return Descendant(dialog.Hwnd(), id); }
-    bool Shown(int id) const { return Visible(Control(id)); }
-    bool AtStep1() const { return Shown(IDC_UPDATE_LABEL2) && !Shown(IDC_UPDATE_LABEL4); }
+    HWND Control(int id) const { return dialog.Control(id); }
+    // Shown itself and, on a step, its step in front.
+    bool Shown(int id) const
+    {
+        HWND control = Control(id);
+        HWND parent = GetParent(control);
+        return Visible(control) && (parent == dialog.Hwnd() || Visible(parent));
+    }
+    bool AtStep1() const
+    {
+        return Shown(IDC_UPDATE_LABEL2) && Shown(IDC_UPDATE_CMDSEARCHUPDATES) && !Shown(IDC_UPDATE_LABEL4) &&
+               !Shown(IDC_UPDATE_CMDOPENUPDATEPAGE);
+    }
     bool Offered() const { return IsWindowEnabled(Control(IDC_UPDATE_CMDOPENUPDATEPAGE)) && Shown(IDC_UPDATE_LBLOPENUPDATEPAGE); }
     std::string Description() const { return WindowText(Control(IDC_UPDATE_LBLUPDATEINFO)); }
     void Click(int id) { SendMessageA(Control(id), BM_CLICK, 0, 0); }
@@ -109,12 +98,12 @@ TEST_F(UpdateWindow, AnswersWithoutAnUpdatePageShowTheirTextOnly)
         window.Load();
         window.InitDialog();
         server.Serve(c.Status, c.Answer);
-        SendMessageA(Descendant(window.Hwnd(), IDC_UPDATE_CMDSEARCHUPDATES), BM_CLICK, 0, 0);
-        EXPECT_TRUE(Visible(Descendant(window.Hwnd(), IDC_UPDATE_LABEL4))) << c.Answer;
-        EXPECT_EQ(WindowText(Descendant(window.Hwnd(), IDC_UPDATE_LBLUPDATEINFO)), c.Description) << c.Answer;
-        EXPECT_FALSE(IsWindowEnabled(Descendant(window.Hwnd(), IDC_UPDATE_CMDOPENUPDATEPAGE))) << c.Answer;
-        EXPECT_FALSE(Visible(Descendant(window.Hwnd(), IDC_UPDATE_LBLOPENUPDATEPAGE))) << c.Answer;
-        SendMessageA(Descendant(window.Hwnd(), IDC_UPDATE_CMDOPENUPDATEPAGE), BM_CLICK, 0, 0);
+        SendMessageA(window.Control(IDC_UPDATE_CMDSEARCHUPDATES), BM_CLICK, 0, 0);
+        EXPECT_EQ(window.Step(), 1) << c.Answer;
+        EXPECT_EQ(WindowText(window.Control(IDC_UPDATE_LBLUPDATEINFO)), c.Description) << c.Answer;
+        EXPECT_FALSE(IsWindowEnabled(window.Control(IDC_UPDATE_CMDOPENUPDATEPAGE))) << c.Answer;
+        EXPECT_FALSE(Visible(window.Control(IDC_UPDATE_LBLOPENUPDATEPAGE))) << c.Answer;
+        SendMessageA(window.Control(IDC_UPDATE_CMDOPENUPDATEPAGE), BM_CLICK, 0, 0);
     }
     EXPECT_TRUE(m_sys->ShellCalls.empty());
     EXPECT_TRUE(m_sys->ErrorReports.empty());
