@@ -187,6 +187,8 @@ void frmMain::OnCommand(int id, int code, HWND control)
     case IDM_EXTRA_ACCESSORIES_LINGOBENCH: mnuExtra_Accessories_Lingobench_Click(); break;
     case IDM_EXTRA_CREATESHORTCUT: mnuExtra_CreateShortcut_Click(); break;
     case IDM_EXTRA_OPTIONS: mnuExtra_Options_Click(); break;
+    case IDM_EXTRA_UPDATE: mnuExtra_Update_Click(); break;
+    case IDM_HELP_ABOUT: mnuHelp_About_Click(); break;
     case IDM_HELP_WEBPAGE: mnuHelp_Webpage_Click(); break;
     case IDM_HELP_FAQ: mnuHelp_FAQ_Click(); break;
     case IDM_HELP_FAQ_EN: mnuHelp_FAQ_EN_Click(); break;

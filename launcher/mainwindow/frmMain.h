@@ -111,6 +111,8 @@ private:
     void mnuExtra_Accessories_Lingobench_Click();
     void mnuExtra_CreateShortcut_Click();
     void mnuExtra_Options_Click();
+    void mnuExtra_Update_Click();
+    void mnuHelp_About_Click();
     void mnuHelp_Webpage_Click();
     void mnuHelp_FAQ_Click();
     void mnuHelp_FAQ_EN_Click();

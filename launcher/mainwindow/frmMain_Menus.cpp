@@ -17,6 +17,8 @@
 #include "profiles/Profile.h"
 #include "shortcuts/frmCreateVekoraShortcut_New.h"
 #include "translation/cTranslate.h"
+#include "web/frmInfo.h"
+#include "web/frmUpdate.h"
 
 namespace {
 // A name shown in a menu as it is written: "&" would otherwise mark an access key.
@@ -38,8 +40,6 @@ void frmMain::InitDialog()
             SendMessageA(Control(id), LB_RESETCONTENT, 0, 0);
             for (int i = 0; i < MAIN_LIST_ENTRIES; ++i) SendMessageA(Control(id), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("-"));
         }
-        // These windows are not part of the launcher yet: their entries are shown but cannot be chosen.
-        for (UINT id : {IDM_EXTRA_UPDATE, IDM_HELP_ABOUT}) m_menu.SetEnabled(id, false);
         InitLanguageList();
         TranslateDialog();
         FillProfileList();
@@ -320,6 +320,27 @@ void frmMain::mnuExtra_Options_Click()
     } catch (...) {
         ShowError("frmMain.mnuExtra_Options_Click");
     }
+}
+
+void frmMain::mnuExtra_Update_Click()
+{
+    ShowErrors("frmMain.mnuExtra_Update_Click", [&] {
+        frmUpdate dialog;
+        dialog.Load(Hwnd());
+        dialog.InitDialog();
+        dialog.ShowModal();
+        dialog.Unload();
+    });
+}
+
+void frmMain::mnuHelp_About_Click()
+{
+    ShowErrors("frmMain.mnuHelp_About_Click", [&] {
+        frmInfo dialog;
+        dialog.Load(Hwnd());
+        dialog.ShowModal();
+        dialog.Unload();
+    });
 }
 
 void frmMain::mnuHelp_Webpage_Click()

@@ -206,16 +206,12 @@ TEST_F(MainWindowMenus, OtherLanguageShowsItsFaqOnlyWhenTheFileExists)
     EXPECT_FALSE(MenuHas(IDM_HELP_FAQ));
 }
 
-TEST_F(MainWindowMenus, WindowsStillToComeHaveDisabledEntries)
+TEST_F(MainWindowMenus, EveryWindowHasAnEnabledEntry)
 {
     WriteSettings();
     OpenWindow();
-    for (UINT id : {IDM_EXTRA_UPDATE, IDM_HELP_ABOUT}) {
-        EXPECT_TRUE(MenuHas(id)) << id;
-        EXPECT_FALSE(MenuEnabled(id)) << id;
-    }
     for (UINT id : {IDM_FILE_SAVE, IDM_PROFILE_NEW, IDM_EDIT_COPYCMDLINE, IDM_EXTRA_CREATESHORTCUT, IDM_EXTRA_OPTIONS,
-                    IDM_HELP_WEBPAGE}) {
+                    IDM_EXTRA_UPDATE, IDM_HELP_WEBPAGE, IDM_HELP_ABOUT}) {
         EXPECT_TRUE(MenuEnabled(id)) << id;
     }
 }
@@ -314,4 +310,20 @@ TEST_F(MainWindowMenus, OptionsWindowOpensFromTheMenu)
     EXPECT_TRUE(seen);
     EXPECT_TRUE(g_cApp->Options().ShowStartVekoraDialog());
     EXPECT_TRUE(IsWindowEnabled(Form().Hwnd())) << "the main window takes input again";
+}
+
+TEST_F(MainWindowMenus, UpdateAndAboutWindowsOpenFromTheMenu)
+{
+    WriteSettings();
+    OpenWindow();
+    for (const auto& [menu, caption] : {std::pair{IDM_EXTRA_UPDATE, "Internet update"}, std::pair{IDM_HELP_ABOUT, "About Vekolaunch"}}) {
+        std::string shown;
+        const bool seen = WhileModal([&] { Menu(menu); }, [&](HWND dialog) {
+            shown = WindowText(dialog);
+            SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        });
+        EXPECT_TRUE(seen) << caption;
+        EXPECT_EQ(shown, caption);
+        EXPECT_TRUE(IsWindowEnabled(Form().Hwnd())) << caption;
+    }
 }

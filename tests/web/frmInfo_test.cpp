@@ -1,0 +1,108 @@
+// The About window: its texts in both languages, the tab row, the pages and the two links.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "base/mIni.h"
+#include "core/AppConstants.h"
+#include "core/Application.h"
+#include "support/TestEnvironment.h"
+#include "translation/cTranslate.h"
+#include "web/frmInfo.h"
+#include "web/frmInfo_res.h"
+
+namespace {
+
+bool Visible(HWND hwnd)
+{
+    return (GetWindowLongPtrA(hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+class InfoWindow : public AppFixture {
+protected:
+    void Open(const std::string& language)
+    {
+        WriteIni("[OPTIONS]\r\nLANGUAGE=" + language + "\r\n");
+        RestartApplication();
+        g_cApp->Options().LoadData();
+        dialog = std::make_unique<frmInfo>();
+        dialog->Load();
+    }
+    std::string Text(int id) const { return WindowText(dialog->Control(id)); }
+    bool PageShown(int index) const { return Visible(dialog->Pages().Page(index).Hwnd()); }
+    void ClickTab(int index) const
+    {
+        HWND tab = dialog->Pages().Tab(index).Hwnd();
+        SendMessageA(tab, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+        SendMessageA(tab, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+    }
+    // A link reacts to Enter as to a click.
+    void PressLink(int id) const
+    {
+        HWND link = dialog->Control(id);
+        SetFocus(link);
+        SendMessageA(link, WM_KEYDOWN, VK_RETURN, 0);
+    }
+
+    std::unique_ptr<frmInfo> dialog;
+};
+
+} // namespace
+
+TEST_F(InfoWindow, EnglishTextsAndTheLaunchersVersion)
+{
+    Open("EN");
+    const std::string english = ConfigDir() + "LNG_EN.ini";
+    EXPECT_EQ(WindowText(dialog->Hwnd()), "About Vekolaunch");
+    EXPECT_EQ(Text(IDC_INFO_LBLVERSION), "Version 0.0.24");
+    EXPECT_EQ(Text(IDC_INFO_LBLWEBPAGE_INFO), "Web page:");
+    EXPECT_EQ(Text(IDC_INFO_LBLDESIGNEDFOR), ReadFromIni(english, "INFO_DIALOG", "LBL_DESIGNED_FOR", ""));
+    EXPECT_EQ(Text(IDCANCEL), "&Close");
+    EXPECT_EQ(Text(IDC_INFO_LBLWEBPAGE), std::string("<a>") + VEKOLAUNCH_WEB_HOST + "</a>");
+    EXPECT_EQ(dialog->Pages().Tab(1).Caption(), "Credits");
+}
+
+TEST_F(InfoWindow, GermanTextsMoveTheSecondTabAfterTheFirst)
+{
+    Open("DE");
+    const std::string german = ConfigDir() + "LNG_DE.ini";
+    EXPECT_EQ(WindowText(dialog->Hwnd()), ReadFromIni(german, "INFO_DIALOG", "DIALOG_CAPTION", ""));
+    EXPECT_EQ(Text(IDC_INFO_LBLEMAIL_INFO), ReadFromIni(german, "INFO_DIALOG", "LBL_EMAIL", "") + ":");
+    ucTab& first = dialog->Pages().Tab(0);
+    ucTab& second = dialog->Pages().Tab(1);
+    EXPECT_EQ(second.Caption(), ReadFromIni(german, "INFO_DIALOG", "TAB_CREDITS", ""));
+    EXPECT_EQ(second.Left(), first.Left() + first.Width() + 1);
+    EXPECT_EQ(second.Width(), TabWidthForLabel(second.LabelWidth()));
+}
+
+TEST_F(InfoWindow, OpensOnTheFirstTabAndSwitchesPages)
+{
+    Open("EN");
+    EXPECT_TRUE(dialog->Pages().Tab(0).IsActive());
+    EXPECT_TRUE(PageShown(0));
+    EXPECT_FALSE(PageShown(1));
+    ClickTab(1);
+    ClickTab(1); // the active tab clicked again keeps its page
+    EXPECT_TRUE(dialog->Pages().Tab(1).IsActive());
+    EXPECT_FALSE(dialog->Pages().Tab(0).IsActive());
+    EXPECT_TRUE(PageShown(1));
+    EXPECT_FALSE(PageShown(0));
+
+    ClickButton(dialog->Hwnd(), IDCANCEL);
+    EXPECT_FALSE(dialog->IsLoaded());
+    Open("EN");
+    EXPECT_TRUE(dialog->Pages().Tab(0).IsActive());
+    EXPECT_TRUE(PageShown(0));
+}
+
+TEST_F(InfoWindow, LinksOpenTheWebPageAndAMailToTheAuthor)
+{
+    Open("EN");
+    ShowWindow(dialog->Hwnd(), SW_SHOW);
+    PressLink(IDC_INFO_LBLWEBPAGE);
+    PressLink(IDC_INFO_LBLEMAIL);
+    ASSERT_EQ(m_sys->ShellCalls.size(), 2u);
+    EXPECT_EQ(m_sys->ShellCalls[0].File, VEKOLAUNCH_WEB_ADDRESS);
+    EXPECT_EQ(m_sys->ShellCalls[1].File, std::string("mailto:") + VEKOLAUNCH_CONTACT_MAIL);
+}
