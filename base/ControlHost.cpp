@@ -1,6 +1,7 @@
 // Window text, host notifications and placeholders.
 #include "base/ControlHost.h"
 
+#include "base/ScopedWin.h"
 #include "base/mError.h"
 
 std::string WindowText(HWND hwnd)
@@ -42,11 +43,16 @@ LRESULT AskHost(HWND control, UINT code, NMHDR& header)
 
 RECT PlaceholderRect(HWND dialog, int id)
 {
-    RECT rect = {};
     HWND placeholder = GetDlgItem(dialog, id);
     if (!placeholder) RaiseRuntimeError(RTE_OBJECT_NOT_SET);
-    GetWindowRect(placeholder, &rect);
-    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+    return RectInParent(placeholder, dialog);
+}
+
+RECT RectInParent(HWND window, HWND parent)
+{
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
     return rect;
 }
 
@@ -59,4 +65,14 @@ void ReplacePlaceholder(HWND dialog, int id, HWND control)
     if (!placeholder) return;
     SetWindowPos(control, placeholder, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     DestroyWindow(placeholder);
+}
+
+int FontLineHeight(HWND hwnd)
+{
+    HFONT font = reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0));
+    ScopedGetDC dc(hwnd);
+    ScopedSelectObject select(dc, font);
+    TEXTMETRICA metrics = {};
+    GetTextMetricsA(dc, &metrics);
+    return metrics.tmHeight;
 }

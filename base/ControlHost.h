@@ -9,6 +9,12 @@
 // The whole text of a window or control.
 std::string WindowText(HWND hwnd);
 
+// A window's rectangle in its parent's client coordinates.
+RECT RectInParent(HWND window, HWND parent);
+
+// The line height of the font the window draws its text with.
+int FontLineHeight(HWND hwnd);
+
 // Tells the control's parent of a plain event: WM_COMMAND with the control's ID and the code in
 // the high word, the control's window in lParam; the host answers nothing.
 void NotifyHost(HWND control, WORD code);

@@ -29,6 +29,9 @@ void DialogBase::ShowModal()
     const bool disableOwner = owner && IsWindowEnabled(owner);
     if (disableOwner) EnableWindow(owner, FALSE);
     ShowWindow(m_hwnd, SW_SHOW);
+    // Activated at once, not when the window system gets round to it: activation puts the
+    // focus on the control the dialog chose, and the user types there from the first key.
+    SetActiveWindow(m_hwnd);
     m_modal = true;
     MSG msg;
     while (m_modal && m_hwnd) {

@@ -1,6 +1,7 @@
 // The editing window.
 #include "langeditor/frmEditLang.h"
 
+#include "base/ControlHost.h"
 #include "base/SystemServices.h"
 #include "base/mError.h"
 #include "base/mFunctions.h"
@@ -25,13 +26,6 @@ void ShowControls(HWND dialog, const int* ids, size_t count, bool visible)
     for (size_t i = 0; i < count; ++i) ShowWindow(GetDlgItem(dialog, ids[i]), visible ? SW_SHOW : SW_HIDE);
 }
 
-RECT ChildRect(HWND dialog, int id)
-{
-    RECT rect;
-    GetWindowRect(GetDlgItem(dialog, id), &rect);
-    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
 
 } // namespace
 
@@ -191,8 +185,8 @@ void frmEditLang::txtSection_Change()
     const bool hasSection = !GetItemText(IDC_EL_SECTION).empty();
     SetItemText(IDC_EL_TRENNER, hasSection ? " / " : "");
     // Section, separator and ID read as one heading: each directly right of the one before.
-    const RECT section = ChildRect(Hwnd(), IDC_EL_SECTION);
-    const RECT id = ChildRect(Hwnd(), IDC_EL_ID);
+    const RECT section = PlaceholderRect(Hwnd(), IDC_EL_SECTION);
+    const RECT id = PlaceholderRect(Hwnd(), IDC_EL_ID);
     const int height = section.bottom - section.top;
     const int sectionWidth = TextWidth(IDC_EL_SECTION);
     const int separatorWidth = TextWidth(IDC_EL_TRENNER);

@@ -109,10 +109,7 @@ void frmError::InitDialog(const std::string& description, const std::string& sou
 void frmError::ActivatePage(int page)
 {
     m_activePage = page;
-    RECT rect = {};
-    GetWindowRect(m_pages.Page(page - 1).Hwnd(), &rect);
-    MapWindowPoints(nullptr, Hwnd(), reinterpret_cast<POINT*>(&rect), 2);
-    m_pages.Show(page - 1, rect, GetSysColor(COLOR_BTNFACE));
+    m_pages.Show(page - 1, RectInParent(m_pages.Page(page - 1).Hwnd(), Hwnd()), GetSysColor(COLOR_BTNFACE));
     SelectTab(page);
 }
 

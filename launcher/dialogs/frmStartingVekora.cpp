@@ -34,9 +34,7 @@ void frmStartingVekora::FitInfoLabel()
 {
     try {
         HWND label = Item(IDC_SV_INFO);
-        RECT rect;
-        GetWindowRect(label, &rect);
-        MapWindowPoints(nullptr, Hwnd(), reinterpret_cast<POINT*>(&rect), 2);
+        const RECT rect = RectInParent(label, Hwnd());
         const std::string text = GetItemText(IDC_SV_INFO);
         RECT needed = {0, 0, rect.right - rect.left, 0};
         {
@@ -48,9 +46,7 @@ void frmStartingVekora::FitInfoLabel()
         const int extra = needed.bottom - (rect.bottom - rect.top);
         if (extra <= 0) return;
         for (HWND child = GetWindow(Hwnd(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-            RECT childRect;
-            GetWindowRect(child, &childRect);
-            MapWindowPoints(nullptr, Hwnd(), reinterpret_cast<POINT*>(&childRect), 2);
+            const RECT childRect = RectInParent(child, Hwnd());
             if (childRect.top >= rect.bottom) {
                 SetWindowPos(child, nullptr, childRect.left, childRect.top + extra, 0, 0,
                              SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);

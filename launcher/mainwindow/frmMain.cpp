@@ -83,14 +83,7 @@ void frmMain::CreateChildControls()
 {
     HWND hwnd = Hwnd();
     HFONT font = reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0));
-    int textHeight = 0;
-    {
-        ScopedGetDC dc(hwnd);
-        ScopedSelectObject select(dc, font);
-        TEXTMETRICA metrics = {};
-        GetTextMetricsA(dc, &metrics);
-        textHeight = metrics.tmHeight;
-    }
+    const int textHeight = FontLineHeight(hwnd);
     RECT client = {};
     GetClientRect(hwnd, &client);
     RECT button = {};

@@ -41,15 +41,7 @@ void frmInfo::OnInit()
 {
     ShowErrors("frmInfo.Form_Load", [&] {
         HWND hwnd = Hwnd();
-        HFONT font = reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0));
-        int textHeight = 0;
-        {
-            ScopedGetDC dc(hwnd);
-            ScopedSelectObject select(dc, font);
-            TEXTMETRICA metrics = {};
-            GetTextMetricsA(dc, &metrics);
-            textHeight = metrics.tmHeight;
-        }
+        const int textHeight = FontLineHeight(hwnd);
         const int tabHeight = TabHeightForText(textHeight);
         // The tabs' lowest pixel row lies on the area's upper border, as in the main window.
         const RECT area = PlaceholderRect(hwnd, IDC_INFO_SHAPE1);
@@ -61,7 +53,7 @@ void frmInfo::OnInit()
         PlaceAtPlaceholder(m_HLine1, m_pages.Page(0).Hwnd(), IDC_INFO_HLINE1);
 
         LOGFONTA logo = {};
-        GetObjectA(font, sizeof(logo), &logo);
+        GetObjectA(reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0)), sizeof(logo), &logo);
         logo.lfHeight = logo.lfHeight * 2;
         logo.lfWeight = FW_BOLD;
         m_logoFont.Reset(CreateFontIndirectA(&logo));

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "base/ControlHost.h"
 #include "base/mError.h"
 #include "base/mFunctions.h"
 #include "core/AppConstants.h"
@@ -43,9 +44,7 @@ bool Shown(HWND dialog, int id)
 
 POINT ClientPos(HWND dialog, int id)
 {
-    RECT rect;
-    GetWindowRect(FindControl(dialog, id), &rect);
-    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+    const RECT rect = RectInParent(FindControl(dialog, id), dialog);
     return {rect.left, rect.top};
 }
 

@@ -3,6 +3,7 @@
 #include "mainwindow/MainWindowTest.h"
 
 #include "AppVersion.h"
+#include "base/ControlHost.h"
 #include "mainwindow/MainLayout.h"
 
 namespace {
@@ -55,13 +56,6 @@ const TextBinding MENU_TEXTS[] = {
 };
 const char* const TAB_TEXTS[] = {"TAB_GAMESETTINGS", "TAB_SCENARIO", "TAB_DISPLAY", "TAB_REFRESH", "TAB_EXTRA"};
 
-RECT RectIn(HWND control, HWND parent)
-{
-    RECT rect = {};
-    GetWindowRect(control, &rect);
-    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
 
 bool Inside(const RECT& inner, const RECT& outer)
 {
@@ -172,25 +166,25 @@ TEST_P(MainWindowLook, OuterSizeIsFixedInTwipsForTheScreen)
 
 TEST_P(MainWindowLook, TabsStandInARowOnTheTabArea)
 {
-    const RECT area = RectIn(Form().TabArea().Hwnd(), Form().Hwnd());
+    const RECT area = RectInParent(Form().TabArea().Hwnd(), Form().Hwnd());
     RECT client = {};
     GetClientRect(Form().Hwnd(), &client);
     for (int i = 0; i < frmMain::TAB_COUNT; ++i) {
-        const RECT tab = RectIn(Form().Tab(i).Hwnd(), Form().Hwnd());
+        const RECT tab = RectInParent(Form().Tab(i).Hwnd(), Form().Hwnd());
         EXPECT_EQ(tab.bottom, area.top + 1) << "tab " << i << " stands on the area's border";
         EXPECT_EQ(tab.right - tab.left, Form().Tab(i).LabelWidth() + 16) << "tab " << i;
         if (i > 0) {
-            EXPECT_EQ(tab.left, RectIn(Form().Tab(i - 1).Hwnd(), Form().Hwnd()).right + 1) << "tab " << i;
+            EXPECT_EQ(tab.left, RectInParent(Form().Tab(i - 1).Hwnd(), Form().Hwnd()).right + 1) << "tab " << i;
         }
     }
-    EXPECT_LE(RectIn(Form().Tab(frmMain::TAB_COUNT - 1).Hwnd(), Form().Hwnd()).right, area.right)
+    EXPECT_LE(RectInParent(Form().Tab(frmMain::TAB_COUNT - 1).Hwnd(), Form().Hwnd()).right, area.right)
         << "the row fits above the area";
     EXPECT_TRUE(Inside(area, client));
 }
 
 TEST_P(MainWindowLook, EachTabShowsItsPageInsideTheArea)
 {
-    const RECT area = RectIn(Form().TabArea().Hwnd(), Form().Hwnd());
+    const RECT area = RectInParent(Form().TabArea().Hwnd(), Form().Hwnd());
     HDC screen = GetDC(nullptr);
     const RECT expected = PageRectInArea(area, GetDeviceCaps(screen, LOGPIXELSX));
     ReleaseDC(nullptr, screen);
@@ -204,7 +198,7 @@ TEST_P(MainWindowLook, EachTabShowsItsPageInsideTheArea)
             EXPECT_EQ(Form().Tab(i).IsActive(), i == k);
             EXPECT_EQ(Shown(Form().Page(i).Hwnd()), i == k) << "page " << i << " with tab " << k;
         }
-        const RECT page = RectIn(Form().Page(k).Hwnd(), Form().Hwnd());
+        const RECT page = RectInParent(Form().Page(k).Hwnd(), Form().Hwnd());
         EXPECT_TRUE(EqualRect(&page, &expected)) << "page " << k;
         EXPECT_EQ(Form().Page(k).BackColor(), Form().TabArea().BackColor());
     }
@@ -219,13 +213,13 @@ TEST_P(MainWindowLook, NoTextIsClippedAndNoControlsOverlap)
         GetClientRect(page, &pageClient);
         const std::vector<HWND> children = Children(page);
         for (HWND child : children) {
-            const RECT rect = RectIn(child, page);
+            const RECT rect = RectInParent(child, page);
             EXPECT_TRUE(Inside(rect, pageClient)) << "control " << GetDlgCtrlID(child) << " on page " << k;
             EXPECT_EQ(TextProblem(child), "") << "control " << GetDlgCtrlID(child) << " on page " << k;
         }
         for (size_t a = 0; a < children.size(); ++a) {
             for (size_t b = a + 1; b < children.size(); ++b) {
-                const RECT ra = RectIn(children[a], page), rb = RectIn(children[b], page);
+                const RECT ra = RectInParent(children[a], page), rb = RectInParent(children[b], page);
                 const bool groupA = IsGroupBox(children[a]), groupB = IsGroupBox(children[b]);
                 const bool fine = !Overlap(ra, rb) || (groupA && !groupB && Inside(rb, ra)) ||
                                   (groupB && !groupA && Inside(ra, rb));
@@ -248,11 +242,11 @@ TEST_P(MainWindowLook, NoTextIsClippedAndNoControlsOverlap)
     }
     const RECT client = [&] { RECT r = {}; GetClientRect(Form().Hwnd(), &r); return r; }();
     for (int id : {IDC_CMDSTART, IDC_LBLVERSION}) {
-        EXPECT_TRUE(Inside(RectIn(Ctl(id), Form().Hwnd()), client)) << id;
+        EXPECT_TRUE(Inside(RectInParent(Ctl(id), Form().Hwnd()), client)) << id;
         EXPECT_EQ(TextProblem(Ctl(id)), "") << id;
     }
-    EXPECT_FALSE(Overlap(RectIn(Ctl(IDC_CMDSTART), Form().Hwnd()), RectIn(Ctl(IDC_LBLVERSION), Form().Hwnd())));
-    EXPECT_FALSE(Overlap(RectIn(Ctl(IDC_CMDSTART), Form().Hwnd()), RectIn(Form().TabArea().Hwnd(), Form().Hwnd())));
+    EXPECT_FALSE(Overlap(RectInParent(Ctl(IDC_CMDSTART), Form().Hwnd()), RectInParent(Ctl(IDC_LBLVERSION), Form().Hwnd())));
+    EXPECT_FALSE(Overlap(RectInParent(Ctl(IDC_CMDSTART), Form().Hwnd()), RectInParent(Form().TabArea().Hwnd(), Form().Hwnd())));
 }
 
 TEST_P(MainWindowLook, EveryTextComesFromTheLanguageFile)

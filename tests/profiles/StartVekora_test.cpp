@@ -2,6 +2,7 @@
 // receiving exactly the profile's parameters in its own folder.
 #include <gtest/gtest.h>
 
+#include "base/ControlHost.h"
 #include "base/mFunctions.h"
 #include "core/Application.h"
 #include "dialogs/frmStartingVekora.h"
@@ -120,16 +121,6 @@ TEST_F(StartConfirmation, TitleBarCloseAndEscapeCountAsCancel)
     EXPECT_TRUE(m_sys->ShellCalls.empty());
 }
 
-namespace {
-RECT ChildRect(HWND dialog, int id)
-{
-    RECT rect;
-    GetWindowRect(GetDlgItem(dialog, id), &rect);
-    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-} // namespace
-
 TEST_F(StartConfirmation, LongPathsGrowTheWindowInsteadOfBeingCut)
 {
     frmStartingVekora shortOne;
@@ -137,7 +128,7 @@ TEST_F(StartConfirmation, LongPathsGrowTheWindowInsteadOfBeingCut)
     shortOne.InitDialog(*m_profile);
     RECT shortWindow;
     GetWindowRect(shortOne.Hwnd(), &shortWindow);
-    const RECT shortInfo = ChildRect(shortOne.Hwnd(), IDC_SV_INFO);
+    const RECT shortInfo = PlaceholderRect(shortOne.Hwnd(), IDC_SV_INFO);
 
     const std::string folder = "C:\\Games\\" + std::string(120, 'x') + "\\";
     m_profile->SetScenarioPath(folder + "Scenarios\\" + std::string(60, 's'));
@@ -147,7 +138,7 @@ TEST_F(StartConfirmation, LongPathsGrowTheWindowInsteadOfBeingCut)
     longOne.InitDialog(*m_profile);
     HWND dialog = longOne.Hwnd();
     EXPECT_EQ(ItemText(dialog, IDC_SV_INFO), m_profile->GetCmdLineParameters());
-    const RECT info = ChildRect(dialog, IDC_SV_INFO);
+    const RECT info = PlaceholderRect(dialog, IDC_SV_INFO);
     EXPECT_GT(info.bottom - info.top, 2 * (shortInfo.bottom - shortInfo.top));
     RECT window;
     GetWindowRect(dialog, &window);
@@ -158,7 +149,7 @@ TEST_F(StartConfirmation, LongPathsGrowTheWindowInsteadOfBeingCut)
     GetClientRect(dialog, &client);
     int above = info.bottom;
     for (int id : {IDC_SV_WARNING, IDC_SV_DONTSHOW, IDC_SV_HLINE1, IDOK}) {
-        const RECT rect = ChildRect(dialog, id);
+        const RECT rect = PlaceholderRect(dialog, id);
         EXPECT_GE(rect.top, above) << id;
         EXPECT_LE(rect.bottom, client.bottom) << id;
         above = rect.bottom - (id == IDC_SV_HLINE1 ? 10 : 0); // the line's lower half is empty

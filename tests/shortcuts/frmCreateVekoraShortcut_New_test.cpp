@@ -9,7 +9,7 @@
 #include "profiles/Profile.h"
 #include "shortcuts/frmCreateVekoraShortcut_New.h"
 #include "shortcuts/frmCreateVekoraShortcut_New_res.h"
-#include "shortcuts/links/mGetSpecialfolder.h"
+#include "shortcuts/links/SpecialFolders.h"
 #include "support/TestEnvironment.h"
 
 namespace {

@@ -55,13 +55,9 @@ void WriteTextFile(const std::string& path, const std::string& text)
 
 std::string ReadTextFile(const std::string& path)
 {
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return "";
-    std::string text;
-    char buffer[4096];
-    DWORD read = 0;
-    while (ReadFile(h, buffer, sizeof(buffer), &read, nullptr) && read > 0) text.append(buffer, read);
-    CloseHandle(h);
-    return text;
+    try {
+        return ReadWholeFile(path);
+    } catch (...) {
+        return ""; // a file that is not there reads as empty
+    }
 }

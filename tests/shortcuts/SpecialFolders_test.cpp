@@ -3,7 +3,7 @@
 #include <shlobj.h>
 
 #include "base/mFunctions.h"
-#include "shortcuts/links/mGetSpecialfolder.h"
+#include "shortcuts/links/SpecialFolders.h"
 
 TEST(SpecialFolders, QuickLaunchHasOneBackslashBelowApplicationData)
 {
