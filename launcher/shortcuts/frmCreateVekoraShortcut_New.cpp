@@ -30,6 +30,20 @@ int ScreenDpi()
     ScopedGetDC screen(nullptr);
     return GetDeviceCaps(screen, LOGPIXELSY);
 }
+// The shell's picture of an open folder, owned by the caller. Older shells (and Wine) have no
+// stock icons; they still give a folder's icon by its attributes alone.
+HICON LoadOpenFolderIcon()
+{
+    SHSTOCKICONINFO stock = {};
+    stock.cbSize = sizeof(stock);
+    if (SUCCEEDED(SHGetStockIconInfo(SIID_FOLDEROPEN, SHGSI_ICON | SHGSI_LARGEICON, &stock)) && stock.hIcon) {
+        return stock.hIcon;
+    }
+    SHFILEINFOA info = {};
+    const UINT flags = SHGFI_ICON | SHGFI_LARGEICON | SHGFI_OPENICON | SHGFI_USEFILEATTRIBUTES;
+    if (SHGetFileInfoA("folder", FILE_ATTRIBUTE_DIRECTORY, &info, sizeof(info), flags)) return info.hIcon;
+    return nullptr;
+}
 } // namespace
 
 void frmCreateVekoraShortcut_New::OnInit()
@@ -49,12 +63,8 @@ void frmCreateVekoraShortcut_New::OnInit()
         // As the window's design has them.
         CheckRadioButton(PageHwnd(1), IDC_CS_OPMODE0, IDC_CS_OPMODE1, IDC_CS_OPMODE1);
         CheckDlgButton(PageHwnd(5), IDC_CS_CKCREATEFURTHERSHORTCUT, BST_CHECKED);
-        SHSTOCKICONINFO icon = {};
-        icon.cbSize = sizeof(icon);
-        if (SUCCEEDED(SHGetStockIconInfo(SIID_FOLDEROPEN, SHGSI_ICON | SHGSI_LARGEICON, &icon))) {
-            m_image = icon.hIcon;
-            SendMessageA(Control(IDC_CS_IMAGE1), STM_SETICON, reinterpret_cast<WPARAM>(m_image), 0);
-        }
+        m_image = LoadOpenFolderIcon();
+        if (m_image) SendMessageA(Control(IDC_CS_IMAGE1), STM_SETICON, reinterpret_cast<WPARAM>(m_image), 0);
     });
 }
 
