@@ -76,3 +76,12 @@ int FontLineHeight(HWND hwnd)
     GetTextMetricsA(dc, &metrics);
     return metrics.tmHeight;
 }
+
+HBRUSH ParentBackground(HWND control, HDC dc)
+{
+    HWND parent = GetParent(control);
+    HBRUSH brush = parent ? reinterpret_cast<HBRUSH>(SendMessageA(parent, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                                                                  reinterpret_cast<LPARAM>(control)))
+                          : nullptr;
+    return brush ? brush : GetSysColorBrush(COLOR_BTNFACE);
+}

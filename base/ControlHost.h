@@ -15,6 +15,11 @@ RECT RectInParent(HWND window, HWND parent);
 // The line height of the font the window draws its text with.
 int FontLineHeight(HWND hwnd);
 
+// What the control's parent paints behind its static texts (WM_CTLCOLORSTATIC), so that a
+// custom-drawn control blends into a tab page as well as into a plain dialog; the button face
+// when the parent answers nothing.
+HBRUSH ParentBackground(HWND control, HDC dc);
+
 // Tells the control's parent of a plain event: WM_COMMAND with the control's ID and the code in
 // the high word, the control's window in lParam; the host answers nothing.
 void NotifyHost(HWND control, WORD code);

@@ -11,6 +11,8 @@ void ChildPage::OnInit()
 
 void ChildPage::SetBackColor(COLORREF color)
 {
+    // Controls may still hold the brush they were last given: it stays while the colour does.
+    if (color == m_backColor && m_backBrush.Get()) return;
     m_backColor = color;
     m_backBrush.Reset(CreateSolidBrush(color));
     if (Hwnd()) InvalidateRect(Hwnd(), nullptr, TRUE);

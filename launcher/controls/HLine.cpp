@@ -1,6 +1,7 @@
 // The separator line control.
 #include "controls/HLine.h"
 
+#include "base/ControlHost.h"
 #include "base/ScopedWin.h"
 #include "base/mError.h"
 
@@ -49,8 +50,13 @@ void HLine::Paint(HDC dc)
 {
     RECT client;
     GetClientRect(m_hwnd, &client);
-    ScopedGdiObj<HBRUSH> back(CreateSolidBrush(BackColor()));
-    FillRect(dc, &client, back.Get());
+    // Unless told otherwise the line lies on whatever its parent shows (a tab page's grey too).
+    if (m_backColor == CLR_INVALID) {
+        FillRect(dc, &client, ParentBackground(m_hwnd, dc));
+    } else {
+        ScopedGdiObj<HBRUSH> back(CreateSolidBrush(m_backColor));
+        FillRect(dc, &client, back.Get());
+    }
     RECT shadow = {0, 10, client.right, 11};
     RECT highlight = {0, 11, client.right, 12};
     FillRect(dc, &shadow, GetSysColorBrush(COLOR_BTNSHADOW));

@@ -17,16 +17,6 @@ HFONT ParentFont(HWND parent)
     return font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
-// The parent's background behind the tab, as it paints behind its static texts.
-HBRUSH ParentBackground(HWND hwnd, HDC dc)
-{
-    HWND parent = GetParent(hwnd);
-    HBRUSH brush = parent ? reinterpret_cast<HBRUSH>(SendMessageA(parent, WM_CTLCOLORSTATIC,
-                                                                  reinterpret_cast<WPARAM>(dc),
-                                                                  reinterpret_cast<LPARAM>(hwnd)))
-                          : nullptr;
-    return brush ? brush : GetSysColorBrush(COLOR_BTNFACE);
-}
 } // namespace
 
 int TabWidthForLabel(int labelWidth)
