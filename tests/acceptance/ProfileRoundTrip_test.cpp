@@ -1,4 +1,5 @@
-// A player's own profile: made, set, saved, left and taken up again, and kept over a restart.
+// A player's own profile: made, set, saved, left and taken up again, and kept over a restart;
+// two launchers on one settings file each keep theirs.
 #include "acceptance/StagedInstall.h"
 #include "dialogs/frmEditProfile_res.h"
 #include "dialogs/frmSave_res.h"
@@ -123,9 +124,12 @@ TEST(ProfileRoundTrip, TwoLaunchersClosingOneAfterTheOtherKeepBothProfiles)
     ASSERT_NE(secondMain, nullptr) << "a second launcher does not start";
     ASSERT_TRUE(NewProfile(*first, firstMain, "North", "first", install.GamePath()));
     ASSERT_TRUE(NewProfile(*second, secondMain, "South", "second", install.GamePath()));
-    for (auto [launcher, main] : {std::pair{first.get(), firstMain}, std::pair{second.get(), secondMain}}) {
+    const std::pair<DrivenProgram*, HWND> both[] = {{first.get(), firstMain}, {second.get(), secondMain}};
+    for (auto [launcher, main] : both) {
         Command(main, IDM_FILE_SAVE);
         EXPECT_EQ(AnswerSaveWindow(*launcher).size(), 1u);
+    }
+    for (auto [launcher, main] : both) {
         Close(main);
         launcher->AnswerMessageBoxes(IDNO, 2000);
         ASSERT_TRUE(launcher->WaitForExit());
