@@ -1,12 +1,16 @@
 // A settings file a player or another tool has damaged: the launcher still starts, says what
 // is wrong and keeps every line it cannot use.
 #include "acceptance/StagedInstall.h"
+#include "dialogs/frmError_res.h"
 #include "dialogs/frmLoadProfile_res.h"
+#include "dialogs/frmSave_res.h"
 #include "mainwindow/frmMain_res.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
+
+#include "base/mFunctions.h"
 
 namespace {
 std::vector<std::string> Lines(const std::string& text)
@@ -57,4 +61,70 @@ TEST(DamagedSettings, StartsWarnsListsTheCommaProfileAndLosesNoLine)
         if (line.rfind("LASTACTIVEPROFILE=", 0) == 0) continue;
         EXPECT_NE(std::find(after.begin(), after.end(), line), after.end()) << "lost: " << line;
     }
+}
+
+namespace {
+bool IsErrorReport(HWND window)
+{
+    return Control(window, IDC_ERR_DESC) != nullptr;
+}
+
+// The error report's description, after which the report is closed.
+std::string TakeErrorReport(const DrivenProgram& launcher)
+{
+    HWND report = launcher.WaitForWindow(IsErrorReport);
+    if (!report) return "(no error report)";
+    const std::string text = TextOf(Control(report, IDC_ERR_DESC));
+    Command(report, IDOK);
+    WaitUntil([&] { return !IsWindow(report); });
+    return text;
+}
+} // namespace
+
+TEST(DamagedSettings, AFolderInPlaceOfTheFileMakesEverySaveSayItFailed)
+{
+    StagedInstall install;
+    ASSERT_TRUE(CreateDirectoryA(install.IniPath().c_str(), nullptr));
+    auto launcher = install.StartLauncher();
+    HWND ask = launcher->WaitForWindowTitled(LanguageText("EN", "SELECT_VEKORAFOLDER_DIALOG", "DIALOG_CAPTION"));
+    ASSERT_NE(ask, nullptr);
+    Type(ask, FILE_NAME_FIELD, install.GamePath());
+    Click(ask, IDOK);
+    HWND main = launcher->WaitForMainWindow();
+    ASSERT_NE(main, nullptr);
+
+    Command(main, IDM_FILE_SAVE);
+    HWND save = launcher->WaitForWindow([](HWND w) { return Control(w, IDC_SAVE_PROFILES) != nullptr; });
+    ASSERT_NE(save, nullptr);
+    Click(save, IDOK);
+    EXPECT_NE(TakeErrorReport(*launcher).find(install.IniPath()), std::string::npos);
+    EXPECT_TRUE(IsWindow(save)) << "the save window closed as if it had saved";
+    Command(save, IDCANCEL);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(save); }));
+
+    Close(main);
+    launcher->AnswerMessageBoxes(IDNO, 2000);
+    EXPECT_NE(TakeErrorReport(*launcher).find(install.IniPath()), std::string::npos) << "closing says nothing";
+    ASSERT_TRUE(launcher->WaitForExit());
+    EXPECT_TRUE(FolderExists(install.IniPath()));
+}
+
+TEST(DamagedSettings, WithoutTheConfigFolderTheLauncherSaysWhereTheTextsAreMissing)
+{
+    StagedInstall install;
+    install.WriteSettings("[PROFILES]\r\nLASTACTIVEPROFILE=PROFILE_DEFAULT\r\n[PROFILE_DEFAULT]\r\nVEKOPATH=" +
+                          install.GamePath() + "\r\n");
+    RemoveFolderTree(install.LauncherDir() + "config");
+    auto launcher = install.StartLauncher();
+    const std::vector<std::string> messages = launcher->AnswerMessageBoxes(IDOK, 3000);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find(install.LauncherDir() + "config\\"), std::string::npos) << messages[0];
+    HWND main = launcher->WaitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(launcher->WaitForWindow(IsErrorReport, 0), nullptr);
+    Close(main);
+    launcher->AnswerMessageBoxes(IDNO, 2000);
+    ASSERT_TRUE(launcher->WaitForExit());
+    EXPECT_EQ(install.Setting("PROFILES", "LASTACTIVEPROFILE"), "PROFILE_DEFAULT");
+    EXPECT_EQ(install.Setting("OPTIONS", "LANGUAGE"), "EN");
 }

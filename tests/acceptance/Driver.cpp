@@ -124,6 +124,12 @@ DrivenProgram::DrivenProgram(const std::string& exePath, const std::string& work
     }
 }
 
+DrivenProgram::DrivenProgram(HWND window)
+{
+    GetWindowThreadProcessId(window, &m_info.dwProcessId);
+    m_info.hProcess = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE | PROCESS_QUERY_INFORMATION, FALSE, m_info.dwProcessId);
+}
+
 DrivenProgram::~DrivenProgram()
 {
     if (!m_info.hProcess) return;
@@ -131,7 +137,7 @@ DrivenProgram::~DrivenProgram()
         TerminateProcess(m_info.hProcess, 1);
         WaitForSingleObject(m_info.hProcess, WINDOW_WAIT_MS);
     }
-    CloseHandle(m_info.hThread);
+    if (m_info.hThread) CloseHandle(m_info.hThread);
     CloseHandle(m_info.hProcess);
 }
 
@@ -234,6 +240,20 @@ bool IsMessageBox(HWND window)
     return ClassOf(window) == "#32770" && GetDlgItem(window, MESSAGE_TEXT_ID) != nullptr;
 }
 
+HWND WaitForProgramWindow(const std::string& title, DWORD ms)
+{
+    HWND found = nullptr;
+    WaitUntil(
+        [&] {
+            found = FindWindowA(nullptr, title.c_str());
+            DWORD pid = 0;
+            if (found) GetWindowThreadProcessId(found, &pid);
+            return found && pid != GetCurrentProcessId() && IsWindowVisible(found);
+        },
+        ms);
+    return found;
+}
+
 std::string MessageBoxText(HWND box)
 {
     return TextOf(GetDlgItem(box, MESSAGE_TEXT_ID));
@@ -284,6 +304,24 @@ void SelectListItem(HWND window, int controlId, int index)
 int SelectedListItem(HWND window, int controlId)
 {
     return static_cast<int>(SendWithTimeout(Control(window, controlId), LB_GETCURSEL, 0, 0));
+}
+
+std::vector<std::string> ListBoxTexts(HWND list)
+{
+    std::vector<std::string> texts;
+    const int count = static_cast<int>(SendWithTimeout(list, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        // The list belongs to another program: its text crosses over as wide characters.
+        std::wstring wide(static_cast<size_t>(SendWithTimeout(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0)) + 1, L'\0');
+        DWORD_PTR length = 0;
+        SendMessageTimeoutW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(wide.data()), SMTO_ABORTIFHUNG,
+                            SEND_TIMEOUT_MS, &length);
+        std::string text(wide.size() * 2, '\0');
+        text.resize(static_cast<size_t>(WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(length), text.data(),
+                                                            static_cast<int>(text.size()), nullptr, nullptr)));
+        texts.push_back(text);
+    }
+    return texts;
 }
 
 std::string SelectComboItem(HWND window, int controlId, int index)

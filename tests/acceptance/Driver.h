@@ -16,6 +16,8 @@ class DrivenProgram {
 public:
     DrivenProgram(const std::string& exePath, const std::string& workDir,
                   const std::vector<std::pair<std::string, std::string>>& environment = {});
+    // A program that another one started (through the shell): taken over by one of its windows.
+    explicit DrivenProgram(HWND window);
     ~DrivenProgram();
     DrivenProgram(const DrivenProgram&) = delete;
     DrivenProgram& operator=(const DrivenProgram&) = delete;
@@ -47,6 +49,8 @@ HWND Control(HWND window, int id);
 // The first descendant of the given class (and text, when not empty).
 HWND FindDescendant(HWND window, const std::string& className, const std::string& text = "");
 bool IsMessageBox(HWND window);
+// Polls for a visible top-level window of any other program with this title; nullptr after the time.
+HWND WaitForProgramWindow(const std::string& title, DWORD ms = WINDOW_WAIT_MS);
 std::string MessageBoxText(HWND box);
 
 // The file name field of the system's open-file dialog.
@@ -62,6 +66,8 @@ void Type(HWND window, int controlId, const std::string& text);
 // Selects a list box entry and tells the parent.
 void SelectListItem(HWND window, int controlId, int index);
 int SelectedListItem(HWND window, int controlId);
+// Texts of a list box's entries.
+std::vector<std::string> ListBoxTexts(HWND list);
 // Selects a combo box entry and tells the parent; the entry's text.
 std::string SelectComboItem(HWND window, int controlId, int index);
 // Closes a window as its close box does.

@@ -1,5 +1,9 @@
-// Switching the launcher's language: the main window speaks it at once and after a restart.
+// Switching the launcher's language: the main window speaks it at once and after a restart; a
+// language made in Lingobench is offered.
 #include "acceptance/StagedInstall.h"
+#include "langeditor/frmEditLang_res.h"
+#include "langeditor/frmLingobench_res.h"
+#include "langeditor/frmNewLanguage_res.h"
 #include "mainwindow/frmMain_res.h"
 
 #include <gtest/gtest.h>
@@ -23,14 +27,23 @@ bool SpeaksLanguage(HWND main, const std::string& abbrev)
     return true;
 }
 
-// Chooses the entries of the Language menu one by one until the window speaks the language.
-bool ChooseLanguage(HWND main, const std::string& abbrev)
+// Chooses the entries of the Language menu one by one until the window shows what is asked for.
+bool ChooseLanguage(HWND main, const std::function<bool()>& shown)
 {
     for (int entry = 0; entry <= IDM_LANG_ITEM_LAST - IDM_LANG_ITEM_FIRST; ++entry) {
         Command(main, IDM_LANG_ITEM_FIRST + entry);
-        if (WaitUntil([&] { return SpeaksLanguage(main, abbrev); }, 1000)) return true;
+        if (WaitUntil(shown, 1000)) return true;
     }
     return false;
+}
+
+// The index of a text in a list, -1 when it is not there.
+int IndexOf(const std::vector<std::string>& texts, const std::string& text, size_t from = 0)
+{
+    for (size_t i = from; i < texts.size(); ++i) {
+        if (texts[i] == text) return static_cast<int>(i);
+    }
+    return -1;
 }
 } // namespace
 
@@ -44,7 +57,7 @@ TEST(Language, GermanAtOnceAndAfterRestart)
         HWND main = launcher->WaitForMainWindow();
         ASSERT_NE(main, nullptr);
         ASSERT_TRUE(WaitUntil([&] { return SpeaksLanguage(main, "EN"); }));
-        ASSERT_TRUE(ChooseLanguage(main, "DE")) << "no entry of the Language menu switches to German";
+        ASSERT_TRUE(ChooseLanguage(main, [&] { return SpeaksLanguage(main, "DE"); })) << "no entry of the Language menu switches to German";
         Close(main);
         launcher->AnswerMessageBoxes(IDNO, 2000);
         ASSERT_TRUE(launcher->WaitForExit());
@@ -57,4 +70,59 @@ TEST(Language, GermanAtOnceAndAfterRestart)
     Close(main);
     again->AnswerMessageBoxes(IDNO, 2000);
     EXPECT_TRUE(again->WaitForExit());
+}
+
+TEST(Language, NewLanguageFromLingobenchIsOfferedAfterARestart)
+{
+    StagedInstall install;
+    install.WriteSettings("[PROFILES]\r\nLASTACTIVEPROFILE=PROFILE_DEFAULT\r\n[PROFILE_DEFAULT]\r\nVEKOPATH=" +
+                          install.GamePath() + "\r\n");
+    const std::string translation = "Losfohrn";
+    {
+        auto launcher = install.StartLauncher();
+        HWND main = launcher->WaitForMainWindow();
+        ASSERT_NE(main, nullptr);
+        Command(main, IDM_EXTRA_ACCESSORIES_LINGOBENCH);
+        HWND window = WaitForProgramWindow("Lingobench");
+        ASSERT_NE(window, nullptr) << "Extra > Accessories starts no Lingobench";
+        DrivenProgram lingobench(window);
+
+        Click(window, IDC_LB_NEW);
+        HWND create = lingobench.WaitForWindowTitled("New language");
+        ASSERT_NE(create, nullptr);
+        Type(create, IDC_NL_LANGNAME, "Plattdeutsch");
+        Type(create, IDC_NL_USERNAME, "Hein");
+        Type(create, IDC_NL_ABBREV, "nds");
+        Click(create, IDOK);
+        EXPECT_EQ(lingobench.AnswerMessageBoxes(IDOK, 2000).size(), 1u);
+        int file = -1;
+        ASSERT_TRUE(WaitUntil([&] { return (file = IndexOf(ListBoxTexts(Control(window, IDC_LB_LANG)), "LNG_NDS.INI")) >= 0; }));
+        SelectListItem(window, IDC_LB_LANG, file);
+        Click(window, IDC_LB_EDIT);
+        HWND edit = lingobench.WaitForWindowTitled("Edit language file");
+        ASSERT_NE(edit, nullptr);
+        const std::vector<std::string> words = ListBoxTexts(Control(edit, IDC_EL_LIST));
+        const int word = IndexOf(words, "\tBTN_START_VEKORA", static_cast<size_t>(IndexOf(words, "MAIN_DIALOG") + 1));
+        ASSERT_GT(word, 0);
+        SelectListItem(edit, IDC_EL_LIST, word);
+        ASSERT_TRUE(WaitUntil([&] { return TextOf(Control(edit, IDC_EL_ID)) == "BTN_START_VEKORA"; }));
+        Type(edit, IDC_EL_TRANSLATION, translation);
+        Click(edit, IDC_EL_SAVE);
+        Close(edit);
+        ASSERT_TRUE(WaitUntil([&] { return !IsWindow(edit); }));
+        Close(window);
+        EXPECT_TRUE(lingobench.WaitForExit());
+        Close(main);
+        launcher->AnswerMessageBoxes(IDNO, 2000);
+        ASSERT_TRUE(launcher->WaitForExit());
+    }
+    auto again = install.StartLauncher();
+    HWND main = again->WaitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    EXPECT_TRUE(ChooseLanguage(main, [&] { return TextOf(Control(main, IDC_CMDSTART)) == translation; }))
+        << "the Language menu does not offer the new language";
+    Close(main);
+    again->AnswerMessageBoxes(IDNO, 2000);
+    ASSERT_TRUE(again->WaitForExit());
+    EXPECT_EQ(install.Setting("OPTIONS", "LANGUAGE"), "NDS");
 }

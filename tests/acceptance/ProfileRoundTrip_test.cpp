@@ -1,4 +1,5 @@
-// A player's own profile: made, set, saved, left and taken up again, and kept over a restart.
+// A player's own profile: made, set, saved, left and taken up again, and kept over a restart;
+// two launchers on one settings file each keep theirs.
 #include "acceptance/StagedInstall.h"
 #include "dialogs/frmEditProfile_res.h"
 #include "dialogs/frmSave_res.h"
@@ -28,6 +29,35 @@ std::ostream& operator<<(std::ostream& out, const MainValues& v)
                << v.Width << "x" << v.Height << ", scenario '" << v.Scenario << "', pak '" << v.GraphicPak
                << "', refresh " << v.Refresh;
 }
+
+// File > New profile: the name and description typed, and the game the launcher asks for.
+bool NewProfile(const DrivenProgram& launcher, HWND main, const std::string& name, const std::string& description,
+                const std::string& game)
+{
+    Command(main, IDM_PROFILE_NEW);
+    HWND edit = launcher.WaitForWindow([](HWND w) { return Control(w, IDC_EP_NAME) != nullptr; });
+    if (!edit) return false;
+    Type(edit, IDC_EP_NAME, name);
+    Type(edit, IDC_EP_DESCRIPTION, description);
+    Click(edit, IDOK);
+    // A new profile has no game of its own yet.
+    HWND ask = launcher.WaitForWindowTitled(LanguageText("EN", "SELECT_VEKORAFOLDER_DIALOG", "DIALOG_CAPTION"));
+    if (!ask) return false;
+    Type(ask, FILE_NAME_FIELD, game);
+    Click(ask, IDOK);
+    return WaitUntil([&] { return !IsWindow(ask) && !IsWindow(edit); });
+}
+
+// The save window's Yes; the profiles it offered.
+std::vector<std::string> AnswerSaveWindow(const DrivenProgram& launcher)
+{
+    HWND save = launcher.WaitForWindow([](HWND w) { return Control(w, IDC_SAVE_PROFILES) != nullptr; });
+    if (!save) return {"(no save window)"};
+    const std::vector<std::string> offered = ListViewColumn(FindDescendant(save, "SysListView32"));
+    Click(save, IDOK);
+    WaitUntil([&] { return !IsWindow(save); });
+    return offered;
+}
 } // namespace
 
 TEST(ProfileRoundTrip, NewProfileKeepsEveryValueOverSwitchesAndRestart)
@@ -42,18 +72,7 @@ TEST(ProfileRoundTrip, NewProfileKeepsEveryValueOverSwitchesAndRestart)
         ASSERT_NE(main, nullptr);
         const MainValues standard = ReadValues(main);
 
-        Command(main, IDM_PROFILE_NEW);
-        HWND edit = launcher->WaitForWindow([](HWND w) { return Control(w, IDC_EP_NAME) != nullptr; });
-        ASSERT_NE(edit, nullptr);
-        Type(edit, IDC_EP_NAME, "Winter, long run");
-        Type(edit, IDC_EP_DESCRIPTION, "Harbour in winter");
-        Click(edit, IDOK);
-        // A new profile has no game of its own yet.
-        HWND ask = launcher->WaitForWindowTitled(LanguageText("EN", "SELECT_VEKORAFOLDER_DIALOG", "DIALOG_CAPTION"));
-        ASSERT_NE(ask, nullptr);
-        Type(ask, FILE_NAME_FIELD, install.GamePath());
-        Click(ask, IDOK);
-        ASSERT_TRUE(WaitUntil([&] { return !IsWindow(ask) && !IsWindow(edit); }));
+        ASSERT_TRUE(NewProfile(*launcher, main, "Winter, long run", "Harbour in winter", install.GamePath()));
 
         SetChecked(main, IDC_CKFREEPLAY, true);
         SetChecked(main, IDC_CKLOGMESSAGES, true);
@@ -68,17 +87,17 @@ TEST(ProfileRoundTrip, NewProfileKeepsEveryValueOverSwitchesAndRestart)
         ASSERT_FALSE(set == standard);
 
         Command(main, IDM_FILE_SAVE);
-        HWND save = launcher->WaitForWindow([](HWND w) { return Control(w, IDC_SAVE_PROFILES) != nullptr; });
-        ASSERT_NE(save, nullptr);
-        Click(save, IDOK);
-        ASSERT_TRUE(WaitUntil([&] { return !IsWindow(save); }));
+        ASSERT_EQ(AnswerSaveWindow(*launcher).size(), 1u);
 
         Command(main, IDM_PROFILE_LIST_FIRST);
         EXPECT_TRUE(WaitUntil([&] { return ReadValues(main) == standard; })) << ReadValues(main);
         Command(main, IDM_PROFILE_LIST_FIRST + 1);
         EXPECT_TRUE(WaitUntil([&] { return ReadValues(main) == set; })) << ReadValues(main);
+        // Switching profiles is a change of its own that the close question asks about, but no
+        // profile that was only shown has anything to save.
         Close(main);
-        launcher->AnswerMessageBoxes(IDNO, 2000); // saved already
+        ASSERT_EQ(launcher->AnswerMessageBoxes(IDYES, 2000).size(), 1u);
+        EXPECT_EQ(AnswerSaveWindow(*launcher), std::vector<std::string>{});
         ASSERT_TRUE(launcher->WaitForExit());
     }
     EXPECT_EQ(install.Setting("profile_Winter, long run", "DESCRIPTION"), "Harbour in winter");
@@ -88,4 +107,38 @@ TEST(ProfileRoundTrip, NewProfileKeepsEveryValueOverSwitchesAndRestart)
     EXPECT_TRUE(WaitUntil([&] { return ReadValues(main) == set; })) << ReadValues(main);
     Close(main);
     EXPECT_TRUE(again->WaitForExit());
+}
+
+// A second launcher runs beside the first on the same file: each keeps its own new profile, and
+// neither close loses the other's profile or a line of anyone else's.
+TEST(ProfileRoundTrip, TwoLaunchersClosingOneAfterTheOtherKeepBothProfiles)
+{
+    StagedInstall install;
+    install.WriteSettings("[PROFILES]\r\nLASTACTIVEPROFILE=PROFILE_DEFAULT\r\n[PROFILE_DEFAULT]\r\nVEKOPATH=" +
+                          install.GamePath() + "\r\n; kept by hand\r\n[MYTOOL]\r\nCOLOUR=blue\r\n");
+    auto first = install.StartLauncher();
+    HWND firstMain = first->WaitForMainWindow();
+    ASSERT_NE(firstMain, nullptr);
+    auto second = install.StartLauncher();
+    HWND secondMain = second->WaitForMainWindow();
+    ASSERT_NE(secondMain, nullptr) << "a second launcher does not start";
+    ASSERT_TRUE(NewProfile(*first, firstMain, "North", "first", install.GamePath()));
+    ASSERT_TRUE(NewProfile(*second, secondMain, "South", "second", install.GamePath()));
+    const std::pair<DrivenProgram*, HWND> both[] = {{first.get(), firstMain}, {second.get(), secondMain}};
+    for (auto [launcher, main] : both) {
+        Command(main, IDM_FILE_SAVE);
+        EXPECT_EQ(AnswerSaveWindow(*launcher).size(), 1u);
+    }
+    for (auto [launcher, main] : both) {
+        Close(main);
+        launcher->AnswerMessageBoxes(IDNO, 2000);
+        ASSERT_TRUE(launcher->WaitForExit());
+    }
+    EXPECT_EQ(install.Setting("profile_North", "DESCRIPTION"), "first");
+    EXPECT_EQ(install.Setting("profile_South", "DESCRIPTION"), "second");
+    EXPECT_EQ(install.Setting("PROFILES", "LASTACTIVEPROFILE"), "profile_South");
+    const std::string text = install.ReadSettings();
+    for (const char* line : {"; kept by hand", "[MYTOOL]", "COLOUR=blue", "[PROFILE_DEFAULT]"}) {
+        EXPECT_NE(text.find(line), std::string::npos) << "lost: " << line;
+    }
 }

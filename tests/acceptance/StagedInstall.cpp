@@ -15,6 +15,7 @@ StagedInstall::StagedInstall()
     const std::string bin = TestProgramDir();
     std::filesystem::create_directories(LauncherDir() + "tools");
     std::filesystem::copy_file(bin + "Vekolaunch.exe", LauncherDir() + "Vekolaunch.exe");
+    std::filesystem::copy_file(bin + "Lingobench.exe", LauncherDir() + "tools\\Lingobench.exe");
     CopyTree(bin + "config", LauncherDir() + "config");
     CopyTree(bin + "doc", LauncherDir() + "doc");
     CopyTree(bin + "demo\\Vekora", GameDir());

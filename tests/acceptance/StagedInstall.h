@@ -1,5 +1,5 @@
-// A launcher installed in a temporary folder as a player unpacks it, with the demo game
-// beside it, and the launcher started in its own process on that install.
+// A launcher installed in a temporary folder as a player unpacks it (Lingobench in its tools
+// folder), with the demo game beside it, and the launcher started in its own process on that install.
 #pragma once
 
 #include <memory>

@@ -2,6 +2,9 @@
 // the language-file helpers.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+
 #include "base/mError.h"
 #include "base/mFunctions.h"
 #include "base/mIni.h"
@@ -215,4 +218,65 @@ TEST_F(ApplicationTest, LanguageNameComesFromTheFileInfoSection)
 {
     EXPECT_EQ(Application::GetLanguageName(g_cApp->GetLanguageFile("DE")), "Deutsch");
     EXPECT_EQ(Application::GetLanguageName(g_cApp->GetLanguageFile("XX")), "");
+}
+
+namespace {
+// The non-empty lines of a text, sorted: what a rewrite of the file must keep, in any order.
+std::vector<std::string> SortedLines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    for (size_t pos = 0; pos < text.size();) {
+        const size_t end = std::min(text.find_first_of("\r\n", pos), text.size());
+        if (end > pos) lines.push_back(text.substr(pos, end - pos));
+        pos = end + 1;
+    }
+    std::sort(lines.begin(), lines.end());
+    return lines;
+}
+} // namespace
+
+// Settings files no launcher wrote, loaded and saved as a session does it: no error report, and
+// every line is kept in the file, or in the copy where the file holds NUL characters.
+TEST_F(ApplicationTest, ForeignSettingsFilesLoadAndLoseNoLine)
+{
+    std::mt19937 random(20261208);
+    std::string noise(64 * 1024, '\0');
+    for (char& c : noise) c = static_cast<char>(random() & 0xFF);
+    std::string large = "[PROFILES]\r\nLASTACTIVEPROFILE=profile_A\r\n[profile_A]\r\nDESCRIPTION=a\r\n[MYTOOL]\r\n";
+    for (int i = 0; large.size() < 5 * 1024 * 1024; ++i) large += "LINE" + std::to_string(i) + "=" + std::string(60, 'x') + "\r\n";
+    const std::string wide(10000, 'w');
+    struct Case {
+        const char* what;
+        std::string text;
+        bool damaged;
+    };
+    const Case cases[] = {
+        {"random bytes", noise, true},
+        {"5 MB", large, false},
+        {"lines of 10,000 characters",
+         "[PROFILES]\r\nLASTACTIVEPROFILE=profile_" + wide + "\r\n[profile_" + wide + "]\r\nDESCRIPTION=" + wide +
+             "\r\n[MYTOOL]\r\nK" + wide + "=" + wide + "\r\n",
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        DeleteFileA((IniPath() + ".bak").c_str());
+        WriteIni(c.text);
+        RestartApplication();
+        m_sys->MessageBoxes.clear();
+        ASSERT_TRUE(g_cApp->LoadData());
+        std::string all;
+        for (const auto& profile : g_cApp->Profiles()) all += profile->ProfileName() + ";";
+        g_cApp->SaveDataEx(all);
+        g_cApp->SaveAppSettings();
+        g_cApp->Profiles().SaveWhichProfileIsActive();
+        EXPECT_TRUE(m_sys->ErrorReports.empty());
+        EXPECT_EQ(m_sys->MessageBoxes.size(), c.damaged ? 1u : 0u);
+        if (c.damaged) {
+            EXPECT_EQ(ReadTextFile(IniPath() + ".bak"), c.text);
+            continue;
+        }
+        const std::vector<std::string> before = SortedLines(c.text), after = SortedLines(ReadIni());
+        EXPECT_TRUE(std::includes(after.begin(), after.end(), before.begin(), before.end()));
+    }
 }

@@ -44,3 +44,13 @@ inline std::string LnkinfoReport(const std::string& linkFile)
     DeleteFileA(output.c_str());
     return report;
 }
+
+// One field of lnkinfo's report ("Local path", "Command line arguments", ...).
+inline std::string ReportLine(const std::string& report, const std::string& field)
+{
+    const size_t at = report.find("\t" + field);
+    if (at == std::string::npos) return "(no " + field + ")";
+    const size_t colon = report.find(": ", at);
+    const size_t end = report.find_first_of("\r\n", colon);
+    return report.substr(colon + 2, end - colon - 2);
+}

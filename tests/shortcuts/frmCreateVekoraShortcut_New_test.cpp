@@ -64,15 +64,6 @@ protected:
     Profile m_profile;
     std::unique_ptr<frmCreateVekoraShortcut_New> m_wizard;
 };
-
-std::string ReportLine(const std::string& report, const std::string& field)
-{
-    const size_t at = report.find("\t" + field);
-    if (at == std::string::npos) return "(no " + field + ")";
-    const size_t colon = report.find(": ", at);
-    const size_t end = report.find_first_of("\r\n", colon);
-    return report.substr(colon + 2, end - colon - 2);
-}
 } // namespace
 
 TEST_F(ShortcutWizard, AllSixPagesWriteTheProfilesLink)

@@ -1,0 +1,66 @@
+// A shortcut to the game with the player's profile: Extra > Create shortcut, the wizard's pages
+// through to a folder of the player's choice, and the link as an independent reader sees it.
+#include "acceptance/StagedInstall.h"
+#include "controls/ucPath.h"
+#include "mainwindow/frmMain_res.h"
+#include "shortcuts/LnkInfo.h"
+#include "shortcuts/frmCreateVekoraShortcut_New_res.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+// Next (Enter), then waits for a control of the page it should lead to.
+bool NextTo(HWND wizard, int controlOfPage)
+{
+    Command(wizard, IDOK);
+    return WaitUntil([&] { return IsWindowVisible(Control(wizard, controlOfPage)) != FALSE; });
+}
+} // namespace
+
+TEST(Shortcut, WizardWritesTheProfilesLinkToAChosenFolder)
+{
+    StagedInstall install;
+    install.WriteSettings("[OPTIONS]\r\nSTARTVEKORADIALOG=0\r\n[PROFILES]\r\nLASTACTIVEPROFILE=profile_Harbour\r\n"
+                          "[profile_Harbour]\r\nVEKOPATH=" + install.GamePath() +
+                          "\r\nLOGMESSAGES=1\r\nFREEPLAY=1\r\nREFRESH=2\r\n");
+    const std::string folder = install.LauncherDir() + "Links";
+    CreateDirectoryA(folder.c_str(), nullptr);
+
+    auto launcher = install.StartLauncher();
+    HWND main = launcher->WaitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    // What the profile gives the game, as the game itself records it.
+    Click(main, IDC_CMDSTART);
+    std::string record;
+    ASSERT_TRUE(WaitUntil([&] { return !(record = install.TakeStartRecord()).empty(); })) << "the game did not run";
+    const std::string parameters = record.substr(record.find(": ") + 2, record.find("\r\n") - record.find(": ") - 2);
+    ASSERT_NE(parameters, "");
+
+    Command(main, IDM_EXTRA_CREATESHORTCUT);
+    HWND wizard = launcher->WaitForWindow([](HWND w) { return Control(w, IDC_CS_NAV) != nullptr; });
+    ASSERT_NE(wizard, nullptr) << "Extra > Create shortcut opens no wizard";
+    EXPECT_EQ(TextOf(Control(Control(wizard, IDC_CS_TXTDEST), IDC_UCPATH_TXTPATH)), install.GamePath());
+    ASSERT_TRUE(NextTo(wizard, IDC_CS_OPMODE1));
+    EXPECT_TRUE(IsChecked(wizard, IDC_CS_OPMODE1)) << "the profile's settings are not proposed";
+    ASSERT_TRUE(NextTo(wizard, IDC_CS_OPDEST3));
+    Click(wizard, IDC_CS_OPDEST3);
+    ASSERT_TRUE(NextTo(wizard, IDC_CS_TXTDESTFOLDER));
+    Type(Control(wizard, IDC_CS_TXTDESTFOLDER), IDC_UCPATH_TXTPATH, folder);
+    ASSERT_TRUE(NextTo(wizard, IDC_CS_TXTLINKNAME));
+    Type(wizard, IDC_CS_TXTLINKNAME, "Harbour");
+    Command(wizard, IDOK);
+    EXPECT_EQ(launcher->AnswerMessageBoxes(IDOK, 3000),
+              std::vector<std::string>{LanguageText("EN", "CREATE_SHORTCUT_DIALOG_NEW", "MSG_SHORTCUT_CREATED")});
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(Control(wizard, IDC_CS_CKCREATEFURTHERSHORTCUT)) != FALSE; }));
+    Command(wizard, IDCANCEL);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(wizard); })) << "Close leaves the wizard open";
+
+    const std::string report = LnkinfoReport(folder + "\\Harbour.lnk");
+    ASSERT_NE(report, "") << "no link, or lnkinfo could not be run";
+    EXPECT_EQ(ReportLine(report, "Local path"), install.GamePath());
+    EXPECT_EQ(ReportLine(report, "Command line arguments"), parameters);
+    EXPECT_EQ(ReportLine(report, "Description"), "ShellLink Sample");
+    Close(main);
+    launcher->AnswerMessageBoxes(IDNO, 2000);
+    EXPECT_TRUE(launcher->WaitForExit());
+}
