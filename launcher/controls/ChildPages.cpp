@@ -6,15 +6,12 @@ ChildPage::ChildPage(const std::string& templateName, int id) : DialogBase(templ
 void ChildPage::OnInit()
 {
     SetWindowLongPtrA(Hwnd(), GWLP_ID, m_id);
-    SetBackColor(m_backColor);
 }
 
 void ChildPage::SetBackColor(COLORREF color)
 {
-    // Controls may still hold the brush they were last given: it stays while the colour does.
-    if (color == m_backColor && m_backBrush.Get()) return;
+    if (color == m_backColor) return;
     m_backColor = color;
-    m_backBrush.Reset(CreateSolidBrush(color));
     if (Hwnd()) InvalidateRect(Hwnd(), nullptr, TRUE);
 }
 
@@ -44,10 +41,16 @@ bool ChildPage::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, INT_PTR& resul
     switch (msg) {
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-        SetBkColor(reinterpret_cast<HDC>(wParam), m_backColor);
-        result = reinterpret_cast<INT_PTR>(m_backBrush.Get());
+    case WM_CTLCOLORBTN: {
+        // The answer is the DC's own brush in the page's colour, a stock object: a control may
+        // delete the brush it is given (Wine's link control does after each paint), and a brush
+        // of our own would then be gone for every later paint of the page and its controls.
+        HDC dc = reinterpret_cast<HDC>(wParam);
+        SetBkColor(dc, m_backColor);
+        SetDCBrushColor(dc, m_backColor);
+        result = reinterpret_cast<INT_PTR>(GetStockObject(DC_BRUSH));
         return true;
+    }
     default:
         return false;
     }

@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "base/DialogBase.h"
-#include "base/ScopedWin.h"
 
 // One page: a child window from a template with DS_CONTROL | WS_CHILD (not visible).
 class ChildPage : public DialogBase {
@@ -34,7 +33,6 @@ protected:
 private:
     int m_id;
     COLORREF m_backColor = GetSysColor(COLOR_BTNFACE);
-    ScopedGdiObj<HBRUSH> m_backBrush;
 };
 
 // Usage: pages.Create(hwnd, {"frmWizardStep1", "frmWizardStep2"}, IDC_STEP_PAGE0);

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <cstdint>
 
 #include "base/mIni.h"
 #include "core/AppConstants.h"
@@ -17,6 +18,32 @@ namespace {
 bool Visible(HWND hwnd)
 {
     return (GetWindowLongPtrA(hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+// The colour the window paints at a point of its client area when msg (WM_ERASEBKGND or
+// WM_PRINTCLIENT) hands it a bitmap that starts black.
+COLORREF PaintedAt(HWND hwnd, UINT msg, POINT at)
+{
+    RECT client = {};
+    GetClientRect(hwnd, &client);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = client.right;
+    info.bmiHeader.biHeight = -client.bottom;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    HDC dc = CreateCompatibleDC(nullptr);
+    uint32_t* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    SendMessageA(hwnd, msg, reinterpret_cast<WPARAM>(dc), msg == WM_PRINTCLIENT ? PRF_CLIENT : 0);
+    GdiFlush();
+    const uint32_t value = bits[static_cast<size_t>(at.y) * client.right + at.x];
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    return RGB((value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF);
 }
 
 class InfoWindow : public AppFixture {
@@ -86,4 +113,21 @@ TEST_F(InfoWindow, LinksOpenTheWebPageAndAMailToTheAuthor)
     ASSERT_EQ(m_sys->ShellCalls.size(), 2u);
     EXPECT_EQ(m_sys->ShellCalls[0].File, VEKOLAUNCH_WEB_ADDRESS);
     EXPECT_EQ(m_sys->ShellCalls[1].File, std::string("mailto:") + VEKOLAUNCH_CONTACT_MAIL);
+}
+
+// Wine's link control deletes the brush its parent answers WM_CTLCOLORSTATIC with; once the
+// links have painted, the page and its labels must still fill with the area's grey.
+TEST_F(InfoWindow, InfoPageKeepsItsGreyOnceItsLinksHavePainted)
+{
+    Open("EN");
+    ShowWindow(dialog->Hwnd(), SW_SHOW);
+    RedrawWindow(dialog->Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    const COLORREF grey = dialog->Pages().Area().BackColor();
+    HWND page = dialog->Pages().Page(0).Hwnd();
+    RECT client = {};
+    GetClientRect(page, &client);
+    EXPECT_EQ(PaintedAt(page, WM_ERASEBKGND, POINT{client.right - 1, client.bottom - 1}), grey) << "the page";
+    HWND label = dialog->Control(IDC_INFO_LBLEMAIL_INFO);
+    GetClientRect(label, &client);
+    EXPECT_EQ(PaintedAt(label, WM_PRINTCLIENT, POINT{client.right - 1, client.bottom / 2}), grey) << "the E-mail label";
 }
