@@ -5,6 +5,7 @@
 #include "base/SystemServices.h"
 #include "base/mError.h"
 #include "base/mFunctions.h"
+#include "base/mIni.h"
 #include "base/mVB6.h"
 #include "core/Application.h"
 #include "profiles/ProfileWindows.h"
@@ -101,6 +102,7 @@ void Profiles::LoadData()
 {
     try {
         const std::string& path = g_cApp->IniPath();
+        const IniReadSnapshot snapshot; // one parse of the file for every profile's keys
         if (FileExists(path)) {
             std::vector<std::string> skipped;
             std::vector<std::string> unclosed;
