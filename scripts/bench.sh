@@ -57,6 +57,7 @@ for profiles in 1 100 1000; do
 done
 switch=$(value switch_ms)
 row "Language switch of the main window" "$switch ms" "" "" "< 50 ms" "$(met "$switch" 50)"
+row "  (of which an empty message's round trip)" "$(value round_trip_ms) ms" "" "" "" "-"
 row "Lingobench word list, 2,000 IDs" "$wordlist ms" "" "" "< 300 ms" "$(met "$wordlist" 300)"
 peak=$(value launcher_peak_mib)
 floor_peak=$(value floor_peak_mib)
