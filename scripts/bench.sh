@@ -45,7 +45,8 @@ ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 
 echo
 echo "Vekolaunch $(sed -n 's/^#define VEKOLAUNCH_VER_TEXT "\(.*\)"/\1/p' launcher/AppVersion.h), $TEST_ARCH build," \
-  "$("$WINE" --version 2>/dev/null </dev/null); medians of $RUNS runs; floor window $(value window) pixels"
+  "$("$WINE" --version 2>/dev/null </dev/null); medians of $RUNS runs; floor window $(value window) pixels;" \
+  "load average $(cut -d' ' -f1 /proc/loadavg) on $(nproc) processors"
 row "Measurement" "Median" "Floor" "Ratio" "Target" "Met"
 row "-----------------------------------------" "----------" "----------" "-------" "----------" "----"
 for profiles in 1 100 1000; do
@@ -57,7 +58,7 @@ for profiles in 1 100 1000; do
 done
 switch=$(value switch_ms)
 row "Language switch of the main window" "$switch ms" "" "" "< 50 ms" "$(met "$switch" 50)"
-row "  (of which an empty message's round trip)" "$(value round_trip_ms) ms" "" "" "" "-"
+row "  an empty message's round trip" "$(value round_trip_ms) ms" "" "" "" "-"
 row "Lingobench word list, 2,000 IDs" "$wordlist ms" "" "" "< 300 ms" "$(met "$wordlist" 300)"
 peak=$(value launcher_peak_mib)
 floor_peak=$(value floor_peak_mib)
