@@ -170,9 +170,8 @@ void frmMain::ApplyMenu()
     }
     m_menuRebuildPending = false;
     HMENU menu = m_menu.Build();
-    SetMenu(Hwnd(), menu);
+    SetMenu(Hwnd(), menu); // redraws the menu bar with the window's frame
     m_hMenu.Reset(menu); // the menu the window had before goes
-    DrawMenuBar(Hwnd());
 }
 
 frmMain::MenuRebuildBatch::MenuRebuildBatch(frmMain& window) : m_window(window)
