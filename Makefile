@@ -4,7 +4,7 @@
 BUILD_DIR ?= build
 export BUILD_DIR
 
-.PHONY: all deps build test run clean
+.PHONY: all deps build test run dist bench demo clean
 
 all: build
 
@@ -19,6 +19,15 @@ test: build
 
 run: build
 	@scripts/run.sh
+
+dist: deps
+	@scripts/dist.sh
+
+bench: build
+	@scripts/bench.sh
+
+demo: build
+	@scripts/demo.sh
 
 clean:
 	@for prefix in $(BUILD_DIR)/wineprefix $(BUILD_DIR)/x86_64/wineprefix; do \

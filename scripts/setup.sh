@@ -15,6 +15,10 @@ have xauth || missing+=(xauth)
 have xwd || missing+=(x11-apps)
 installed imagemagick || missing+=(imagemagick)
 have lnkinfo || missing+=(liblnk-utils)
+# make dist packs the install with zip; make demo serves its update answer with python3.
+have zip || missing+=(zip)
+have unzip || missing+=(unzip)
+have python3 || missing+=(python3)
 [ -f /usr/src/googletest/CMakeLists.txt ] || missing+=(googletest)
 
 # Wine comes with what it recommends: its own fonts (fonts-wine: Tahoma and the other faces

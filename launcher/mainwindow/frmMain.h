@@ -98,6 +98,18 @@ private:
     void RefreshAccessoriesMenu();
     void HideFAQMenu();
     void ApplyMenu();
+    // While one lives, ApplyMenu only notes that the menu bar has changed; the last one to end
+    // rebuilds it once. Every rebuild makes the system recalculate and repaint the frame.
+    class MenuRebuildBatch {
+    public:
+        explicit MenuRebuildBatch(frmMain& window);
+        ~MenuRebuildBatch();
+        MenuRebuildBatch(const MenuRebuildBatch&) = delete;
+        MenuRebuildBatch& operator=(const MenuRebuildBatch&) = delete;
+
+    private:
+        frmMain& m_window;
+    };
     void cmdStart_Click();
     void cmdLogfile_Click();
     void cmdLogfile2_Click();
@@ -134,6 +146,8 @@ private:
     ucResolutionPreview m_UserControl11;
     MenuBar m_menu;
     ScopedMenu m_hMenu; // until the window destroys it with itself
+    int m_menuRebuildsHeld = 0;
+    bool m_menuRebuildPending = false;
 
     int m_dpi = 96;
     bool m_blnLoading = false;

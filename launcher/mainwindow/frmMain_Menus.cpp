@@ -40,10 +40,13 @@ void frmMain::InitDialog()
             SendMessageA(Control(id), LB_RESETCONTENT, 0, 0);
             for (int i = 0; i < MAIN_LIST_ENTRIES; ++i) SendMessageA(Control(id), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("-"));
         }
-        InitLanguageList();
-        TranslateDialog();
-        FillProfileList();
-        RefreshAccessoriesMenu();
+        {
+            const MenuRebuildBatch oneRebuild(*this);
+            InitLanguageList();
+            TranslateDialog();
+            FillProfileList();
+            RefreshAccessoriesMenu();
+        }
         ucTab1_Click(0);
     } catch (...) {
         PassError("frmMain.InitDialog");
@@ -161,10 +164,29 @@ void frmMain::HideFAQMenu()
 void frmMain::ApplyMenu()
 {
     if (!Hwnd()) return;
+    if (m_menuRebuildsHeld > 0) {
+        m_menuRebuildPending = true;
+        return;
+    }
+    m_menuRebuildPending = false;
     HMENU menu = m_menu.Build();
-    SetMenu(Hwnd(), menu);
+    SetMenu(Hwnd(), menu); // redraws the menu bar with the window's frame
     m_hMenu.Reset(menu); // the menu the window had before goes
-    DrawMenuBar(Hwnd());
+}
+
+frmMain::MenuRebuildBatch::MenuRebuildBatch(frmMain& window) : m_window(window)
+{
+    ++m_window.m_menuRebuildsHeld;
+}
+
+frmMain::MenuRebuildBatch::~MenuRebuildBatch()
+{
+    if (--m_window.m_menuRebuildsHeld > 0 || !m_window.m_menuRebuildPending) return;
+    try {
+        m_window.ApplyMenu();
+    } catch (...) {
+        ShowError("frmMain.ApplyMenu");
+    }
 }
 
 void frmMain::cmdStart_Click()
@@ -277,6 +299,7 @@ void frmMain::mnuEditCopy_CmdLine_Click()
 void frmMain::mnuOptions_Lang_Item_Click(int index)
 {
     try {
+        const MenuRebuildBatch oneRebuild(*this);
         g_cApp->Options().SetLanguage(m_menu.ArrayEntry(IDM_OPTIONS_LANG, IDM_LANG_ITEM_FIRST, index).Tag);
         HighligthSelectedLanguage();
         TranslateDialog();

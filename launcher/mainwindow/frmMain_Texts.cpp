@@ -3,6 +3,7 @@
 
 #include "AppVersion.h"
 #include "base/mError.h"
+#include "base/mIni.h"
 #include "core/Application.h"
 #include "mMain.h"
 #include "mainwindow/MainLayout.h"
@@ -93,6 +94,7 @@ std::string frmMain::TranslateDialogItem(const std::string& id) const
 void frmMain::TranslateDialog()
 {
     try {
+        const IniReadSnapshot snapshot; // one parse of each language file for all texts
         for (int i = 0; i < TAB_COUNT; ++i) m_pages.SetCaption(i, TranslateDialogItem(TAB_TEXT_IDS[i]));
         for (const TextBinding& text : PAGE_TEXTS) SetControlText(text.Id, TranslateDialogItem(text.TextId));
         m_pages.LayoutTabs();

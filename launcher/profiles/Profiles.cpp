@@ -1,10 +1,13 @@
 // The profile collection.
 #include "profiles/Profiles.h"
 
+#include <unordered_set>
+
 #include "base/ScopedWin.h"
 #include "base/SystemServices.h"
 #include "base/mError.h"
 #include "base/mFunctions.h"
+#include "base/mIni.h"
 #include "base/mVB6.h"
 #include "core/Application.h"
 #include "profiles/ProfileWindows.h"
@@ -101,17 +104,25 @@ void Profiles::LoadData()
 {
     try {
         const std::string& path = g_cApp->IniPath();
+        const IniReadSnapshot snapshot; // one parse of the file for every profile's keys
         if (FileExists(path)) {
             std::vector<std::string> skipped;
             std::vector<std::string> unclosed;
+            // Every key in lower case once, as Find compares them: comparing each new name with
+            // every earlier one through the system's case conversion grew with the square of
+            // the number of profiles.
+            std::unordered_set<std::string> keys;
+            for (const Entry& item : m_items)
+                if (!item.first.empty()) keys.insert(LowerCase(item.first));
             for (const std::string& name : ProfileSectionNames(ReadWholeFile(path), &unclosed)) {
                 // The private-profile routines only ever reach the first of several sections
                 // whose names differ in case: later ones are left alone.
-                if (Find(name) != m_items.end()) {
+                if (!keys.insert(LowerCase(name)).second) {
                     skipped.push_back(name);
                     continue;
                 }
-                auto profile = Add(name, name);
+                auto profile = std::make_shared<Profile>(); // as Add does, its check done above
+                m_items.emplace_back(name, profile);
                 profile->SetProfileName(name);
                 profile->LoadData();
             }
