@@ -4,30 +4,38 @@
 #include <windows.h>
 
 #include <map>
-#include <optional>
-#include <memory>
 #include <unordered_map>
+#include <unordered_set>
+#include <utility>
 
 #include "base/mError.h"
 #include "base/mVB6.h"
 
 namespace {
 
-// One file as the snapshot read it: sections and keys by their lower-case names, each key's
-// value, or none where the system has to be asked.
-struct SnapshotFile {
-    bool Usable = false;
-    std::unordered_map<std::string, std::unordered_map<std::string, std::optional<std::string>>> Sections;
+// One section as the system delivered it in a single read: the value of each key (lower-case)
+// that stands once with a plain value, and the keys only a read by key can answer. A key in
+// neither is not in the section: its read gives the default.
+struct SectionCopy {
+    std::unordered_map<std::string, std::string> Values;
+    std::unordered_set<std::string> AskSystem;
 };
 
 int g_snapshotDepth = 0;
-std::map<std::string, std::unique_ptr<SnapshotFile>> g_snapshots;
+std::map<std::pair<std::string, std::string>, SectionCopy> g_snapshots;
 
 bool IsPlainAscii(const std::string& text)
 {
     for (unsigned char c : text)
         if (c < 0x20 || c >= 0x7F) return false;
     return true;
+}
+
+// A name both reads find alike: the key read trims the names it is given and finds a key that
+// looks like a comment, the section read does neither.
+bool IsPlainName(const std::string& name)
+{
+    return !name.empty() && IsPlainAscii(name) && name[0] != ';' && name.front() != ' ' && name.back() != ' ';
 }
 
 std::string LowerAscii(std::string text)
@@ -37,94 +45,67 @@ std::string LowerAscii(std::string text)
     return text;
 }
 
-std::string TrimBlanks(const std::string& text)
+std::string TrimBlanksAndTabs(const std::string& text)
 {
-    const size_t first = text.find_first_not_of(' ');
+    const size_t first = text.find_first_not_of(" \t");
     if (first == std::string::npos) return "";
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-bool ReadFileBytes(const std::string& path, std::string& bytes)
+// The whole section through the system's own section read: "key=value" entries, each ended by
+// a zero, the list by a second one.
+std::string ReadSectionEntries(const std::string& file, const std::string& section)
 {
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return false;
-    LARGE_INTEGER size = {};
-    bool ok = GetFileSizeEx(h, &size) && size.QuadPart < (64 << 20);
-    if (ok) {
-        bytes.resize(static_cast<size_t>(size.QuadPart));
-        DWORD read = 0;
-        ok = bytes.empty() || (ReadFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) &&
-                               read == bytes.size());
+    // Small first: Wine's section read costs time in proportion to the buffer it is given.
+    std::string buffer(1024, '\0');
+    for (;;) {
+        const DWORD size = static_cast<DWORD>(buffer.size());
+        const DWORD length = GetPrivateProfileSectionA(section.c_str(), buffer.data(), size, file.c_str());
+        // A list that did not fit comes back cut, its length the buffer's less two.
+        if (length + 2 < size) return buffer.substr(0, length);
+        buffer.assign(buffer.size() * 4, '\0');
     }
-    CloseHandle(h);
-    return ok;
 }
 
-// Parses the lines both the system's reader and this one read alike; anything else makes the
-// file or the key one to ask the system about.
-std::unique_ptr<SnapshotFile> ParseSnapshot(const std::string& path)
+SectionCopy CopySection(const std::string& file, const std::string& section)
 {
-    auto snapshot = std::make_unique<SnapshotFile>();
-    std::string text;
-    if (!ReadFileBytes(path, text)) return snapshot;
-    // A byte-order mark or a Unicode file.
-    if (text.find('\0') != std::string::npos || (!text.empty() && static_cast<unsigned char>(text[0]) >= 0x80))
-        return snapshot;
-    std::unordered_map<std::string, std::optional<std::string>>* section = nullptr;
-    size_t pos = 0;
-    while (pos < text.size()) {
-        size_t end = text.find('\n', pos);
-        if (end == std::string::npos) end = text.size();
-        std::string line = text.substr(pos, end - pos);
+    SectionCopy copy;
+    const std::string entries = ReadSectionEntries(file, section);
+    for (size_t pos = 0; pos < entries.size();) {
+        size_t end = entries.find('\0', pos);
+        if (end == std::string::npos) end = entries.size();
+        const std::string entry = entries.substr(pos, end - pos);
         pos = end + 1;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.find('\r') != std::string::npos) return snapshot;
-        const size_t first = line.find_first_not_of(" \t");
-        if (first == std::string::npos) continue;
-        line = line.substr(first, line.find_last_not_of(" \t") - first + 1);
-        if (line[0] == ';') continue;
-        if (line[0] == '[') {
-            const std::string name = line.substr(1, line.size() - 1 - (line.back() == ']' ? 1 : 0));
-            if (line.back() != ']' || name.empty() || name.find_first_of("[]") != std::string::npos ||
-                !IsPlainAscii(name) || name.front() == ' ' || name.back() == ' ')
-                return snapshot;
-            // Only the first of several sections with one name is ever read.
-            auto [it, added] = snapshot->Sections.try_emplace(LowerAscii(name));
-            section = added ? &it->second : nullptr;
-            continue;
+        const size_t equals = entry.find('=');
+        const std::string key = LowerAscii(TrimBlanksAndTabs(entry.substr(0, equals)));
+        const std::string value = equals == std::string::npos ? "" : TrimBlanksAndTabs(entry.substr(equals + 1));
+        // A key twice (which one counts is the system's answer), a comment, a line without
+        // "=", and a quoted value (the key read strips the quotes, the section read keeps them).
+        const bool plain = equals != std::string::npos && !key.empty() && key[0] != ';' && IsPlainAscii(key) &&
+                           IsPlainAscii(value) && (value.empty() || (value[0] != '"' && value[0] != '\''));
+        if (!plain || copy.AskSystem.count(key) || !copy.Values.emplace(key, value).second) {
+            copy.Values.erase(key);
+            copy.AskSystem.insert(key);
         }
-        if (!section) continue;
-        const size_t equals = line.find('=');
-        const std::string key = TrimBlanks(line.substr(0, equals));
-        if (!IsPlainAscii(key)) return snapshot;
-        if (key.empty()) continue;
-        std::optional<std::string> value;
-        if (equals != std::string::npos) {
-            value = TrimBlanks(line.substr(equals + 1));
-            for (unsigned char c : *value)
-                if (c < 0x20 || c >= 0x7F) value.reset();
-            if (value && !value->empty() && (value->front() == '"' || value->front() == '\'')) value.reset();
-        }
-        auto [it, added] = section->try_emplace(LowerAscii(key), value);
-        if (!added) it->second.reset(); // a key twice: the system decides
     }
-    snapshot->Usable = true;
-    return snapshot;
+    return copy;
 }
 
-// The value the snapshot holds for the key, when there is a snapshot and it may answer.
-const std::string* SnapshotValue(const std::string& file, const std::string& section, const std::string& key)
+// Where a snapshot may answer the key: its value, or nullptr when the section holds no such key
+// (the read gives the default). Not answered (false) without a snapshot or for unusual names.
+bool SnapshotValue(const std::string& file, const std::string& section, const std::string& key,
+                   const std::string*& value)
 {
-    if (g_snapshotDepth == 0 || !IsPlainAscii(section) || !IsPlainAscii(key)) return nullptr;
-    auto& snapshot = g_snapshots[file];
-    if (!snapshot) snapshot = ParseSnapshot(file);
-    if (!snapshot->Usable) return nullptr;
-    auto s = snapshot->Sections.find(LowerAscii(section));
-    if (s == snapshot->Sections.end()) return nullptr;
-    auto k = s->second.find(LowerAscii(key));
-    if (k == s->second.end() || !k->second) return nullptr;
-    return &*k->second;
+    if (g_snapshotDepth == 0 || !IsPlainName(section) || !IsPlainName(key)) return false;
+    const auto name = std::make_pair(file, LowerAscii(section));
+    auto found = g_snapshots.find(name);
+    if (found == g_snapshots.end()) found = g_snapshots.emplace(name, CopySection(file, section)).first;
+    const SectionCopy& copy = found->second;
+    const std::string lowerKey = LowerAscii(key);
+    if (copy.AskSystem.count(lowerKey)) return false;
+    const auto entry = copy.Values.find(lowerKey);
+    value = entry == copy.Values.end() ? nullptr : &entry->second;
+    return true;
 }
 
 } // namespace
@@ -142,7 +123,7 @@ IniReadSnapshot::~IniReadSnapshot()
 std::string ReadFromIni(const std::string& file, const std::string& section, const std::string& key,
                         const std::string& defaultValue)
 {
-    if (const std::string* value = SnapshotValue(file, section, key)) return *value;
+    if (const std::string* value = nullptr; SnapshotValue(file, section, key, value)) return value ? *value : defaultValue;
     // The system cuts a value to the buffer without saying so, except that it then fills the
     // buffer to the last character: grow until the value fits, or a long path would be cut.
     std::string buffer(256, '\0');

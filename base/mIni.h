@@ -28,13 +28,13 @@ bool IniTextToBool(const std::string& text, bool defaultValue);
 // Encodes CR LF, CR and LF as backslash-n, the line-break form of stored values.
 std::string EncodeLineBreaks(const std::string& value);
 
-// While one lives, reads parse each file once and answer from that copy instead of asking the
-// system for every key (under Wine every private-profile read reads and parses the whole file
-// again). Only plain lines are answered from the copy; a missing key, an unusual value (quotes,
-// characters beyond ASCII) or an unusual file (byte-order mark, malformed header, names beyond
-// ASCII) is still read through the system, so the values read are the same either way. Every
-// write through WriteToIni drops the copies. For runs of reads that nothing else writes between,
-// such as loading every profile or translating a window; scopes may nest.
+// While one lives, each section is read once through the system's section read and the keys
+// of that section are answered from it, instead of one read of the whole file per key (under
+// Wine every key read opens the file and searches it from the top). Only plain entries are
+// answered from the copy: a missing key, a key that stands twice, a quoted value or one beyond
+// ASCII is still read by key, so the values read are the same either way. Every write through
+// WriteToIni drops the copies. For runs of reads that nothing else writes between, such as
+// loading every profile or translating a window; scopes may nest.
 class IniReadSnapshot {
 public:
     IniReadSnapshot();

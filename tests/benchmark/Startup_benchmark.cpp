@@ -39,6 +39,15 @@ bool WriteTextFile(const std::string& path, const std::string& text)
     if (h == INVALID_HANDLE_VALUE) return false;
     DWORD written = 0;
     const bool ok = WriteFile(h, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) && written == text.size();
+    // Dated an hour back, as a settings file is that the launcher saved when it last closed:
+    // Wine does not trust its parsed copy of a file written in the last moments and parses the
+    // whole file again for every read, which a player's start never meets.
+    FILETIME now;
+    GetSystemTimeAsFileTime(&now);
+    ULARGE_INTEGER earlier = {{now.dwLowDateTime, now.dwHighDateTime}};
+    earlier.QuadPart -= 3600ULL * 10000000ULL;
+    const FILETIME written_at = {earlier.LowPart, earlier.HighPart};
+    SetFileTime(h, nullptr, nullptr, &written_at);
     CloseHandle(h);
     return ok;
 }
