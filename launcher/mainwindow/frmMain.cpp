@@ -51,16 +51,7 @@ frmMain::~frmMain()
 
 void frmMain::OnInit()
 {
-    try {
-        Form_Load();
-    } catch (...) {
-        ShowError("frmMain.Form_Load");
-    }
-}
-
-void frmMain::Form_Load()
-{
-    try {
+    ShowErrors("frmMain.Form_Load", [&] {
         {
             ScopedGetDC screen(nullptr);
             m_dpi = GetDeviceCaps(screen, LOGPIXELSX);
@@ -74,9 +65,7 @@ void frmMain::Form_Load()
         ApplyMenu();
         CreateChildControls();
         m_UserControl11.SetPicture(CreateGameScreenPicture());
-    } catch (...) {
-        PassError("frmMain.Form_Load");
-    }
+    });
 }
 
 void frmMain::CreateChildControls()
@@ -234,33 +223,29 @@ void frmMain::mnuFile_Quit_Click()
 bool frmMain::Form_QueryUnload()
 {
     bool cancel = false;
-    try {
+    const bool asked = ShowErrors("frmMain.Form_QueryUnload", [&] {
         RefreshProfileData();
         if (g_cApp->DataChanged()) {
             const int answer = Sys().MsgBox(Hwnd(), TranslateDialogItem("MSG_SaveChangesQuestion"), MB_YESNOCANCEL);
             if (answer == IDCANCEL) cancel = true;
             if (answer == IDYES) SaveData();
         }
-    } catch (...) {
-        cancel = true;
-        ShowError("frmMain.Form_QueryUnload");
-        if (Sys().MsgBox(Hwnd(), TranslateDialogItem("MSG_QuitVekolaunchQuestion"), MB_YESNO) == IDYES) cancel = false;
-    }
+    });
+    // After a failure the user decides whether the launcher still closes.
+    if (!asked) cancel = Sys().MsgBox(Hwnd(), TranslateDialogItem("MSG_QuitVekolaunchQuestion"), MB_YESNO) != IDYES;
     return cancel;
 }
 
 void frmMain::Form_Unload()
 {
     m_unloaded = true;
-    try {
-        if (!g_cApp) return;
+    if (!g_cApp) return;
+    // The public objects go also when the settings could not be saved.
+    ShowErrors("frmMain.Form_Unload", [&] {
         g_cApp->SaveAppSettings();
         g_cApp->Profiles().SaveWhichProfileIsActive();
-        ClosePublicObjects();
-    } catch (...) {
-        ShowError("frmMain.Form_Unload");
-        ClosePublicObjects();
-    }
+    });
+    ClosePublicObjects();
 }
 
 void frmMain::OnDestroy()

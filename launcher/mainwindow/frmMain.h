@@ -68,7 +68,6 @@ private:
     friend LRESULT CALLBACK ResolutionFieldProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
 
     // Window life cycle.
-    void Form_Load();
     void CreateChildControls();
     bool Form_QueryUnload();
     static bool FocusStaysInProgram();

@@ -67,7 +67,7 @@ MainWindowInput frmMain::ReadInput() const
 
 void frmMain::RefreshProfileData()
 {
-    try {
+    PassErrors("frmMain.RefreshProfileData", [&] {
         CorrectInput();
         CheckData();
         const MainWindowInput input = ReadInput();
@@ -95,21 +95,17 @@ void frmMain::RefreshProfileData()
                                                 "\r\nCommandline parameters are: " + profileText +
                                                 "\r\n\r\nPlease contact the author. Thanks.");
         }
-    } catch (...) {
-        PassError("frmMain.RefreshProfileData");
-    }
+    });
 }
 
 void frmMain::CheckData()
 {
-    try {
+    PassErrors("frmMain.CheckData", [&] {
         if (const std::optional<InputProblem> problem = FindInputProblem(ReadInput())) {
             RaisePlainError(ERR_INPUT_CHECK,
                             g_cTranslate->TranslateEx("ERROR_MESSAGES", problem->MessageId, problem->P1));
         }
-    } catch (...) {
-        PassError("frmMain.CheckData");
-    }
+    });
 }
 
 void frmMain::CorrectInput()
@@ -140,21 +136,17 @@ void frmMain::CorrectInput()
 
 void frmMain::SaveData()
 {
-    try {
+    PassErrors("frmMain.SaveData", [&] {
         RefreshProfileData();
         g_cApp->SaveData(Hwnd());
-    } catch (...) {
-        PassError("frmMain.SaveData");
-    }
+    });
 }
 
 std::string frmMain::GetCmdLineParameters() const
 {
-    try {
+    return PassErrors("frmMain.GetCmdLineParameters", [&] {
         return BuildCmdLineParameters(ReadInput());
-    } catch (...) {
-        PassError("frmMain.GetCmdLineParameters");
-    }
+    });
 }
 
 bool frmMain::IsUserDefinedResolution() const
@@ -170,12 +162,10 @@ void frmMain::SetUserDefinedResolution(bool userDefined)
 
 void frmMain::lstResolution_Click()
 {
-    try {
+    ShowErrors("frmMain.lstResolution_Click", [&] {
         if (!m_blnLoading) SetUserDefinedResolution(false);
         ShowPreviewForSelection();
-    } catch (...) {
-        ShowError("frmMain.lstResolution_Click");
-    }
+    });
 }
 
 void frmMain::ShowPreviewForSelection()
@@ -193,69 +183,51 @@ void frmMain::FilterResolutionKey(int& keyAscii)
 
 void frmMain::txtRes_Width_KeyPress(int& keyAscii)
 {
-    try {
-        FilterResolutionKey(keyAscii);
-    } catch (...) {
-        keyAscii = 0;
-        ShowError("frmMain.txtRes_Width_KeyPress");
-    }
+    // A key whose check failed is not typed.
+    if (!ShowErrors("frmMain.txtRes_Width_KeyPress", [&] { FilterResolutionKey(keyAscii); })) keyAscii = 0;
 }
 
 void frmMain::txtRes_Height_KeyPress(int& keyAscii)
 {
-    try {
-        FilterResolutionKey(keyAscii);
-    } catch (...) {
-        keyAscii = 0;
-        ShowError("frmMain.txtRes_Height_KeyPress");
-    }
+    // A key whose check failed is not typed.
+    if (!ShowErrors("frmMain.txtRes_Height_KeyPress", [&] { FilterResolutionKey(keyAscii); })) keyAscii = 0;
 }
 
 void frmMain::txtRes_Width_Click()
 {
-    try {
+    ShowErrors("frmMain.txtRes_Width_Click", [&] {
         SetUserDefinedResolution(true);
-    } catch (...) {
-        ShowError("frmMain.txtRes_Width_Click");
-    }
+    });
 }
 
 void frmMain::txtRes_Height_Click()
 {
-    try {
+    ShowErrors("frmMain.txtRes_Height_Click", [&] {
         SetUserDefinedResolution(true);
-    } catch (...) {
-        ShowError("frmMain.txtRes_Height_Click");
-    }
+    });
 }
 
 void frmMain::txtRes_Width_LostFocus()
 {
-    try {
+    ShowErrors("frmMain.txtRes_Width_LostFocus", [&] {
         CorrectInput();
-    } catch (...) {
-        ShowError("frmMain.txtRes_Width_LostFocus");
-    }
+    });
 }
 
 void frmMain::txtRes_Height_LostFocus()
 {
-    try {
+    ShowErrors("frmMain.txtRes_Height_LostFocus", [&] {
         CorrectInput();
-    } catch (...) {
-        ShowError("frmMain.txtRes_Height_LostFocus");
-    }
+    });
 }
 
 void frmMain::cmdSelectVekoPath_Click()
 {
-    try {
+    ShowErrors("frmMain.cmdSelectVekoPath_Click", [&] {
         const std::string path = AskForVekoPath(Hwnd(), m_txtVekoraPath.Text());
         if (path.empty()) return;
         m_txtVekoraPath.SetText(path);
         RefreshProfileData();
         LoadData(g_cApp->ActiveProfile());
-    } catch (...) {
-        ShowError("frmMain.cmdSelectVekoPath_Click");
-    }
+    });
 }

@@ -83,16 +83,14 @@ void SetListTexts(HWND list, const std::vector<std::string>& texts)
 
 std::string frmMain::TranslateDialogItem(const std::string& id) const
 {
-    try {
+    return PassErrors("frmMain.TranslateDialogItem", [&] {
         return g_cTranslate->TranslateEx("MAIN_DIALOG", id);
-    } catch (...) {
-        PassError("frmMain.TranslateDialogItem");
-    }
+    });
 }
 
 void frmMain::TranslateDialog()
 {
-    try {
+    PassErrors("frmMain.TranslateDialog", [&] {
         for (int i = 0; i < TAB_COUNT; ++i) m_pages.SetCaption(i, TranslateDialogItem(TAB_TEXT_IDS[i]));
         for (const TextBinding& text : PAGE_TEXTS) SetControlText(text.Id, TranslateDialogItem(text.TextId));
         m_pages.LayoutTabs();
@@ -112,9 +110,7 @@ void frmMain::TranslateDialog()
 
         UpdateVersionLabels();
         HideFAQMenu();
-    } catch (...) {
-        PassError("frmMain.TranslateDialog");
-    }
+    });
 }
 
 void frmMain::ucTab1_Click(int index)
@@ -129,7 +125,7 @@ void frmMain::ActivatePage(int pageNumber)
 
 void frmMain::UpdateVersionLabels()
 {
-    try {
+    PassErrors("frmMain.UpdateVersionLabels", [&] {
         const std::shared_ptr<Profile> active = g_cApp->ActiveProfile();
         const std::string game = GetVekoraFile_VersionInfo(active ? active->VekoraPath() : "");
         std::string text = "Vekolaunch ";
@@ -139,7 +135,5 @@ void frmMain::UpdateVersionLabels()
         text += g_cTranslate->TranslateEx("GLOBAL", "WITH");
         text += " " + game;
         SetItemText(IDC_LBLVERSION, text);
-    } catch (...) {
-        PassError("frmMain.UpdateVersionLabels");
-    }
+    });
 }
