@@ -1,4 +1,5 @@
-// The main window: creation, layout of its children, command routing and closing.
+// The main window: creation and set-up, layout of its children, tab switching, command routing
+// and closing.
 #include "mainwindow/frmMain.h"
 
 #include <commctrl.h>
@@ -110,6 +111,21 @@ void frmMain::CreateChildControls()
     SetWindowSubclass(Control(IDC_TXTRES_HEIGHT), ResolutionFieldProc, 1, reinterpret_cast<DWORD_PTR>(this));
 }
 
+void frmMain::InitDialog()
+{
+    PassErrors("frmMain.InitDialog", [&] {
+        for (int id : {IDC_LSTRESOLUTION, IDC_LSTREFRESH}) {
+            SendMessageA(Control(id), LB_RESETCONTENT, 0, 0);
+            for (int i = 0; i < MAIN_LIST_ENTRIES; ++i) SendMessageA(Control(id), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("-"));
+        }
+        InitLanguageList();
+        TranslateDialog();
+        FillProfileList();
+        RefreshAccessoriesMenu();
+        ucTab1_Click(0);
+    });
+}
+
 HWND frmMain::Control(int id) const
 {
     if (HWND own = Item(id)) return own;
@@ -144,6 +160,16 @@ int frmMain::ListIndex(int id) const
 void frmMain::SetListIndex(int id, int index) const
 {
     SendMessageA(Control(id), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+void frmMain::ucTab1_Click(int index)
+{
+    ShowErrors("frmMain.ucTab1_Click", [&] { m_pages.Activate(index); });
+}
+
+void frmMain::ActivatePage(int pageNumber)
+{
+    PassErrors("frmMain.ActivatePage", [&] { m_pages.ShowPage(pageNumber - 1); });
 }
 
 void frmMain::OnCommand(int id, int code, HWND control)

@@ -83,24 +83,26 @@ private:
     void txtRes_Height_Click();
     void txtRes_Width_LostFocus();
     void txtRes_Height_LostFocus();
-    void cmdSelectVekoPath_Click();
     void FilterResolutionKey(int& keyAscii);
     bool IsUserDefinedResolution() const;
     void SetUserDefinedResolution(bool userDefined);
-
-    // Lists, menus and actions.
     void FillScenarioFilesList();
     void FillDatenPakList();
+
+    // Buttons.
+    void cmdStart_Click();
+    void cmdLogfile_Click();
+    void cmdLogfile2_Click();
+    void cmdOpenVekoDir_Click();
+    void cmdSelectVekoPath_Click();
+
+    // Menus.
     void FillProfileList();
     void InitLanguageList();
     void HighligthSelectedLanguage();
     void RefreshAccessoriesMenu();
     void HideFAQMenu();
     void ApplyMenu();
-    void cmdStart_Click();
-    void cmdLogfile_Click();
-    void cmdLogfile2_Click();
-    void cmdOpenVekoDir_Click();
     void mnuFile_Save_Click();
     void mnuProfile_New_Click();
     void mnuProfile_Edit_Click();

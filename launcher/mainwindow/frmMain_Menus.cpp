@@ -1,7 +1,6 @@
-// The main window's set-up, its file lists, menus and actions.
+// The main window's menus: the profile and language lists, the entries shown, and what each
+// entry does.
 #include "mainwindow/frmMain.h"
-
-#include <algorithm>
 
 #include "base/SystemServices.h"
 #include "base/mError.h"
@@ -32,45 +31,6 @@ std::string MenuCaption(const std::string& text)
     return caption;
 }
 } // namespace
-
-void frmMain::InitDialog()
-{
-    PassErrors("frmMain.InitDialog", [&] {
-        for (int id : {IDC_LSTRESOLUTION, IDC_LSTREFRESH}) {
-            SendMessageA(Control(id), LB_RESETCONTENT, 0, 0);
-            for (int i = 0; i < MAIN_LIST_ENTRIES; ++i) SendMessageA(Control(id), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("-"));
-        }
-        InitLanguageList();
-        TranslateDialog();
-        FillProfileList();
-        RefreshAccessoriesMenu();
-        ucTab1_Click(0);
-    });
-}
-
-void frmMain::SetComboList(int id, const std::vector<std::string>& entries) const
-{
-    // Refilling the list must not change the text the profile gave the field.
-    const std::string text = ControlText(id);
-    HWND combo = Control(id);
-    SendMessageA(combo, CB_RESETCONTENT, 0, 0);
-    for (const std::string& entry : entries) SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
-    SetWindowTextA(combo, text.c_str());
-}
-
-void frmMain::FillScenarioFilesList()
-{
-    PassErrors("frmMain.FillScenarioFilesList", [&] {
-        SetComboList(IDC_TXTSCENARIO, ListScenarios(GetScenarioPath(g_cApp->ActiveProfile()->VekoraPath())));
-    });
-}
-
-void frmMain::FillDatenPakList()
-{
-    PassErrors("frmMain.FillDatenPakList", [&] {
-        SetComboList(IDC_TXTGRAPHICPACK, ListGraphicPaks(GetDatenPakPath(g_cApp->ActiveProfile()->VekoraPath())));
-    });
-}
 
 void frmMain::FillProfileList()
 {
@@ -149,53 +109,6 @@ void frmMain::ApplyMenu()
     SetMenu(Hwnd(), menu);
     m_hMenu.Reset(menu); // the menu the window had before goes
     DrawMenuBar(Hwnd());
-}
-
-void frmMain::cmdStart_Click()
-{
-    ShowErrors("frmMain.cmdStart_Click", [&] {
-        RefreshProfileData();
-        g_cApp->ActiveProfile()->StartVekora(Hwnd());
-    });
-}
-
-void frmMain::cmdLogfile_Click()
-{
-    ShowErrors("frmMain.cmdLogfile_Click", [&] {
-        Options& options = g_cApp->Options();
-        if (options.EditorPath().empty()) {
-            if (Sys().MsgBox(Hwnd(), TranslateDialogItem("MSG_SelectTextEditor"), MB_YESNO | MB_ICONQUESTION) == IDYES) {
-                options.SetEditorPath(AskForEditor(Hwnd(), ""));
-            }
-        }
-        if (options.EditorPath().empty()) return;
-        const std::string folder = GameFolderOf(g_cApp->ActiveProfile()->VekoraPath());
-        const std::string logFile = folder + "veko.log";
-        // Without a game folder there is no log file to look for.
-        if (!folder.empty() && FileExists(logFile)) {
-            OpenWithShell(Hwnd(), options.EditorPath(), QuotedWhenBlank(logFile));
-        } else {
-            Sys().MsgBox(Hwnd(), g_cTranslate->TranslateEx("ERROR_MESSAGES", "ERR_VekoraLogfileNotFound"),
-                         MB_OK | MB_ICONINFORMATION);
-        }
-    });
-}
-
-void frmMain::cmdLogfile2_Click()
-{
-    cmdLogfile_Click();
-}
-
-void frmMain::cmdOpenVekoDir_Click()
-{
-    ShowErrors("frmMain.cmdOpenVekoDir_Click", [&] {
-        const std::string folder = GameFolderOf(g_cApp->ActiveProfile()->VekoraPath());
-        if (FolderExists(folder)) {
-            OpenWithShell(Hwnd(), folder);
-        } else {
-            Sys().MsgBox(Hwnd(), g_cTranslate->TranslateEx("ERROR_MESSAGES", "ERR_PathNotFound", folder), MB_OK);
-        }
-    });
 }
 
 void frmMain::mnuFile_Save_Click()

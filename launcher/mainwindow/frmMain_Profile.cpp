@@ -1,5 +1,5 @@
-// The main window's profile values: showing a profile, correcting, checking and writing the
-// input back, and the events of the value controls.
+// The main window's profile values: showing a profile, the game's file lists, correcting,
+// checking and writing the input back, and the events of the value controls.
 #include "mainwindow/frmMain.h"
 
 #include "base/SystemServices.h"
@@ -7,6 +7,7 @@
 #include "base/mVB6.h"
 #include "core/Application.h"
 #include "mMain.h"
+#include "mainwindow/GameFolderLists.h"
 #include "mainwindow/frmMain_res.h"
 #include "profiles/Profile.h"
 #include "translation/cTranslate.h"
@@ -221,13 +222,26 @@ void frmMain::txtRes_Height_LostFocus()
     });
 }
 
-void frmMain::cmdSelectVekoPath_Click()
+void frmMain::SetComboList(int id, const std::vector<std::string>& entries) const
 {
-    ShowErrors("frmMain.cmdSelectVekoPath_Click", [&] {
-        const std::string path = AskForVekoPath(Hwnd(), m_txtVekoraPath.Text());
-        if (path.empty()) return;
-        m_txtVekoraPath.SetText(path);
-        RefreshProfileData();
-        LoadData(g_cApp->ActiveProfile());
+    // Refilling the list must not change the text the profile gave the field.
+    const std::string text = ControlText(id);
+    HWND combo = Control(id);
+    SendMessageA(combo, CB_RESETCONTENT, 0, 0);
+    for (const std::string& entry : entries) SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+    SetWindowTextA(combo, text.c_str());
+}
+
+void frmMain::FillScenarioFilesList()
+{
+    PassErrors("frmMain.FillScenarioFilesList", [&] {
+        SetComboList(IDC_TXTSCENARIO, ListScenarios(GetScenarioPath(g_cApp->ActiveProfile()->VekoraPath())));
+    });
+}
+
+void frmMain::FillDatenPakList()
+{
+    PassErrors("frmMain.FillDatenPakList", [&] {
+        SetComboList(IDC_TXTGRAPHICPACK, ListGraphicPaks(GetDatenPakPath(g_cApp->ActiveProfile()->VekoraPath())));
     });
 }

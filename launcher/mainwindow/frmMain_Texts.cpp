@@ -1,4 +1,4 @@
-// The main window's texts, its tabs and pages, and the version line.
+// The main window's texts in the chosen language, and the version line.
 #include "mainwindow/frmMain.h"
 
 #include "AppVersion.h"
@@ -111,16 +111,6 @@ void frmMain::TranslateDialog()
         UpdateVersionLabels();
         HideFAQMenu();
     });
-}
-
-void frmMain::ucTab1_Click(int index)
-{
-    ShowErrors("frmMain.ucTab1_Click", [&] { m_pages.Activate(index); });
-}
-
-void frmMain::ActivatePage(int pageNumber)
-{
-    PassErrors("frmMain.ActivatePage", [&] { m_pages.ShowPage(pageNumber - 1); });
 }
 
 void frmMain::UpdateVersionLabels()
