@@ -35,14 +35,25 @@ void frmEditProfile::InitDialog(int16_t mode, Profile& profile)
     });
 }
 
+namespace {
+constexpr TextBinding TEXTS[] = {
+    {IDC_EP_LBLNAME, "EDIT_PROFILE_DIALOG", "LBL_NAME"},
+    {IDC_EP_LBLDESC, "EDIT_PROFILE_DIALOG", "LBL_DESCRIPTION"},
+    {IDOK, "GLOBAL", "BTN_OK"},
+    {IDCANCEL, "GLOBAL", "BTN_CANCEL"},
+};
+} // namespace
+
+std::span<const TextBinding> frmEditProfile::TextBindings()
+{
+    return TEXTS;
+}
+
 void frmEditProfile::TranslateDialog() const
 {
     PassErrors("frmEditProfile.TranslateDialog", [&] {
         SetCaption(TranslateDialogItem(m_mode == MODE_NEW ? "DIALOG_CAPTION1" : "DIALOG_CAPTION2"));
-        SetItemText(IDC_EP_LBLNAME, TranslateDialogItem("LBL_NAME"));
-        SetItemText(IDC_EP_LBLDESC, TranslateDialogItem("LBL_DESCRIPTION"));
-        SetItemText(IDOK, g_cTranslate->TranslateEx("GLOBAL", "BTN_OK", "", ""));
-        SetItemText(IDCANCEL, g_cTranslate->TranslateEx("GLOBAL", "BTN_CANCEL", "", ""));
+        ApplyTextBindings(TEXTS, [&](int id, const std::string& text) { SetItemText(id, text); });
     });
 }
 

@@ -7,6 +7,7 @@
 
 #include "base/DialogBase.h"
 #include "controls/HLine.h"
+#include "translation/TextBinding.h"
 
 class Profile;
 
@@ -28,6 +29,8 @@ public:
     static bool IsValidProfileName(const std::string& name);
     // The name as the profile gets it: without blanks at its end.
     static std::string TakenName(const std::string& typed);
+    // The controls whose texts the language file gives as they stand.
+    static std::span<const TextBinding> TextBindings();
 
 protected:
     void OnInit() override;

@@ -47,15 +47,26 @@ std::string frmOptions::TranslateDialogItem(const std::string& id)
     });
 }
 
+namespace {
+constexpr TextBinding TEXTS[] = {
+    {IDC_OPTIONS_CKSAFETYPROMPT, "OPTIONS_DIALOG", "CHK_SHOW_STARTVEKORADIALOG"},
+    {IDOK, "GLOBAL", "BTN_OK"},
+    {IDCANCEL, "GLOBAL", "BTN_CANCEL"},
+};
+} // namespace
+
+std::span<const TextBinding> frmOptions::TextBindings()
+{
+    return TEXTS;
+}
+
 void frmOptions::TranslateDialog()
 {
     PassErrors("frmOptions.TranslateDialog", [&] {
         SetCaption(TranslateDialogItem("DIALOG_CAPTION"));
         // The language files hold the label without its colon.
         SetItemText(IDC_OPTIONS_LBLEDITOR, TranslateDialogItem("LBL_EDITOR") + ":");
-        SetItemText(IDC_OPTIONS_CKSAFETYPROMPT, TranslateDialogItem("CHK_SHOW_STARTVEKORADIALOG"));
-        SetItemText(IDOK, g_cTranslate->TranslateEx("GLOBAL", "BTN_OK"));
-        SetItemText(IDCANCEL, g_cTranslate->TranslateEx("GLOBAL", "BTN_CANCEL"));
+        ApplyTextBindings(TEXTS, [&](int id, const std::string& text) { SetItemText(id, text); });
     });
 }
 

@@ -6,6 +6,7 @@
 #include "base/DialogBase.h"
 #include "controls/HLine.h"
 #include "controls/ucPath.h"
+#include "translation/TextBinding.h"
 
 class frmOptions : public DialogBase {
 public:
@@ -14,6 +15,8 @@ public:
     void InitDialog();
 
     ucPath& EditorPathField() { return m_txtEditorPath; }
+    // The controls whose texts the language file gives as they stand.
+    static std::span<const TextBinding> TextBindings();
 
 protected:
     void OnInit() override;

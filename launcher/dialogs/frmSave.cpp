@@ -22,14 +22,25 @@ void frmSave::InitDialog()
     });
 }
 
+namespace {
+constexpr TextBinding TEXTS[] = {
+    {IDC_SAVE_LISTTITLE, "SAVE_DIALOG", "LBL_LIST_TITLE"},
+    {IDC_SAVE_INFO, "SAVE_DIALOG", "LBL_LIST_INFO"},
+    {IDOK, "GLOBAL", "BTN_YES"},
+    {IDCANCEL, "GLOBAL", "BTN_NO"},
+};
+} // namespace
+
+std::span<const TextBinding> frmSave::TextBindings()
+{
+    return TEXTS;
+}
+
 void frmSave::TranslateDialog() const
 {
     PassErrors("frmSave.TranslateDialog", [&] {
         SetCaption(TranslateDialogItem("DIALOG_CAPTION"));
-        SetItemText(IDC_SAVE_LISTTITLE, TranslateDialogItem("LBL_LIST_TITLE"));
-        SetItemText(IDC_SAVE_INFO, TranslateDialogItem("LBL_LIST_INFO"));
-        SetItemText(IDOK, g_cTranslate->TranslateEx("GLOBAL", "BTN_YES", "", ""));
-        SetItemText(IDCANCEL, g_cTranslate->TranslateEx("GLOBAL", "BTN_NO", "", ""));
+        ApplyTextBindings(TEXTS, [&](int id, const std::string& text) { SetItemText(id, text); });
     });
 }
 

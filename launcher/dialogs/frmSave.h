@@ -3,6 +3,7 @@
 
 #include "base/DialogBase.h"
 #include "dialogs/ucProfiles.h"
+#include "translation/TextBinding.h"
 
 class frmSave : public DialogBase {
 public:
@@ -10,6 +11,8 @@ public:
     void InitDialog();
 
     ucProfiles& ucProfiles1() { return m_ucProfiles1; }
+    // The controls whose texts the language file gives as they stand.
+    static std::span<const TextBinding> TextBindings();
 
 protected:
     void OnInit() override;

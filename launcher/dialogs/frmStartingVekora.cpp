@@ -59,15 +59,26 @@ void frmStartingVekora::FitInfoLabel()
     });
 }
 
+namespace {
+constexpr TextBinding TEXTS[] = {
+    {IDC_SV_CAPTION, "START_VEKORA_DIALOG", "LBL_DIALOG_INFO"},
+    {IDC_SV_WARNING, "START_VEKORA_DIALOG", "LBL_WARNING"},
+    {IDC_SV_DONTSHOW, "START_VEKORA_DIALOG", "CHK_DONT_SHOW_DIALOG"},
+    {IDOK, "GLOBAL", "BTN_OK"},
+    {IDCANCEL, "GLOBAL", "BTN_CANCEL"},
+};
+} // namespace
+
+std::span<const TextBinding> frmStartingVekora::TextBindings()
+{
+    return TEXTS;
+}
+
 void frmStartingVekora::TranslateDialog() const
 {
     PassErrors("frmStartingVekora.TranslateDialog", [&] {
         SetCaption(TranslateDialogItem("DIALOG_CAPTION"));
-        SetItemText(IDOK, g_cTranslate->TranslateEx("GLOBAL", "BTN_OK", "", ""));
-        SetItemText(IDCANCEL, g_cTranslate->TranslateEx("GLOBAL", "BTN_CANCEL", "", ""));
-        SetItemText(IDC_SV_CAPTION, TranslateDialogItem("LBL_DIALOG_INFO"));
-        SetItemText(IDC_SV_WARNING, TranslateDialogItem("LBL_WARNING"));
-        SetItemText(IDC_SV_DONTSHOW, TranslateDialogItem("CHK_DONT_SHOW_DIALOG"));
+        ApplyTextBindings(TEXTS, [&](int id, const std::string& text) { SetItemText(id, text); });
     });
 }
 

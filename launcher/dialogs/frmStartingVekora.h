@@ -4,6 +4,7 @@
 
 #include "base/DialogBase.h"
 #include "controls/HLine.h"
+#include "translation/TextBinding.h"
 
 class Profile;
 
@@ -13,6 +14,8 @@ public:
     void InitDialog(const Profile& profile);
     // False only after OK.
     bool Cancel() const { return m_cancel; }
+    // The controls whose texts the language file gives as they stand.
+    static std::span<const TextBinding> TextBindings();
 
 protected:
     void OnInit() override;

@@ -13,6 +13,7 @@
 #include "mainwindow/MainMenu.h"
 #include "mainwindow/MainWindowRules.h"
 #include "mainwindow/ucResolutionPreview.h"
+#include "translation/TextBinding.h"
 
 class Profile;
 
@@ -36,6 +37,8 @@ public:
     // The command line built from the controls (untrimmed).
     std::string GetCmdLineParameters() const;
     void TranslateDialog();
+    // The texts the language file gives as they stand: tabs, controls and menu entries.
+    static std::span<const TextBinding> TextBindings();
     void UpdateVersionLabels();
     void ucTab1_Click(int index);
     void ActivatePage(int pageNumber);
@@ -121,6 +124,8 @@ private:
 
     // Texts.
     std::string TranslateDialogItem(const std::string& id) const;
+    // Gives the tab, menu entry or control with that ID its text.
+    void SetBoundText(int id, const std::string& text);
 
     // Control helpers.
     int ListIndex(int id) const;

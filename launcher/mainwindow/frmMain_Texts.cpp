@@ -8,65 +8,58 @@
 #include "mainwindow/MainLayout.h"
 #include "mainwindow/frmMain_res.h"
 #include "profiles/Profile.h"
+#include "translation/TextBinding.h"
 #include "translation/cTranslate.h"
 
 namespace {
-struct TextBinding {
-    int Id;
-    const char* TextId;
-};
-
-// Tab texts, in the order of the tabs.
-constexpr const char* TAB_TEXT_IDS[frmMain::TAB_COUNT] = {"TAB_GAMESETTINGS", "TAB_SCENARIO", "TAB_DISPLAY",
-                                                          "TAB_REFRESH", "TAB_EXTRA"};
-
-constexpr TextBinding PAGE_TEXTS[] = {
-    {IDC_CKFREEPLAY, "CHK_FREEPLAY"},
-    {IDC_LBLFREEPLAYMODE_DESC, "LBL_FREEPLAY_DESC"},
-    {IDC_CKLOGMESSAGES, "CHK_LOG"},
-    {IDC_LBLLOGMSG, "LBL_LOG_DESC"},
-    {IDC_CMDLOGFILE, "BTN_DISPLAY_LOGFILE"},
-    {IDC_CMDLOGFILE2, "BTN_DISPLAY_LOGFILE"}, // both log-file buttons say the same
-    {IDC_LBLVEKOPATH, "LBL_VEKOPATH"},
-    {IDC_LBLGRAPHICPAK, "LBL_GRAPHICPAK_LIST"},
-    {IDC_LBLGRAPHICPAKINFO, "LBL_GRAPHICPAK_LIST_INFO"},
-    {IDC_LBLSCENARIOS, "LBL_SCENARIO_LIST"},
-    {IDC_LBLSCENARIOINFO, "LBL_SCENARIO_LIST_INFO"},
-    {IDC_FRMRESOLUTION, "LBL_RESOLUTION_FRAME"},
-    {IDC_LBLRESOLUTION_WARNING, "LBL_RESOLUTION_WARNING"},
-    {IDC_OPRESOLUTION0, "OP_STANDARD_RESOLUTION"},
-    {IDC_OPRESOLUTION1, "OP_USERDEFINED_RESOLUTION"},
-    {IDC_LBLWIDTH_HEIGTH, "LBL_RESOLUTION_WIDTH_HEIGTH"},
-};
-
-constexpr TextBinding LATER_PAGE_TEXTS[] = {
-    {IDC_FRMOPENLOGFILE, "LBL_LOGFILE_FRAME"},
-    {IDC_FRMOPENVEKOFOLDER, "LBL_VEKOFOLDER_FRAME"},
-    {IDC_LBLOPENLOGFILEDESC, "LBL_LOGFILE_FRAME_TEXT"},
-    {IDC_LBLOPENVEKOFOLDER, "LBL_VEKOFOLDER_FRAME_TEXT"},
-    {IDC_CMDOPENVEKODIR, "BTN_OPEN_VEKOFOLDER"},
-    {IDC_CMDSTART, "BTN_START_VEKORA"},
-};
-
-constexpr TextBinding MENU_TEXTS[] = {
-    {IDM_FILE, "MNU_FILE"},
-    {IDM_FILE_SAVE, "MNU_FILE_SAVE"},
-    {IDM_FILE_QUIT, "MNU_FILE_QUIT"},
-    {IDM_FILE_PROFILES, "MNU_PROFILES"},
-    {IDM_PROFILE_NEW, "MNU_PROFILES_NEW"},
-    {IDM_PROFILE_EDIT, "MNU_PROFILES_EDIT"},
-    {IDM_EDIT, "MNU_EDIT"},
-    {IDM_EDIT_COPYCMDLINE, "MNU_EDIT_COPYCMDLINE"},
-    {IDM_EXTRA, "MNU_EXTRA"},
-    {IDM_EXTRA_CREATESHORTCUT, "MNU_EXTRA_CREATESHORTCUT"},
-    {IDM_OPTIONS_LANG, "MNU_EXTRA_LANGUAGE"},
-    {IDM_EXTRA_OPTIONS, "MNU_EXTRA_OPTIONS"},
-    {IDM_EXTRA_UPDATE, "MNU_EXTRA_INTERNETUPDATE"},
-    {IDM_HELP_WEBPAGE, "MNU_HELP_HOMEPAGE"},
-    {IDM_HELP_FEEDBACK, "MNU_HELP_FEEDBACK"},
-    {IDM_HELP_ABOUT, "MNU_HELP_ABOUT"},
-    {IDM_HELP_FAQ, "MNU_HELP_FAQ"},
-    {IDM_EXTRA_ACCESSORIES, "MNU_ACCESSORIES"},
+// The tabs (by their IDs), the controls of the window and its pages, and the menu entries.
+constexpr TextBinding TEXTS[] = {
+    {IDC_MAIN_TAB0, "MAIN_DIALOG", "TAB_GAMESETTINGS"},
+    {IDC_MAIN_TAB0 + 1, "MAIN_DIALOG", "TAB_SCENARIO"},
+    {IDC_MAIN_TAB0 + 2, "MAIN_DIALOG", "TAB_DISPLAY"},
+    {IDC_MAIN_TAB0 + 3, "MAIN_DIALOG", "TAB_REFRESH"},
+    {IDC_MAIN_TAB0 + 4, "MAIN_DIALOG", "TAB_EXTRA"},
+    {IDC_CKFREEPLAY, "MAIN_DIALOG", "CHK_FREEPLAY"},
+    {IDC_LBLFREEPLAYMODE_DESC, "MAIN_DIALOG", "LBL_FREEPLAY_DESC"},
+    {IDC_CKLOGMESSAGES, "MAIN_DIALOG", "CHK_LOG"},
+    {IDC_LBLLOGMSG, "MAIN_DIALOG", "LBL_LOG_DESC"},
+    {IDC_CMDLOGFILE, "MAIN_DIALOG", "BTN_DISPLAY_LOGFILE"},
+    {IDC_CMDLOGFILE2, "MAIN_DIALOG", "BTN_DISPLAY_LOGFILE"}, // both log-file buttons say the same
+    {IDC_LBLVEKOPATH, "MAIN_DIALOG", "LBL_VEKOPATH"},
+    {IDC_LBLGRAPHICPAK, "MAIN_DIALOG", "LBL_GRAPHICPAK_LIST"},
+    {IDC_LBLGRAPHICPAKINFO, "MAIN_DIALOG", "LBL_GRAPHICPAK_LIST_INFO"},
+    {IDC_LBLSCENARIOS, "MAIN_DIALOG", "LBL_SCENARIO_LIST"},
+    {IDC_LBLSCENARIOINFO, "MAIN_DIALOG", "LBL_SCENARIO_LIST_INFO"},
+    {IDC_FRMRESOLUTION, "MAIN_DIALOG", "LBL_RESOLUTION_FRAME"},
+    {IDC_LBLRESOLUTION_WARNING, "MAIN_DIALOG", "LBL_RESOLUTION_WARNING"},
+    {IDC_OPRESOLUTION0, "MAIN_DIALOG", "OP_STANDARD_RESOLUTION"},
+    {IDC_OPRESOLUTION1, "MAIN_DIALOG", "OP_USERDEFINED_RESOLUTION"},
+    {IDC_LBLWIDTH_HEIGTH, "MAIN_DIALOG", "LBL_RESOLUTION_WIDTH_HEIGTH"},
+    {IDC_FRMSCREENREFRESH, "MAIN_DIALOG", "LBL_SCREEN_REFRESH"},
+    {IDC_FRMOPENLOGFILE, "MAIN_DIALOG", "LBL_LOGFILE_FRAME"},
+    {IDC_FRMOPENVEKOFOLDER, "MAIN_DIALOG", "LBL_VEKOFOLDER_FRAME"},
+    {IDC_LBLOPENLOGFILEDESC, "MAIN_DIALOG", "LBL_LOGFILE_FRAME_TEXT"},
+    {IDC_LBLOPENVEKOFOLDER, "MAIN_DIALOG", "LBL_VEKOFOLDER_FRAME_TEXT"},
+    {IDC_CMDOPENVEKODIR, "MAIN_DIALOG", "BTN_OPEN_VEKOFOLDER"},
+    {IDC_CMDSTART, "MAIN_DIALOG", "BTN_START_VEKORA"},
+    {IDM_FILE, "MAIN_DIALOG", "MNU_FILE"},
+    {IDM_FILE_SAVE, "MAIN_DIALOG", "MNU_FILE_SAVE"},
+    {IDM_FILE_QUIT, "MAIN_DIALOG", "MNU_FILE_QUIT"},
+    {IDM_FILE_PROFILES, "MAIN_DIALOG", "MNU_PROFILES"},
+    {IDM_PROFILE_NEW, "MAIN_DIALOG", "MNU_PROFILES_NEW"},
+    {IDM_PROFILE_EDIT, "MAIN_DIALOG", "MNU_PROFILES_EDIT"},
+    {IDM_EDIT, "MAIN_DIALOG", "MNU_EDIT"},
+    {IDM_EDIT_COPYCMDLINE, "MAIN_DIALOG", "MNU_EDIT_COPYCMDLINE"},
+    {IDM_EXTRA, "MAIN_DIALOG", "MNU_EXTRA"},
+    {IDM_EXTRA_CREATESHORTCUT, "MAIN_DIALOG", "MNU_EXTRA_CREATESHORTCUT"},
+    {IDM_OPTIONS_LANG, "MAIN_DIALOG", "MNU_EXTRA_LANGUAGE"},
+    {IDM_EXTRA_OPTIONS, "MAIN_DIALOG", "MNU_EXTRA_OPTIONS"},
+    {IDM_EXTRA_UPDATE, "MAIN_DIALOG", "MNU_EXTRA_INTERNETUPDATE"},
+    {IDM_HELP_WEBPAGE, "MAIN_DIALOG", "MNU_HELP_HOMEPAGE"},
+    {IDM_HELP_FEEDBACK, "MAIN_DIALOG", "MNU_HELP_FEEDBACK"},
+    {IDM_HELP_ABOUT, "MAIN_DIALOG", "MNU_HELP_ABOUT"},
+    {IDM_HELP_FAQ, "MAIN_DIALOG", "MNU_HELP_FAQ"},
+    {IDM_EXTRA_ACCESSORIES, "MAIN_DIALOG", "MNU_ACCESSORIES"},
 };
 
 // Replaces the texts of a list's entries and keeps its selection.
@@ -81,6 +74,18 @@ void SetListTexts(HWND list, const std::vector<std::string>& texts)
 }
 } // namespace
 
+std::span<const TextBinding> frmMain::TextBindings()
+{
+    return TEXTS;
+}
+
+void frmMain::SetBoundText(int id, const std::string& text)
+{
+    if (id >= IDC_MAIN_TAB0 && id < IDC_MAIN_TAB0 + TAB_COUNT) m_pages.SetCaption(id - IDC_MAIN_TAB0, text);
+    else if (id >= IDM_FILE && id <= IDM_HELP_ABOUT) m_menu.SetText(id, text); // the menu bar's own IDs
+    else SetControlText(id, text);
+}
+
 std::string frmMain::TranslateDialogItem(const std::string& id) const
 {
     return PassErrors("frmMain.TranslateDialogItem", [&] {
@@ -91,20 +96,15 @@ std::string frmMain::TranslateDialogItem(const std::string& id) const
 void frmMain::TranslateDialog()
 {
     PassErrors("frmMain.TranslateDialog", [&] {
-        for (int i = 0; i < TAB_COUNT; ++i) m_pages.SetCaption(i, TranslateDialogItem(TAB_TEXT_IDS[i]));
-        for (const TextBinding& text : PAGE_TEXTS) SetControlText(text.Id, TranslateDialogItem(text.TextId));
+        ApplyTextBindings(TEXTS, [&](int id, const std::string& text) { SetBoundText(id, text); });
         m_pages.LayoutTabs();
 
         std::vector<std::string> entries;
         for (int i = 1; i <= MAIN_LIST_ENTRIES; ++i) entries.push_back(TranslateDialogItem(std::string("LST_RESOLUTION_") + std::to_string(i)));
         SetListTexts(Control(IDC_LSTRESOLUTION), entries);
-        SetControlText(IDC_FRMSCREENREFRESH, TranslateDialogItem("LBL_SCREEN_REFRESH"));
         entries.clear();
         for (int i = 1; i <= MAIN_LIST_ENTRIES; ++i) entries.push_back(TranslateDialogItem(std::string("LST_REFRESH_") + std::to_string(i)));
         SetListTexts(Control(IDC_LSTREFRESH), entries);
-
-        for (const TextBinding& text : LATER_PAGE_TEXTS) SetControlText(text.Id, TranslateDialogItem(text.TextId));
-        for (const TextBinding& text : MENU_TEXTS) m_menu.SetText(text.Id, TranslateDialogItem(text.TextId));
         const bool english = g_cApp->Options().Language() == "EN";
         m_menu.SetText(IDM_HELP_FAQ_EN, TranslateDialogItem(english ? "MNU_HELP_FAQ" : "MNU_HELP_FAQ_EN"));
 

@@ -10,6 +10,7 @@
 #include "controls/ucPath.h"
 #include "shortcuts/ucWizard_Nav.h"
 #include "shortcuts/ucWizard_TitleArea.h"
+#include "translation/TextBinding.h"
 
 class Profile;
 
@@ -27,6 +28,8 @@ public:
     ucPath& DestFolderField() { return m_txtDestFolder; }
     // The page panel shown (0 to 5), -1 before the first.
     int ShownPanel() const { return m_picStep.Shown(); }
+    // The controls whose texts the language file gives as they stand.
+    static std::span<const TextBinding> TextBindings();
 
 protected:
     void OnInit() override;

@@ -85,20 +85,31 @@ std::string frmInfo::TranslateDialogItem(const std::string& id, const std::strin
     return PassErrors("frmInfo.TranslateDialogItem", [&] { return g_cTranslate->TranslateEx("INFO_DIALOG", id, p1, p2); });
 }
 
+namespace {
+constexpr TextBinding TEXTS[] = {
+    {IDC_INFO_LBLDESIGNEDFOR, "INFO_DIALOG", "LBL_DESIGNED_FOR"},
+    {IDC_INFO_LBLPROGRAMMING, "INFO_DIALOG", "LBL_PROGRAMMING"},
+    {IDC_INFO_LBLTRANSLATION, "INFO_DIALOG", "LBL_TRANSLATION"},
+    {IDC_INFO_LBLFAQ, "INFO_DIALOG", "LBL_FAQ"},
+    {IDCANCEL, "GLOBAL", "BTN_CLOSE"},
+};
+} // namespace
+
+std::span<const TextBinding> frmInfo::TextBindings()
+{
+    return TEXTS;
+}
+
 void frmInfo::TranslateDialog()
 {
     PassErrors("frmInfo.TranslateDialog", [&] {
         SetCaption(TranslateDialogItem("DIALOG_CAPTION"));
         auto set = [&](int id, const std::string& text) { SetWindowTextA(Control(id), text.c_str()); };
         set(IDC_INFO_LBLWRITTENBY, TranslateDialogItem("LBL_WRITTEN_BY", WRITTEN_IN, AUTHOR_NAME));
-        set(IDC_INFO_LBLDESIGNEDFOR, TranslateDialogItem("LBL_DESIGNED_FOR"));
-        set(IDC_INFO_LBLPROGRAMMING, TranslateDialogItem("LBL_PROGRAMMING"));
-        set(IDC_INFO_LBLTRANSLATION, TranslateDialogItem("LBL_TRANSLATION"));
-        set(IDC_INFO_LBLFAQ, TranslateDialogItem("LBL_FAQ"));
+        ApplyTextBindings(TEXTS, set);
         // The language files hold these two without their colon.
         set(IDC_INFO_LBLWEBPAGE_INFO, TranslateDialogItem("LBL_WEBPAGE") + ":");
         set(IDC_INFO_LBLEMAIL_INFO, TranslateDialogItem("LBL_EMAIL") + ":");
-        set(IDCANCEL, g_cTranslate->TranslateEx("GLOBAL", "BTN_CLOSE"));
         set(IDC_INFO_LBLVERSION, g_cTranslate->TranslateEx("GLOBAL", "VERSION") + " " + VersionText(RunningProgramVersion()));
         set(IDC_INFO_LBLEMAIL, LinkText(VEKOLAUNCH_CONTACT_MAIL));
         set(IDC_INFO_LBLWEBPAGE, LinkText(VEKOLAUNCH_WEB_HOST));

@@ -8,6 +8,7 @@
 #include "base/ScopedWin.h"
 #include "controls/HLine.h"
 #include "controls/PageSet.h"
+#include "translation/TextBinding.h"
 
 class frmInfo : public DialogBase {
 public:
@@ -17,6 +18,8 @@ public:
     PageSet& Pages() { return m_pages; }
     // A control of the window or of one of its pages.
     HWND Control(int id) const;
+    // The controls whose texts the language file gives as they stand.
+    static std::span<const TextBinding> TextBindings();
 
 protected:
     void OnInit() override;
