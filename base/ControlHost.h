@@ -15,6 +15,10 @@ RECT RectInParent(HWND window, HWND parent);
 // The line height of the font the window draws its text with.
 int FontLineHeight(HWND hwnd);
 
+// The brush the control's parent paints behind its static texts with, for a control that
+// paints its own background; the button face where the parent gives none.
+HBRUSH ParentBackground(HWND control, HDC dc);
+
 // Tells the control's parent of a plain event: WM_COMMAND with the control's ID and the code in
 // the high word, the control's window in lParam; the host answers nothing.
 void NotifyHost(HWND control, WORD code);

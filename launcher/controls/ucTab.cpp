@@ -16,17 +16,6 @@ HFONT ParentFont(HWND parent)
     HFONT font = parent ? reinterpret_cast<HFONT>(SendMessageA(parent, WM_GETFONT, 0, 0)) : nullptr;
     return font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
-
-// The parent's background behind the tab, as it paints behind its static texts.
-HBRUSH ParentBackground(HWND hwnd, HDC dc)
-{
-    HWND parent = GetParent(hwnd);
-    HBRUSH brush = parent ? reinterpret_cast<HBRUSH>(SendMessageA(parent, WM_CTLCOLORSTATIC,
-                                                                  reinterpret_cast<WPARAM>(dc),
-                                                                  reinterpret_cast<LPARAM>(hwnd)))
-                          : nullptr;
-    return brush ? brush : GetSysColorBrush(COLOR_BTNFACE);
-}
 } // namespace
 
 int TabWidthForLabel(int labelWidth)

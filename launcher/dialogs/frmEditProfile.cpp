@@ -74,8 +74,7 @@ std::string frmEditProfile::TakenName(const std::string& typed)
 {
     // The private-profile routines drop blanks at the end of a section name, so the profile
     // would not be found under its name after a reload.
-    const size_t last = typed.find_last_not_of(" \t");
-    return last == std::string::npos ? "" : typed.substr(0, last + 1);
+    return TrimCharacters(typed, " \t", TrimEnds::Right);
 }
 
 bool frmEditProfile::CheckInput() const

@@ -1,5 +1,6 @@
 // The main window's profile values: showing a profile, the game's file lists, correcting,
 // checking and writing the input back, and the events of the value controls.
+#include "base/mFunctions.h"
 #include "mainwindow/frmMain.h"
 
 #include "base/SystemServices.h"
@@ -88,10 +89,7 @@ void frmMain::RefreshProfileData()
         // The window's and the profile's command lines are built separately; they must agree.
         const std::string windowText = GetCmdLineParameters();
         const std::string profileText = active.GetCmdLineParameters();
-        std::string trimmed = windowText;
-        const size_t first = trimmed.find_first_not_of(' ');
-        trimmed = first == std::string::npos ? "" : trimmed.substr(first, trimmed.find_last_not_of(' ') - first + 1);
-        if (trimmed != profileText) {
+        if (TrimCharacters(windowText, " ") != profileText) {
             RaisePlainError(ERR_SELF_CHECK, "Commandline parameters should be: " + windowText +
                                                 "\r\nCommandline parameters are: " + profileText +
                                                 "\r\n\r\nPlease contact the author. Thanks.");

@@ -3,20 +3,10 @@
 
 #include <cmath>
 
+#include "base/ControlHost.h"
 #include "base/mError.h"
 
 namespace {
-// The parent's background behind the preview, as it paints behind its static texts.
-HBRUSH ParentBackground(HWND hwnd, HDC dc)
-{
-    HWND parent = GetParent(hwnd);
-    HBRUSH brush = parent ? reinterpret_cast<HBRUSH>(SendMessageA(parent, WM_CTLCOLORSTATIC,
-                                                                  reinterpret_cast<WPARAM>(dc),
-                                                                  reinterpret_cast<LPARAM>(hwnd)))
-                          : nullptr;
-    return brush ? brush : GetSysColorBrush(COLOR_BTNFACE);
-}
-
 void FillBox(HDC dc, int left, int top, int right, int bottom, COLORREF color)
 {
     RECT rect = {left, top, right, bottom};

@@ -126,9 +126,7 @@ std::string Profile::GetCmdLineParameters() const
     if (m_refresh > 0) s += "-refresh " + std::to_string(m_refresh) + " ";
     if (!m_scenarioPath.empty()) s += "-scenario " + m_scenarioPath + " ";
     if (!m_graphicPakPath.empty()) s += "-graphicpack " + m_graphicPakPath;
-    const size_t first = s.find_first_not_of(' ');
-    if (first == std::string::npos) return "";
-    return s.substr(first, s.find_last_not_of(' ') - first + 1);
+    return TrimCharacters(s, " ");
 }
 
 void Profile::StartVekora(HWND owner)
