@@ -34,9 +34,7 @@ LRESULT HLine::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
 // Whatever height the host gives it, the line keeps its own.
 void HLine::UserControl_Resize(WINDOWPOS* pos) const
 {
-    ShowErrors("HLine.UserControl_Resize", [&] {
-        if (!(pos->flags & SWP_NOSIZE)) pos->cy = LINE_HEIGHT;
-    });
+    ShowErrors("HLine.UserControl_Resize", [&] { if (!(pos->flags & SWP_NOSIZE)) pos->cy = LINE_HEIGHT; });
 }
 
 void HLine::Paint(HDC dc)

@@ -224,9 +224,7 @@ void ucPath::UserControl_Create()
 
 void ucPath::UserControl_Resize(int width, int height)
 {
-    ShowErrors("ucPath.UserControl_Resize", [&] {
-        if (m_txtPath) MoveWindow(m_txtPath, 0, 0, width, height, TRUE);
-    });
+    ShowErrors("ucPath.UserControl_Resize", [&] { if (m_txtPath) MoveWindow(m_txtPath, 0, 0, width, height, TRUE); });
 }
 
 void ucPath::UserControl_Destroy()
@@ -239,9 +237,7 @@ void ucPath::UserControl_Destroy()
 DWORD ucPath::txtPath_OLEDragOver(IDataObject* data, DWORD allowedEffects)
 {
     DWORD effect = DROPEFFECT_NONE;
-    ShowErrors("ucPath.txtPath_OLEDragOver", [&] {
-        if (TakesDrops()) effect = DragEffectFor(data, allowedEffects);
-    });
+    ShowErrors("ucPath.txtPath_OLEDragOver", [&] { if (TakesDrops()) effect = DragEffectFor(data, allowedEffects); });
     return effect;
 }
 

@@ -86,9 +86,7 @@ void Application::KeepCopyOfDamagedSettingsFile()
 
 bool Application::DataChanged() const
 {
-    return PassErrors("Application.DataChanged", [&] {
-        return m_activeProfileChanged || m_profiles.DataChanged();
-    });
+    return PassErrors("Application.DataChanged", [&] { return m_activeProfileChanged || m_profiles.DataChanged(); });
 }
 
 void Application::SaveData(HWND owner)
@@ -122,9 +120,7 @@ void Application::ShowFAQ(HWND owner, const std::string& abbrev) const
 
 void Application::ShowVekolaunchWebpage(HWND owner)
 {
-    PassErrors("Application.ShowVekolaunchWebpage", [&] {
-        OpenWithShell(owner, VEKOLAUNCH_WEB_ADDRESS);
-    });
+    PassErrors("Application.ShowVekolaunchWebpage", [&] { OpenWithShell(owner, VEKOLAUNCH_WEB_ADDRESS); });
 }
 
 void Application::ContactAuthor(HWND owner)

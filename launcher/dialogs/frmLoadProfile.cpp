@@ -23,9 +23,7 @@ void frmLoadProfile::InitDialog()
 
 std::shared_ptr<Profile> frmLoadProfile::SelectedProfile() const
 {
-    return PassErrors("frmLoadProfile.SelectedProfile", [&] {
-        return m_ucProfiles1.SelectedProfile();
-    });
+    return PassErrors("frmLoadProfile.SelectedProfile", [&] { return m_ucProfiles1.SelectedProfile(); });
 }
 
 void frmLoadProfile::OnCommand(int id, int code, HWND control)

@@ -41,9 +41,7 @@ void ucProfiles::UserControl_Resize()
 
 void ucProfiles::InitControl(bool blnOnlyModifiedProfiles)
 {
-    PassErrors("ucProfiles.InitControl", [&] {
-        FillProfileList(blnOnlyModifiedProfiles);
-    });
+    PassErrors("ucProfiles.InitControl", [&] { FillProfileList(blnOnlyModifiedProfiles); });
 }
 
 void ucProfiles::FillProfileList(bool blnOnlyModifiedProfiles)

@@ -113,9 +113,7 @@ void frmMain::ApplyMenu()
 
 void frmMain::mnuFile_Save_Click()
 {
-    ShowErrors("frmMain.mnuFile_Save_Click", [&] {
-        SaveData();
-    });
+    ShowErrors("frmMain.mnuFile_Save_Click", [&] { SaveData(); });
 }
 
 void frmMain::mnuProfile_New_Click()
@@ -218,28 +216,20 @@ void frmMain::mnuHelp_About_Click()
 
 void frmMain::mnuHelp_Webpage_Click()
 {
-    ShowErrors("frmMain.mnuHelp_Webpage_Click", [&] {
-        Application::ShowVekolaunchWebpage(Hwnd());
-    });
+    ShowErrors("frmMain.mnuHelp_Webpage_Click", [&] { Application::ShowVekolaunchWebpage(Hwnd()); });
 }
 
 void frmMain::mnuHelp_FAQ_Click()
 {
-    ShowErrors("frmMain.mnuHelp_FAQ_Click", [&] {
-        g_cApp->ShowFAQ(Hwnd(), g_cApp->Options().Language());
-    });
+    ShowErrors("frmMain.mnuHelp_FAQ_Click", [&] { g_cApp->ShowFAQ(Hwnd(), g_cApp->Options().Language()); });
 }
 
 void frmMain::mnuHelp_FAQ_EN_Click()
 {
-    ShowErrors("frmMain.mnuHelp_FAQ_EN_Click", [&] {
-        g_cApp->ShowFAQ(Hwnd(), "EN");
-    });
+    ShowErrors("frmMain.mnuHelp_FAQ_EN_Click", [&] { g_cApp->ShowFAQ(Hwnd(), "EN"); });
 }
 
 void frmMain::mnuFile_SendFeedback_Click()
 {
-    ShowErrors("frmMain.mnuFile_SendFeedback_Click", [&] {
-        Application::ContactAuthor(Hwnd());
-    });
+    ShowErrors("frmMain.mnuFile_SendFeedback_Click", [&] { Application::ContactAuthor(Hwnd()); });
 }

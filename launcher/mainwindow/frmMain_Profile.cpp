@@ -143,9 +143,7 @@ void frmMain::SaveData()
 
 std::string frmMain::GetCmdLineParameters() const
 {
-    return PassErrors("frmMain.GetCmdLineParameters", [&] {
-        return BuildCmdLineParameters(ReadInput());
-    });
+    return PassErrors("frmMain.GetCmdLineParameters", [&] { return BuildCmdLineParameters(ReadInput()); });
 }
 
 bool frmMain::IsUserDefinedResolution() const
@@ -194,30 +192,22 @@ void frmMain::txtRes_Height_KeyPress(int& keyAscii)
 
 void frmMain::txtRes_Width_Click()
 {
-    ShowErrors("frmMain.txtRes_Width_Click", [&] {
-        SetUserDefinedResolution(true);
-    });
+    ShowErrors("frmMain.txtRes_Width_Click", [&] { SetUserDefinedResolution(true); });
 }
 
 void frmMain::txtRes_Height_Click()
 {
-    ShowErrors("frmMain.txtRes_Height_Click", [&] {
-        SetUserDefinedResolution(true);
-    });
+    ShowErrors("frmMain.txtRes_Height_Click", [&] { SetUserDefinedResolution(true); });
 }
 
 void frmMain::txtRes_Width_LostFocus()
 {
-    ShowErrors("frmMain.txtRes_Width_LostFocus", [&] {
-        CorrectInput();
-    });
+    ShowErrors("frmMain.txtRes_Width_LostFocus", [&] { CorrectInput(); });
 }
 
 void frmMain::txtRes_Height_LostFocus()
 {
-    ShowErrors("frmMain.txtRes_Height_LostFocus", [&] {
-        CorrectInput();
-    });
+    ShowErrors("frmMain.txtRes_Height_LostFocus", [&] { CorrectInput(); });
 }
 
 void frmMain::SetComboList(int id, const std::vector<std::string>& entries) const

@@ -88,9 +88,7 @@ void frmMain::SetBoundText(int id, const std::string& text)
 
 std::string frmMain::TranslateDialogItem(const std::string& id) const
 {
-    return PassErrors("frmMain.TranslateDialogItem", [&] {
-        return g_cTranslate->TranslateEx("MAIN_DIALOG", id);
-    });
+    return PassErrors("frmMain.TranslateDialogItem", [&] { return g_cTranslate->TranslateEx("MAIN_DIALOG", id); });
 }
 
 void frmMain::TranslateDialog()

@@ -199,7 +199,5 @@ bool Profiles::DataChanged() const
 
 std::string Profiles::ReadFromIni_ActiveProfileName() const
 {
-    return PassErrors("Profiles.ReadFromIni_ActiveProfileName", [&] {
-        return m_ini.Read_ActiveProfileName();
-    });
+    return PassErrors("Profiles.ReadFromIni_ActiveProfileName", [&] { return m_ini.Read_ActiveProfileName(); });
 }

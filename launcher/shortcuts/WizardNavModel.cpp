@@ -5,9 +5,7 @@
 
 void WizardNavModel::InitControl()
 {
-    PassErrors("ucWizard_Nav.InitControl", [&] {
-        ShowPage(1);
-    });
+    PassErrors("ucWizard_Nav.InitControl", [&] { ShowPage(1); });
 }
 
 void WizardNavModel::ShowPage(int intNewPageNo)
@@ -21,23 +19,17 @@ void WizardNavModel::ShowPage(int intNewPageNo)
 
 void WizardNavModel::cmdNext_Click()
 {
-    ShowErrors("ucWizard_Nav.cmdNext_Click", [&] {
-        Step(WizardNavEvent::NextClicked, 1);
-    });
+    ShowErrors("ucWizard_Nav.cmdNext_Click", [&] { Step(WizardNavEvent::NextClicked, 1); });
 }
 
 void WizardNavModel::cmdBack_Click()
 {
-    ShowErrors("ucWizard_Nav.cmdBack_Click", [&] {
-        Step(WizardNavEvent::BackClicked, -1);
-    });
+    ShowErrors("ucWizard_Nav.cmdBack_Click", [&] { Step(WizardNavEvent::BackClicked, -1); });
 }
 
 void WizardNavModel::cmdCancel_Click()
 {
-    ShowErrors("ucWizard_Nav.cmdCancel_Click", [&] {
-        m_outlet.RaiseEvent(WizardNavEvent::CancelClicked, 0);
-    });
+    ShowErrors("ucWizard_Nav.cmdCancel_Click", [&] { m_outlet.RaiseEvent(WizardNavEvent::CancelClicked, 0); });
 }
 
 void WizardNavModel::Step(WizardNavEvent clicked, int delta)
