@@ -35,20 +35,6 @@ void frmEditProfile::InitDialog(int16_t mode, Profile& profile)
     });
 }
 
-namespace {
-constexpr TextBinding TEXTS[] = {
-    {IDC_EP_LBLNAME, "EDIT_PROFILE_DIALOG", "LBL_NAME"},
-    {IDC_EP_LBLDESC, "EDIT_PROFILE_DIALOG", "LBL_DESCRIPTION"},
-    {IDOK, "GLOBAL", "BTN_OK"},
-    {IDCANCEL, "GLOBAL", "BTN_CANCEL"},
-};
-} // namespace
-
-std::span<const TextBinding> frmEditProfile::TextBindings()
-{
-    return TEXTS;
-}
-
 void frmEditProfile::TranslateDialog() const
 {
     PassErrors("frmEditProfile.TranslateDialog", [&] {

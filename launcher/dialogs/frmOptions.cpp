@@ -47,19 +47,6 @@ std::string frmOptions::TranslateDialogItem(const std::string& id)
     });
 }
 
-namespace {
-constexpr TextBinding TEXTS[] = {
-    {IDC_OPTIONS_CKSAFETYPROMPT, "OPTIONS_DIALOG", "CHK_SHOW_STARTVEKORADIALOG"},
-    {IDOK, "GLOBAL", "BTN_OK"},
-    {IDCANCEL, "GLOBAL", "BTN_CANCEL"},
-};
-} // namespace
-
-std::span<const TextBinding> frmOptions::TextBindings()
-{
-    return TEXTS;
-}
-
 void frmOptions::TranslateDialog()
 {
     PassErrors("frmOptions.TranslateDialog", [&] {

@@ -6,6 +6,7 @@
 #include "base/DialogBase.h"
 #include "controls/HLine.h"
 #include "controls/ucPath.h"
+#include "dialogs/frmOptions_res.h"
 #include "translation/TextBinding.h"
 
 class frmOptions : public DialogBase {
@@ -16,7 +17,11 @@ public:
 
     ucPath& EditorPathField() { return m_txtEditorPath; }
     // The controls whose texts the language file gives as they stand.
-    static std::span<const TextBinding> TextBindings();
+    static constexpr TextBinding TEXTS[] = {
+        {IDC_OPTIONS_CKSAFETYPROMPT, "OPTIONS_DIALOG", "CHK_SHOW_STARTVEKORADIALOG"},
+        {IDOK, "GLOBAL", "BTN_OK"},
+        {IDCANCEL, "GLOBAL", "BTN_CANCEL"},
+    };
 
 protected:
     void OnInit() override;

@@ -22,20 +22,6 @@ void frmSave::InitDialog()
     });
 }
 
-namespace {
-constexpr TextBinding TEXTS[] = {
-    {IDC_SAVE_LISTTITLE, "SAVE_DIALOG", "LBL_LIST_TITLE"},
-    {IDC_SAVE_INFO, "SAVE_DIALOG", "LBL_LIST_INFO"},
-    {IDOK, "GLOBAL", "BTN_YES"},
-    {IDCANCEL, "GLOBAL", "BTN_NO"},
-};
-} // namespace
-
-std::span<const TextBinding> frmSave::TextBindings()
-{
-    return TEXTS;
-}
-
 void frmSave::TranslateDialog() const
 {
     PassErrors("frmSave.TranslateDialog", [&] {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "base/DialogBase.h"
+#include "dialogs/frmSave_res.h"
 #include "dialogs/ucProfiles.h"
 #include "translation/TextBinding.h"
 
@@ -12,7 +13,12 @@ public:
 
     ucProfiles& ucProfiles1() { return m_ucProfiles1; }
     // The controls whose texts the language file gives as they stand.
-    static std::span<const TextBinding> TextBindings();
+    static constexpr TextBinding TEXTS[] = {
+        {IDC_SAVE_LISTTITLE, "SAVE_DIALOG", "LBL_LIST_TITLE"},
+        {IDC_SAVE_INFO, "SAVE_DIALOG", "LBL_LIST_INFO"},
+        {IDOK, "GLOBAL", "BTN_YES"},
+        {IDCANCEL, "GLOBAL", "BTN_NO"},
+    };
 
 protected:
     void OnInit() override;

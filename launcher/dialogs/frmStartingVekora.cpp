@@ -59,21 +59,6 @@ void frmStartingVekora::FitInfoLabel()
     });
 }
 
-namespace {
-constexpr TextBinding TEXTS[] = {
-    {IDC_SV_CAPTION, "START_VEKORA_DIALOG", "LBL_DIALOG_INFO"},
-    {IDC_SV_WARNING, "START_VEKORA_DIALOG", "LBL_WARNING"},
-    {IDC_SV_DONTSHOW, "START_VEKORA_DIALOG", "CHK_DONT_SHOW_DIALOG"},
-    {IDOK, "GLOBAL", "BTN_OK"},
-    {IDCANCEL, "GLOBAL", "BTN_CANCEL"},
-};
-} // namespace
-
-std::span<const TextBinding> frmStartingVekora::TextBindings()
-{
-    return TEXTS;
-}
-
 void frmStartingVekora::TranslateDialog() const
 {
     PassErrors("frmStartingVekora.TranslateDialog", [&] {

@@ -85,21 +85,6 @@ std::string frmInfo::TranslateDialogItem(const std::string& id, const std::strin
     return PassErrors("frmInfo.TranslateDialogItem", [&] { return g_cTranslate->TranslateEx("INFO_DIALOG", id, p1, p2); });
 }
 
-namespace {
-constexpr TextBinding TEXTS[] = {
-    {IDC_INFO_LBLDESIGNEDFOR, "INFO_DIALOG", "LBL_DESIGNED_FOR"},
-    {IDC_INFO_LBLPROGRAMMING, "INFO_DIALOG", "LBL_PROGRAMMING"},
-    {IDC_INFO_LBLTRANSLATION, "INFO_DIALOG", "LBL_TRANSLATION"},
-    {IDC_INFO_LBLFAQ, "INFO_DIALOG", "LBL_FAQ"},
-    {IDCANCEL, "GLOBAL", "BTN_CLOSE"},
-};
-} // namespace
-
-std::span<const TextBinding> frmInfo::TextBindings()
-{
-    return TEXTS;
-}
-
 void frmInfo::TranslateDialog()
 {
     PassErrors("frmInfo.TranslateDialog", [&] {

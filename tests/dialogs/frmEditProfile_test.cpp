@@ -35,7 +35,7 @@ TEST_F(EditProfileWindow, NewModeInEnglishAndGerman)
         HWND hwnd = dialog.Hwnd();
         captions.push_back(WindowText(hwnd));
         EXPECT_EQ(WindowText(hwnd), Text("DIALOG_CAPTION1"));
-        ExpectBoundTexts(frmEditProfile::TextBindings(), g_cApp->GetLanguageFile(language),
+        ExpectBoundTexts(frmEditProfile::TEXTS, g_cApp->GetLanguageFile(language),
                          [&](int id) { return ItemText(hwnd, id); });
         EXPECT_EQ(ItemText(hwnd, IDC_EP_NAME), "");
         EXPECT_EQ(ItemText(hwnd, IDC_EP_DESCRIPTION), "");

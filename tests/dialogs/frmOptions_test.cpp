@@ -37,7 +37,7 @@ TEST_F(OptionsWindow, ShowsTheOptionsAndItsTexts)
     const cTranslate& t = *g_cTranslate;
     EXPECT_EQ(WindowText(dialog.Hwnd()), t.TranslateEx("OPTIONS_DIALOG", "DIALOG_CAPTION"));
     EXPECT_EQ(ItemText(dialog.Hwnd(), IDC_OPTIONS_LBLEDITOR), t.TranslateEx("OPTIONS_DIALOG", "LBL_EDITOR") + ":");
-    ExpectBoundTexts(frmOptions::TextBindings(), ConfigDir() + "LNG_EN.ini",
+    ExpectBoundTexts(frmOptions::TEXTS, ConfigDir() + "LNG_EN.ini",
                      [&](int id) { return ItemText(dialog.Hwnd(), id); });
     EXPECT_TRUE(dialog.EditorPathField().Locked()) << "the path is chosen, never typed";
 }
@@ -49,7 +49,7 @@ TEST_F(OptionsWindow, GermanTexts)
     const std::string german = ConfigDir() + "LNG_DE.ini";
     EXPECT_EQ(WindowText(dialog.Hwnd()), ReadFromIni(german, "OPTIONS_DIALOG", "DIALOG_CAPTION", ""));
     EXPECT_EQ(ItemText(dialog.Hwnd(), IDC_OPTIONS_LBLEDITOR), ReadFromIni(german, "OPTIONS_DIALOG", "LBL_EDITOR", "") + ":");
-    ExpectBoundTexts(frmOptions::TextBindings(), german, [&](int id) { return ItemText(dialog.Hwnd(), id); });
+    ExpectBoundTexts(frmOptions::TEXTS, german, [&](int id) { return ItemText(dialog.Hwnd(), id); });
 }
 
 TEST_F(OptionsWindow, OkStoresTheChosenEditorAndTheConfirmation)

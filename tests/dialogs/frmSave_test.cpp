@@ -43,7 +43,7 @@ TEST_F(SaveWindow, TextsInEnglishAndGerman)
         HWND hwnd = dialog.Hwnd();
         captions.push_back(WindowText(hwnd));
         EXPECT_EQ(WindowText(hwnd), Text("DIALOG_CAPTION"));
-        ExpectBoundTexts(frmSave::TextBindings(), g_cApp->GetLanguageFile(language),
+        ExpectBoundTexts(frmSave::TEXTS, g_cApp->GetLanguageFile(language),
                          [&](int id) { return ItemText(hwnd, id); });
     }
     EXPECT_NE(captions[0], captions[1]);

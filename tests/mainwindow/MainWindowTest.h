@@ -130,7 +130,7 @@ protected:
     }
     void ExpectWindowTexts(const std::string& languageFile)
     {
-        ExpectBoundTexts(frmMain::TextBindings(), languageFile, [&](int id) { return BoundText(id); });
+        ExpectBoundTexts(frmMain::TEXTS, languageFile, [&](int id) { return BoundText(id); });
     }
     static std::string Translated(const std::string& section, const std::string& id)
     {

@@ -63,7 +63,7 @@ TEST_F(StartConfirmation, WindowNamesTheParametersInEnglishAndGerman)
             auto text = [](const char* id) { return g_cTranslate->TranslateEx("START_VEKORA_DIALOG", id); };
             EXPECT_EQ(WindowText(dialog), text("DIALOG_CAPTION")) << language;
             EXPECT_EQ(ItemText(dialog, IDC_SV_INFO), "-log -res 2 -refresh 1");
-            ExpectBoundTexts(frmStartingVekora::TextBindings(), g_cApp->GetLanguageFile(language),
+            ExpectBoundTexts(frmStartingVekora::TEXTS, g_cApp->GetLanguageFile(language),
                              [&](int id) { return ItemText(dialog, id); });
             EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_SV_DONTSHOW), BST_UNCHECKED);
             ClickButton(dialog, IDCANCEL);
