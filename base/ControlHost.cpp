@@ -13,6 +13,16 @@ std::string WindowText(HWND hwnd)
     return text;
 }
 
+HBRUSH ParentBackground(HWND control, HDC dc)
+{
+    HWND parent = GetParent(control);
+    HBRUSH brush = parent ? reinterpret_cast<HBRUSH>(SendMessageA(parent, WM_CTLCOLORSTATIC,
+                                                                  reinterpret_cast<WPARAM>(dc),
+                                                                  reinterpret_cast<LPARAM>(control)))
+                          : nullptr;
+    return brush ? brush : GetSysColorBrush(COLOR_BTNFACE);
+}
+
 void NotifyHost(HWND control, WORD code)
 {
     HWND host = GetParent(control);
@@ -75,13 +85,4 @@ int FontLineHeight(HWND hwnd)
     TEXTMETRICA metrics = {};
     GetTextMetricsA(dc, &metrics);
     return metrics.tmHeight;
-}
-
-HBRUSH ParentBackground(HWND control, HDC dc)
-{
-    HWND parent = GetParent(control);
-    HBRUSH brush = parent ? reinterpret_cast<HBRUSH>(SendMessageA(parent, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                                                                  reinterpret_cast<LPARAM>(control)))
-                          : nullptr;
-    return brush ? brush : GetSysColorBrush(COLOR_BTNFACE);
 }

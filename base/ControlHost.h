@@ -15,9 +15,8 @@ RECT RectInParent(HWND window, HWND parent);
 // The line height of the font the window draws its text with.
 int FontLineHeight(HWND hwnd);
 
-// What the control's parent paints behind its static texts (WM_CTLCOLORSTATIC), so that a
-// custom-drawn control blends into a tab page as well as into a plain dialog; the button face
-// when the parent answers nothing.
+// The brush the control's parent paints behind its static texts with, for a control that
+// paints its own background; the button face where the parent gives none.
 HBRUSH ParentBackground(HWND control, HDC dc);
 
 // Tells the control's parent of a plain event: WM_COMMAND with the control's ID and the code in

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "base/mError.h"
+#include "base/mFunctions.h"
 #include "base/mVB6.h"
 
 namespace {
@@ -175,10 +176,7 @@ void WriteToIni(const std::string& file, const std::string& section, const std::
 bool IniTextToBool(const std::string& text, bool defaultValue)
 {
     if (text.empty()) return defaultValue;
-    size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return false;
-    size_t last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1) == "1";
+    return TrimCharacters(text, " ") == "1";
 }
 
 bool ReadBoolFromIni(const std::string& file, const std::string& section, const std::string& key,

@@ -39,14 +39,12 @@ std::string AskForExecutable(HWND owner, const std::string& initialName, const s
 
 void CreateMutex()
 {
-    try {
+    PassErrors("mMutex.CreateMutex", [&] {
         SECURITY_ATTRIBUTES attributes = {};
         attributes.nLength = sizeof(attributes); // no descriptor, not inheritable
         // The handle is kept by nobody: the mutex lives until the process ends.
         CreateMutexA(&attributes, FALSE, "Vekolaunch_MTX");
-    } catch (...) {
-        PassError("mMutex.CreateMutex");
-    }
+    });
 }
 
 void InstallLauncherServices()
@@ -64,22 +62,21 @@ bool Main()
 bool Main(const std::string& workDirectory)
 {
     InstallLauncherServices();
-    try {
+    bool started = false;
+    ShowErrors("mMain.Main", [&] {
         CreateMutex();
         g_cApp = workDirectory.empty() ? std::make_unique<Application>()
                                        : std::make_unique<Application>(workDirectory);
         g_cTranslate = std::make_unique<cTranslate>();
-        if (!g_cApp->LoadData()) return false;
+        if (!g_cApp->LoadData()) return;
         g_frmMain = std::make_unique<frmMain>();
         g_frmMain->Load();
         g_frmMain->InitDialog();
         g_frmMain->LoadData(g_cApp->ActiveProfile());
         g_frmMain->ShowModeless();
-        return true;
-    } catch (...) {
-        ShowError("mMain.Main");
-        return false;
-    }
+        started = true;
+    });
+    return started;
 }
 
 int RunLauncher()
@@ -102,28 +99,24 @@ void ClosePublicObjects()
 
 std::string AskForVekoPath(HWND owner, const std::string& currentPath)
 {
-    try {
+    return PassErrors("mMain.AskForVekoPath", [&] {
         const std::string initial = FileExists(currentPath) ? currentPath : "vekora.exe";
         return AskForExecutable(owner, initial, "SELECT_VEKORAFOLDER_DIALOG");
-    } catch (...) {
-        PassError("mMain.AskForVekoPath");
-    }
+    });
 }
 
 std::string AskForEditor(HWND owner, const std::string& currentPath)
 {
-    try {
+    return PassErrors("mMain.AskForEditor", [&] {
         const std::string initial =
             FileExists(currentPath) ? currentPath : SetTrailingBackslash(GetWindowsDir(), true) + "write.exe";
         return AskForExecutable(owner, initial, "SELECT_TEXTEDITOR_DIALOG");
-    } catch (...) {
-        PassError("mMain.AskForEditor");
-    }
+    });
 }
 
 std::string GetVekoraFile_VersionInfo(const std::string& vekoraPath)
 {
-    try {
+    return PassErrors("mMain.GetVekoraFile_VersionInfo", [&]() -> std::string {
         if (vekoraPath.empty()) return "Vekora";
         CFileVersionInfo info;
         info.SetFullPathName(vekoraPath);
@@ -133,7 +126,5 @@ std::string GetVekoraFile_VersionInfo(const std::string& vekoraPath)
             if (!TrimWhiteSpace(text).empty()) return text;
         }
         return "Vekora";
-    } catch (...) {
-        PassError("mMain.GetVekoraFile_VersionInfo");
-    }
+    });
 }

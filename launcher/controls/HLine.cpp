@@ -7,21 +7,17 @@
 
 COLORREF HLine::BackColor() const
 {
-    try {
+    return PassErrors("HLine.BackColor", [&] {
         return m_backColor == CLR_INVALID ? GetSysColor(COLOR_BTNFACE) : m_backColor;
-    } catch (...) {
-        PassError("HLine.BackColor");
-    }
+    });
 }
 
 void HLine::SetBackColor(COLORREF color)
 {
-    try {
+    PassErrors("HLine.BackColor", [&] {
         m_backColor = color;
         if (m_hwnd) InvalidateRect(m_hwnd, nullptr, TRUE);
-    } catch (...) {
-        PassError("HLine.BackColor");
-    }
+    });
 }
 
 LRESULT HLine::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
@@ -39,11 +35,7 @@ LRESULT HLine::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
 // Whatever height the host gives it, the line keeps its own.
 void HLine::UserControl_Resize(WINDOWPOS* pos) const
 {
-    try {
-        if (!(pos->flags & SWP_NOSIZE)) pos->cy = LINE_HEIGHT;
-    } catch (...) {
-        ShowError("HLine.UserControl_Resize");
-    }
+    ShowErrors("HLine.UserControl_Resize", [&] { if (!(pos->flags & SWP_NOSIZE)) pos->cy = LINE_HEIGHT; });
 }
 
 void HLine::Paint(HDC dc)

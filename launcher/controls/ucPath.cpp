@@ -63,16 +63,13 @@ UINT DroppedFiles(IDataObject* data, std::string* first)
 
 std::string GetPathFromClipboard(IDataObject* data)
 {
-    try {
-        if (!data) return {};
-        if (std::optional<std::string> text = DroppedText(data)) return *text;
-        std::string path;
-        if (DroppedFiles(data, &path) == 1) return path;
-        return {};
-    } catch (...) {
-        ShowError("ucPath.GetPathFromClipboard");
-        return {};
-    }
+    std::string path;
+    ShowErrors("ucPath.GetPathFromClipboard", [&] {
+        if (!data) return;
+        if (std::optional<std::string> text = DroppedText(data)) path = *text;
+        else if (DroppedFiles(data, &path) != 1) path.clear();
+    });
+    return path;
 }
 
 bool HasDroppablePath(IDataObject* data) noexcept
@@ -173,12 +170,10 @@ std::string ucPath::Text() const
 
 void ucPath::SetText(const std::string& text)
 {
-    try {
+    PassErrors("ucPath.Text", [&] {
         if (!m_txtPath || Text() == text) return;
         SetWindowTextA(m_txtPath, text.c_str()); // the text box reports the change (EN_CHANGE)
-    } catch (...) {
-        PassError("ucPath.Text");
-    }
+    });
 }
 
 void ucPath::SetBackColor(COLORREF color)
@@ -229,11 +224,7 @@ void ucPath::UserControl_Create()
 
 void ucPath::UserControl_Resize(int width, int height)
 {
-    try {
-        if (m_txtPath) MoveWindow(m_txtPath, 0, 0, width, height, TRUE);
-    } catch (...) {
-        ShowError("ucPath.UserControl_Resize");
-    }
+    ShowErrors("ucPath.UserControl_Resize", [&] { if (m_txtPath) MoveWindow(m_txtPath, 0, 0, width, height, TRUE); });
 }
 
 void ucPath::UserControl_Destroy()
@@ -245,26 +236,21 @@ void ucPath::UserControl_Destroy()
 
 DWORD ucPath::txtPath_OLEDragOver(IDataObject* data, DWORD allowedEffects)
 {
-    try {
-        if (!TakesDrops()) return DROPEFFECT_NONE;
-        return DragEffectFor(data, allowedEffects);
-    } catch (...) {
-        ShowError("ucPath.txtPath_OLEDragOver");
-        return DROPEFFECT_NONE;
-    }
+    DWORD effect = DROPEFFECT_NONE;
+    ShowErrors("ucPath.txtPath_OLEDragOver", [&] { if (TakesDrops()) effect = DragEffectFor(data, allowedEffects); });
+    return effect;
 }
 
 // Only data the drag-over step accepted is taken; anything else leaves the text alone.
 DWORD ucPath::txtPath_OLEDragDrop(IDataObject* data, DWORD allowedEffects)
 {
-    try {
-        if (!TakesDrops() || !HasDroppablePath(data)) return DROPEFFECT_NONE;
+    DWORD effect = DROPEFFECT_NONE;
+    ShowErrors("ucPath.txtPath_OLEDragDrop", [&] {
+        if (!TakesDrops() || !HasDroppablePath(data)) return;
         SetText(GetPathFromClipboard(data));
-        return allowedEffects & DROPEFFECT_COPY ? DROPEFFECT_COPY : DROPEFFECT_NONE;
-    } catch (...) {
-        ShowError("ucPath.txtPath_OLEDragDrop");
-        return DROPEFFECT_NONE;
-    }
+        if (allowedEffects & DROPEFFECT_COPY) effect = DROPEFFECT_COPY;
+    });
+    return effect;
 }
 
 LRESULT ucPath::OnTextBoxColor(HDC dc)

@@ -16,7 +16,6 @@ HFONT ParentFont(HWND parent)
     HFONT font = parent ? reinterpret_cast<HFONT>(SendMessageA(parent, WM_GETFONT, 0, 0)) : nullptr;
     return font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
-
 } // namespace
 
 int TabWidthForLabel(int labelWidth)

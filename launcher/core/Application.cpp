@@ -33,7 +33,7 @@ void Application::SetActiveProfile(const std::shared_ptr<Profile>& profile)
 
 bool Application::LoadData()
 {
-    try {
+    return PassErrors("Application.LoadData", [&] {
         bool result = true;
         m_options.LoadData();
         WarnWhenNoLanguageFile();
@@ -49,9 +49,7 @@ bool Application::LoadData()
             }
         }
         return result;
-    } catch (...) {
-        PassError("Application.LoadData");
-    }
+    });
 }
 
 // Without any language file every text reads "<NO TEXT AVAILABLE>": say once, in English (there
@@ -88,11 +86,7 @@ void Application::KeepCopyOfDamagedSettingsFile()
 
 bool Application::DataChanged() const
 {
-    try {
-        return m_activeProfileChanged || m_profiles.DataChanged();
-    } catch (...) {
-        PassError("Application.DataChanged");
-    }
+    return PassErrors("Application.DataChanged", [&] { return m_activeProfileChanged || m_profiles.DataChanged(); });
 }
 
 void Application::SaveData(HWND owner)
@@ -114,34 +108,26 @@ void Application::SaveAppSettings()
 
 void Application::ShowFAQ(HWND owner, const std::string& abbrev) const
 {
-    try {
+    PassErrors("Application.ShowFAQ", [&] {
         const std::string path = m_docDirectory + GetFAQFileName(abbrev);
         if (FileExists(path)) {
             OpenWithShell(owner, path, "", m_docDirectory);
         } else {
             Sys().MsgBox(owner, g_cTranslate->TranslateEx("ERROR_MESSAGES", "ERR_FileNotFound", path, ""), MB_OK);
         }
-    } catch (...) {
-        PassError("Application.ShowFAQ");
-    }
+    });
 }
 
 void Application::ShowVekolaunchWebpage(HWND owner)
 {
-    try {
-        OpenWithShell(owner, VEKOLAUNCH_WEB_ADDRESS);
-    } catch (...) {
-        PassError("Application.ShowVekolaunchWebpage");
-    }
+    PassErrors("Application.ShowVekolaunchWebpage", [&] { OpenWithShell(owner, VEKOLAUNCH_WEB_ADDRESS); });
 }
 
 void Application::ContactAuthor(HWND owner)
 {
-    try {
+    PassErrors("Application.ContactAuthor", [&] {
         OpenWithShell(owner, std::string("mailto:") + VEKOLAUNCH_CONTACT_MAIL);
-    } catch (...) {
-        PassError("Application.ContactAuthor");
-    }
+    });
 }
 
 std::string Application::GetLanguageFile(const std::string& abbrev) const
@@ -151,30 +137,24 @@ std::string Application::GetLanguageFile(const std::string& abbrev) const
 
 std::string Application::GetLanguageName(const std::string& languageFile)
 {
-    try {
+    return PassErrors("Application.GetLanguageName", [&] {
         return ReadFromIni(languageFile, "FileInfo", "LanguageName", "");
-    } catch (...) {
-        PassError("Application.GetLanguageName");
-    }
+    });
 }
 
 std::string Application::GetLanguageAbbrev(const std::string& fileName)
 {
-    try {
+    return PassErrors("Application.GetLanguageAbbrev", [&] {
         if (fileName.size() >= 9) return fileName.substr(4, fileName.size() - 8);
         RaiseError(ERR_LANGUAGE_ABBREV, "Cannot extract language abbrev. from filename '" + fileName + "'");
-    } catch (...) {
-        PassError("Application.GetLanguageAbbrev");
-    }
+    });
 }
 
 void Application::CreateShortcut(const std::string& folder, const std::string& name, const std::string& target,
                                  const std::string& arguments)
 {
-    try {
+    PassErrors("Application.CreateShortcut", [&] {
         cCreateShortcut shortcut;
         shortcut.CreateShortcut(folder, name, target, arguments);
-    } catch (...) {
-        PassError("Application.CreateShortcut");
-    }
+    });
 }

@@ -33,23 +33,19 @@ void Options::SetShowStartVekoraDialog(bool show)
 
 void Options::LoadData()
 {
-    try {
+    PassErrors("Options.LoadData", [&] {
         m_editorPath = m_ini.Read_EditorPath();
         m_language = m_ini.Read_Language(); // stored as read; Language() answers in upper case
         m_showStartVekoraDialog = m_ini.Read_ShowStartVekoraDialog();
-    } catch (...) {
-        PassError("Options.LoadData");
-    }
+    });
 }
 
 void Options::SaveData()
 {
-    try {
+    PassErrors("Options.SaveData", [&] {
         m_ini.Write_EditorPath(m_editorPath);
         m_ini.Write_Language(m_language);
         m_ini.Write_ShowStartVekoraDialog(m_showStartVekoraDialog);
         m_dataChanged = false;
-    } catch (...) {
-        PassError("Options.SaveData");
-    }
+    });
 }

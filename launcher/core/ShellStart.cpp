@@ -25,7 +25,7 @@ std::string ShellFailureReasonId(INT_PTR shellResult)
 
 bool OpenWithShell(HWND owner, const std::string& file, const std::string& parameters, const std::string& directory)
 {
-    try {
+    return PassErrors("mShellStart.OpenWithShell", [&] {
         INT_PTR result = 0;
         if (ExecuteFile(owner, file, "open", parameters, directory, SW_SHOWNORMAL, &result)) return true;
         const std::string reason =
@@ -33,7 +33,5 @@ bool OpenWithShell(HWND owner, const std::string& file, const std::string& param
         Sys().MsgBox(owner, g_cTranslate->TranslateEx("ERROR_MESSAGES", "ERR_ShellStartFailed", file, reason),
                      MB_OK | MB_ICONEXCLAMATION);
         return false;
-    } catch (...) {
-        PassError("mShellStart.OpenWithShell");
-    }
+    });
 }

@@ -16,7 +16,7 @@ void frmEditProfile::OnInit()
 
 void frmEditProfile::InitDialog(int16_t mode, Profile& profile)
 {
-    try {
+    PassErrors("frmEditProfile.InitDialog", [&] {
         m_mode = mode;
         m_profile = &profile;
         m_cancel = true;
@@ -32,31 +32,22 @@ void frmEditProfile::InitDialog(int16_t mode, Profile& profile)
             SendMessageA(Hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IDC_EP_DESCRIPTION)), TRUE);
         }
         TranslateDialog();
-    } catch (...) {
-        PassError("frmEditProfile.InitDialog");
-    }
+    });
 }
 
 void frmEditProfile::TranslateDialog() const
 {
-    try {
+    PassErrors("frmEditProfile.TranslateDialog", [&] {
         SetCaption(TranslateDialogItem(m_mode == MODE_NEW ? "DIALOG_CAPTION1" : "DIALOG_CAPTION2"));
-        SetItemText(IDC_EP_LBLNAME, TranslateDialogItem("LBL_NAME"));
-        SetItemText(IDC_EP_LBLDESC, TranslateDialogItem("LBL_DESCRIPTION"));
-        SetItemText(IDOK, g_cTranslate->TranslateEx("GLOBAL", "BTN_OK", "", ""));
-        SetItemText(IDCANCEL, g_cTranslate->TranslateEx("GLOBAL", "BTN_CANCEL", "", ""));
-    } catch (...) {
-        PassError("frmEditProfile.TranslateDialog");
-    }
+        ApplyTextBindings(TEXTS, [&](int id, const std::string& text) { SetItemText(id, text); });
+    });
 }
 
 std::string frmEditProfile::TranslateDialogItem(const std::string& id, const std::string& p1)
 {
-    try {
+    return PassErrors("frmEditProfile.TranslateDialogItem", [&] {
         return g_cTranslate->TranslateEx("EDIT_PROFILE_DIALOG", id, p1, "");
-    } catch (...) {
-        PassError("frmEditProfile.TranslateDialogItem");
-    }
+    });
 }
 
 bool frmEditProfile::IsValidProfileName(const std::string& name)
@@ -69,13 +60,12 @@ std::string frmEditProfile::TakenName(const std::string& typed)
 {
     // The private-profile routines drop blanks at the end of a section name, so the profile
     // would not be found under its name after a reload.
-    const size_t last = typed.find_last_not_of(" \t");
-    return last == std::string::npos ? "" : typed.substr(0, last + 1);
+    return TrimCharacters(typed, " \t", TrimEnds::Right);
 }
 
 bool frmEditProfile::CheckInput() const
 {
-    try {
+    return PassErrors("frmEditProfile.CheckInput", [&] {
         // In edit mode the name is locked and not taken from the field.
         if (m_mode == MODE_NEW) {
             const std::string name = GetItemText(IDC_EP_NAME);
@@ -94,14 +84,12 @@ bool frmEditProfile::CheckInput() const
             return false;
         }
         return true;
-    } catch (...) {
-        PassError("frmEditProfile.CheckInput");
-    }
+    });
 }
 
 void frmEditProfile::cmdOk_Click()
 {
-    try {
+    ShowErrors("frmEditProfile.cmdOk_Click", [&] {
         if (!m_profile) RaiseRuntimeError(RTE_OBJECT_NOT_SET);
         if (!CheckInput()) return;
         // In edit mode the internal name stays exactly as it is; only the description changes.
@@ -109,9 +97,7 @@ void frmEditProfile::cmdOk_Click()
         m_profile->SetProfileDescription(GetItemText(IDC_EP_DESCRIPTION));
         m_cancel = false;
         EndModal();
-    } catch (...) {
-        ShowError("frmEditProfile.cmdOk_Click");
-    }
+    });
 }
 
 void frmEditProfile::cmdCancel_Click()

@@ -7,6 +7,8 @@
 
 #include "base/DialogBase.h"
 #include "controls/HLine.h"
+#include "dialogs/frmEditProfile_res.h"
+#include "translation/TextBinding.h"
 
 class Profile;
 
@@ -28,6 +30,13 @@ public:
     static bool IsValidProfileName(const std::string& name);
     // The name as the profile gets it: without blanks at its end.
     static std::string TakenName(const std::string& typed);
+    // The controls whose texts the language file gives as they stand.
+    static constexpr TextBinding TEXTS[] = {
+        {IDC_EP_LBLNAME, "EDIT_PROFILE_DIALOG", "LBL_NAME"},
+        {IDC_EP_LBLDESC, "EDIT_PROFILE_DIALOG", "LBL_DESCRIPTION"},
+        {IDOK, "GLOBAL", "BTN_OK"},
+        {IDCANCEL, "GLOBAL", "BTN_CANCEL"},
+    };
 
 protected:
     void OnInit() override;

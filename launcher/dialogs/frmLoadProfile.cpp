@@ -14,22 +14,16 @@ void frmLoadProfile::OnInit()
 
 void frmLoadProfile::InitDialog()
 {
-    try {
+    PassErrors("frmLoadProfile.InitDialog", [&] {
         m_cancel = true;
         m_ucProfiles1.InitControl(false);
         m_ucProfiles1.SetMultiSelect(false);
-    } catch (...) {
-        PassError("frmLoadProfile.InitDialog");
-    }
+    });
 }
 
 std::shared_ptr<Profile> frmLoadProfile::SelectedProfile() const
 {
-    try {
-        return m_ucProfiles1.SelectedProfile();
-    } catch (...) {
-        PassError("frmLoadProfile.SelectedProfile");
-    }
+    return PassErrors("frmLoadProfile.SelectedProfile", [&] { return m_ucProfiles1.SelectedProfile(); });
 }
 
 void frmLoadProfile::OnCommand(int id, int code, HWND control)
@@ -52,11 +46,9 @@ void frmLoadProfile::cmdCancel_Click()
 
 void frmLoadProfile::cmdHelp_Click()
 {
-    try {
+    ShowErrors("frmLoadProfile.cmdHelp_Click", [&] {
         Sys().MsgBox(Hwnd(),
                      "If you don't know what to do, select the Standard-Profile and then click on the ok-button.",
                      MB_ICONINFORMATION | MB_OK);
-    } catch (...) {
-        ShowError("frmLoadProfile.cmdHelp_Click");
-    }
+    });
 }

@@ -10,7 +10,7 @@
 
 void frmOptions::OnInit()
 {
-    try {
+    ShowErrors("frmOptions.Form_Load", [&] {
         HWND hwnd = Hwnd();
         PlaceAtPlaceholder(m_txtEditorPath, hwnd, IDC_OPTIONS_TXTEDITORPATH);
         SendMessageA(m_txtEditorPath.Hwnd(), WM_SETFONT, SendMessageA(hwnd, WM_GETFONT, 0, 0), FALSE);
@@ -19,21 +19,17 @@ void frmOptions::OnInit()
         m_txtEditorPath.SetBackColor(GetSysColor(COLOR_BTNFACE));
         m_txtEditorPath.SetAcceptFiles(true);
         PlaceAtPlaceholder(m_HLine1, hwnd, IDC_OPTIONS_HLINE1);
-    } catch (...) {
-        ShowError("frmOptions.Form_Load");
-    }
+    });
 }
 
 void frmOptions::InitDialog()
 {
-    try {
+    PassErrors("frmOptions.InitDialog", [&] {
         const Options& options = g_cApp->Options();
         m_txtEditorPath.SetText(options.EditorPath());
         SetChecked(IDC_OPTIONS_CKSAFETYPROMPT, options.ShowStartVekoraDialog());
         TranslateDialog();
-    } catch (...) {
-        PassError("frmOptions.InitDialog");
-    }
+    });
 }
 
 void frmOptions::OnCommand(int id, int code, HWND control)
@@ -46,56 +42,44 @@ void frmOptions::OnCommand(int id, int code, HWND control)
 
 std::string frmOptions::TranslateDialogItem(const std::string& id)
 {
-    try {
+    return PassErrors("frmOptions.TranslateDialogItem", [&] {
         return g_cTranslate->TranslateEx("OPTIONS_DIALOG", id);
-    } catch (...) {
-        PassError("frmOptions.TranslateDialogItem");
-    }
+    });
 }
 
 void frmOptions::TranslateDialog()
 {
-    try {
+    PassErrors("frmOptions.TranslateDialog", [&] {
         SetCaption(TranslateDialogItem("DIALOG_CAPTION"));
         // The language files hold the label without its colon.
         SetItemText(IDC_OPTIONS_LBLEDITOR, TranslateDialogItem("LBL_EDITOR") + ":");
-        SetItemText(IDC_OPTIONS_CKSAFETYPROMPT, TranslateDialogItem("CHK_SHOW_STARTVEKORADIALOG"));
-        SetItemText(IDOK, g_cTranslate->TranslateEx("GLOBAL", "BTN_OK"));
-        SetItemText(IDCANCEL, g_cTranslate->TranslateEx("GLOBAL", "BTN_CANCEL"));
-    } catch (...) {
-        PassError("frmOptions.TranslateDialog");
-    }
+        ApplyTextBindings(TEXTS, [&](int id, const std::string& text) { SetItemText(id, text); });
+    });
 }
 
 void frmOptions::SaveSettings()
 {
-    try {
+    PassErrors("frmOptions.SaveSettings", [&] {
         Options& options = g_cApp->Options();
         options.SetEditorPath(m_txtEditorPath.Text());
         options.SetShowStartVekoraDialog(IsChecked(IDC_OPTIONS_CKSAFETYPROMPT));
-    } catch (...) {
-        PassError("frmOptions.SaveSettings");
-    }
+    });
 }
 
 void frmOptions::cmdEditorPath_Click()
 {
-    try {
+    ShowErrors("frmOptions.cmdEditorPath_Click", [&] {
         const std::string path = AskForEditor(Hwnd(), m_txtEditorPath.Text());
         if (!path.empty()) m_txtEditorPath.SetText(path);
-    } catch (...) {
-        ShowError("frmOptions.cmdEditorPath_Click");
-    }
+    });
 }
 
 void frmOptions::cmdOk_Click()
 {
-    try {
+    ShowErrors("frmOptions.cmdOk_Click", [&] {
         SaveSettings();
         EndModal();
-    } catch (...) {
-        ShowError("frmOptions.cmdOk_Click");
-    }
+    });
 }
 
 void frmOptions::cmdCancel_Click()

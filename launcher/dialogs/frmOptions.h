@@ -6,6 +6,8 @@
 #include "base/DialogBase.h"
 #include "controls/HLine.h"
 #include "controls/ucPath.h"
+#include "dialogs/frmOptions_res.h"
+#include "translation/TextBinding.h"
 
 class frmOptions : public DialogBase {
 public:
@@ -14,6 +16,12 @@ public:
     void InitDialog();
 
     ucPath& EditorPathField() { return m_txtEditorPath; }
+    // The controls whose texts the language file gives as they stand.
+    static constexpr TextBinding TEXTS[] = {
+        {IDC_OPTIONS_CKSAFETYPROMPT, "OPTIONS_DIALOG", "CHK_SHOW_STARTVEKORADIALOG"},
+        {IDOK, "GLOBAL", "BTN_OK"},
+        {IDCANCEL, "GLOBAL", "BTN_CANCEL"},
+    };
 
 protected:
     void OnInit() override;

@@ -14,47 +14,36 @@ void frmSave::OnInit()
 
 void frmSave::InitDialog()
 {
-    try {
+    PassErrors("frmSave.InitDialog", [&] {
         TranslateDialog();
         m_ucProfiles1.InitControl(true);
         m_ucProfiles1.SetMultiSelect(true);
         m_ucProfiles1.SelectAllProfiles();
-    } catch (...) {
-        PassError("frmSave.InitDialog");
-    }
+    });
 }
 
 void frmSave::TranslateDialog() const
 {
-    try {
+    PassErrors("frmSave.TranslateDialog", [&] {
         SetCaption(TranslateDialogItem("DIALOG_CAPTION"));
-        SetItemText(IDC_SAVE_LISTTITLE, TranslateDialogItem("LBL_LIST_TITLE"));
-        SetItemText(IDC_SAVE_INFO, TranslateDialogItem("LBL_LIST_INFO"));
-        SetItemText(IDOK, g_cTranslate->TranslateEx("GLOBAL", "BTN_YES", "", ""));
-        SetItemText(IDCANCEL, g_cTranslate->TranslateEx("GLOBAL", "BTN_NO", "", ""));
-    } catch (...) {
-        PassError("frmSave.TranslateDialog");
-    }
+        ApplyTextBindings(TEXTS, [&](int id, const std::string& text) { SetItemText(id, text); });
+    });
 }
 
 std::string frmSave::TranslateDialogItem(const std::string& id)
 {
-    try {
+    return PassErrors("frmSave.TranslateDialogItem", [&] {
         return g_cTranslate->TranslateEx("SAVE_DIALOG", id, "", "");
-    } catch (...) {
-        PassError("frmSave.TranslateDialogItem");
-    }
+    });
 }
 
 void frmSave::Command1_Click()
 {
-    try {
+    ShowErrors("frmSave.Command1_Click", [&] {
         const std::string list = m_ucProfiles1.GetSelectedItems();
         g_cApp->SaveDataEx(list);
         EndModal();
-    } catch (...) {
-        ShowError("frmSave.Command1_Click");
-    }
+    });
 }
 
 void frmSave::Command2_Click()

@@ -2,7 +2,9 @@
 #pragma once
 
 #include "base/DialogBase.h"
+#include "dialogs/frmSave_res.h"
 #include "dialogs/ucProfiles.h"
+#include "translation/TextBinding.h"
 
 class frmSave : public DialogBase {
 public:
@@ -10,6 +12,13 @@ public:
     void InitDialog();
 
     ucProfiles& ucProfiles1() { return m_ucProfiles1; }
+    // The controls whose texts the language file gives as they stand.
+    static constexpr TextBinding TEXTS[] = {
+        {IDC_SAVE_LISTTITLE, "SAVE_DIALOG", "LBL_LIST_TITLE"},
+        {IDC_SAVE_INFO, "SAVE_DIALOG", "LBL_LIST_INFO"},
+        {IDOK, "GLOBAL", "BTN_YES"},
+        {IDCANCEL, "GLOBAL", "BTN_NO"},
+    };
 
 protected:
     void OnInit() override;

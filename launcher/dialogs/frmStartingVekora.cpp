@@ -18,21 +18,19 @@ void frmStartingVekora::OnInit()
 
 void frmStartingVekora::InitDialog(const Profile& profile)
 {
-    try {
+    PassErrors("frmStartingVekora.InitDialog", [&] {
         SetItemText(IDC_SV_INFO, profile.GetCmdLineParameters());
         FitInfoLabel();
         TranslateDialog();
         m_cancel = true;
-    } catch (...) {
-        PassError("frmStartingVekora.InitDialog");
-    }
+    });
 }
 
 // Long scenario or pak paths run over several lines: the parameters label grows until all of
 // them can be seen, and everything below it moves down with it.
 void frmStartingVekora::FitInfoLabel()
 {
-    try {
+    PassErrors("frmStartingVekora.FitInfoLabel", [&] {
         HWND label = Item(IDC_SV_INFO);
         const RECT rect = RectInParent(label, Hwnd());
         const std::string text = GetItemText(IDC_SV_INFO);
@@ -58,43 +56,31 @@ void frmStartingVekora::FitInfoLabel()
         GetWindowRect(Hwnd(), &window);
         SetWindowPos(Hwnd(), nullptr, window.left, window.top - extra / 2, window.right - window.left,
                      window.bottom - window.top + extra, SWP_NOZORDER | SWP_NOACTIVATE);
-    } catch (...) {
-        PassError("frmStartingVekora.FitInfoLabel");
-    }
+    });
 }
 
 void frmStartingVekora::TranslateDialog() const
 {
-    try {
+    PassErrors("frmStartingVekora.TranslateDialog", [&] {
         SetCaption(TranslateDialogItem("DIALOG_CAPTION"));
-        SetItemText(IDOK, g_cTranslate->TranslateEx("GLOBAL", "BTN_OK", "", ""));
-        SetItemText(IDCANCEL, g_cTranslate->TranslateEx("GLOBAL", "BTN_CANCEL", "", ""));
-        SetItemText(IDC_SV_CAPTION, TranslateDialogItem("LBL_DIALOG_INFO"));
-        SetItemText(IDC_SV_WARNING, TranslateDialogItem("LBL_WARNING"));
-        SetItemText(IDC_SV_DONTSHOW, TranslateDialogItem("CHK_DONT_SHOW_DIALOG"));
-    } catch (...) {
-        PassError("frmStartingVekora.TranslateDialog");
-    }
+        ApplyTextBindings(TEXTS, [&](int id, const std::string& text) { SetItemText(id, text); });
+    });
 }
 
 std::string frmStartingVekora::TranslateDialogItem(const std::string& id, const std::string& p1)
 {
-    try {
+    return PassErrors("frmStartingVekora.TranslateDialogItem", [&] {
         return g_cTranslate->TranslateEx("START_VEKORA_DIALOG", id, p1, "");
-    } catch (...) {
-        PassError("frmStartingVekora.TranslateDialogItem");
-    }
+    });
 }
 
 void frmStartingVekora::cmdOk_Click()
 {
-    try {
+    ShowErrors("frmStartingVekora.cmdOk_Click", [&] {
         g_cApp->Options().SetShowStartVekoraDialog(!IsChecked(IDC_SV_DONTSHOW));
         m_cancel = false;
         EndModal();
-    } catch (...) {
-        ShowError("frmStartingVekora.cmdOk_Click");
-    }
+    });
 }
 
 void frmStartingVekora::cmdCancel_Click()

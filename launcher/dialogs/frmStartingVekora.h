@@ -4,6 +4,8 @@
 
 #include "base/DialogBase.h"
 #include "controls/HLine.h"
+#include "dialogs/frmStartingVekora_res.h"
+#include "translation/TextBinding.h"
 
 class Profile;
 
@@ -13,6 +15,14 @@ public:
     void InitDialog(const Profile& profile);
     // False only after OK.
     bool Cancel() const { return m_cancel; }
+    // The controls whose texts the language file gives as they stand.
+    static constexpr TextBinding TEXTS[] = {
+        {IDC_SV_CAPTION, "START_VEKORA_DIALOG", "LBL_DIALOG_INFO"},
+        {IDC_SV_WARNING, "START_VEKORA_DIALOG", "LBL_WARNING"},
+        {IDC_SV_DONTSHOW, "START_VEKORA_DIALOG", "CHK_DONT_SHOW_DIALOG"},
+        {IDOK, "GLOBAL", "BTN_OK"},
+        {IDCANCEL, "GLOBAL", "BTN_CANCEL"},
+    };
 
 protected:
     void OnInit() override;

@@ -32,27 +32,21 @@ void ucProfiles::OnCreate()
 
 void ucProfiles::UserControl_Resize()
 {
-    try {
+    ShowErrors("ucProfiles.UserControl_Resize", [&] {
         RECT client;
         GetClientRect(m_hwnd, &client);
         MoveWindow(m_listView, 0, 0, client.right, client.bottom, TRUE);
-    } catch (...) {
-        ShowError("ucProfiles.UserControl_Resize");
-    }
+    });
 }
 
 void ucProfiles::InitControl(bool blnOnlyModifiedProfiles)
 {
-    try {
-        FillProfileList(blnOnlyModifiedProfiles);
-    } catch (...) {
-        PassError("ucProfiles.InitControl");
-    }
+    PassErrors("ucProfiles.InitControl", [&] { FillProfileList(blnOnlyModifiedProfiles); });
 }
 
 void ucProfiles::FillProfileList(bool blnOnlyModifiedProfiles)
 {
-    try {
+    PassErrors("ucProfiles.FillProfileList", [&] {
         SendMessageA(m_listView, LVM_DELETEALLITEMS, 0, 0);
         m_keys.clear();
         // The caption column takes a third of the width, the description the rest.
@@ -77,9 +71,7 @@ void ucProfiles::FillProfileList(bool blnOnlyModifiedProfiles)
             state.stateMask = state.state = LVIS_FOCUSED | LVIS_SELECTED;
             SendMessageA(m_listView, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&state));
         }
-    } catch (...) {
-        PassError("ucProfiles.FillProfileList");
-    }
+    });
 }
 
 void ucProfiles::AddRow(const Profile& profile)
@@ -100,30 +92,26 @@ void ucProfiles::AddRow(const Profile& profile)
 
 std::shared_ptr<Profile> ucProfiles::SelectedProfile() const
 {
-    try {
+    return PassErrors("ucProfiles.SelectedProfile", [&]() -> std::shared_ptr<Profile> {
         const int row =
             static_cast<int>(SendMessageA(m_listView, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
         if (row < 0 || row >= static_cast<int>(m_keys.size()) || m_keys[row].empty()) return nullptr;
         return g_cApp->Profiles().Item(m_keys[row]);
-    } catch (...) {
-        PassError("ucProfiles.SelectedProfile");
-    }
+    });
 }
 
 void ucProfiles::SetMultiSelect(bool blnMultiSelect)
 {
-    try {
+    PassErrors("ucProfiles.MultiSelect", [&] {
         LONG_PTR style = GetWindowLongPtrA(m_listView, GWL_STYLE);
         style = blnMultiSelect ? (style & ~LVS_SINGLESEL) : (style | LVS_SINGLESEL);
         SetWindowLongPtrA(m_listView, GWL_STYLE, style);
-    } catch (...) {
-        PassError("ucProfiles.MultiSelect");
-    }
+    });
 }
 
 std::string ucProfiles::GetSelectedItems() const
 {
-    try {
+    return PassErrors("ucProfiles.GetSelectedItems", [&] {
         std::string list;
         for (int row = 0; row < static_cast<int>(m_keys.size()); ++row) {
             if (SendMessageA(m_listView, LVM_GETITEMSTATE, row, LVIS_SELECTED) & LVIS_SELECTED) {
@@ -131,19 +119,15 @@ std::string ucProfiles::GetSelectedItems() const
             }
         }
         return list;
-    } catch (...) {
-        PassError("ucProfiles.GetSelectedItems");
-    }
+    });
 }
 
 void ucProfiles::SelectAllProfiles()
 {
-    try {
+    PassErrors("ucProfiles.SelectAllProfiles", [&] {
         LVITEMA state = {};
         state.stateMask = state.state = LVIS_SELECTED;
         // Row -1 means every row.
         SendMessageA(m_listView, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
-    } catch (...) {
-        PassError("ucProfiles.SelectAllProfiles");
-    }
+    });
 }

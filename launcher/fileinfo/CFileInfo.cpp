@@ -6,14 +6,9 @@
 #include <vector>
 
 #include "base/ScopedWin.h"
+#include "base/mFunctions.h"
 
 namespace {
-
-std::string Upper(std::string text)
-{
-    if (!text.empty()) CharUpperBuffA(text.data(), static_cast<DWORD>(text.size()));
-    return text;
-}
 
 std::string DirectoryPart(const std::string& path)
 {
@@ -52,7 +47,7 @@ std::string StoredDirectorySpelling(const std::string& fullPath)
         rootEnd = directory.find('\\');
         if (rootEnd == std::string::npos) return directory;
         ++rootEnd;
-        result = Upper(directory.substr(0, rootEnd));
+        result = UpperCase(directory.substr(0, rootEnd));
     }
     for (size_t start = rootEnd; start < directory.size();) {
         const size_t end = directory.find('\\', start);
@@ -152,7 +147,7 @@ void CFileInfo::Refresh()
     m_fileExtension = dot == std::string::npos ? "" : m_fileName.substr(dot + 1);
 
     // Without a short name of its own the long name already is a valid 8.3 name.
-    m_shortName = data.cAlternateFileName[0] ? std::string(data.cAlternateFileName) : Upper(m_fileName);
+    m_shortName = data.cAlternateFileName[0] ? std::string(data.cAlternateFileName) : UpperCase(m_fileName);
     m_shortPathName = PathFunctionResult(
         [&](char* buffer, DWORD size) { return GetShortPathNameA(m_fullPathName.c_str(), buffer, size); });
     m_shortPath = DirectoryPart(m_shortPathName);
@@ -173,8 +168,7 @@ void CFileInfo::ReadShellInfo()
     m_displayName = info.szDisplayName;
     m_typeName = info.szTypeName;
     if (m_typeName.find_first_not_of(' ') == std::string::npos) {
-        m_typeName = Upper(m_fileExtension) + " File";
-        m_typeName.erase(0, m_typeName.find_first_not_of(' '));
+        m_typeName = TrimCharacters(UpperCase(m_fileExtension) + " File", " ", TrimEnds::Left);
     }
 }
 

@@ -1,4 +1,5 @@
-// The main window: creation, layout of its children, command routing and closing.
+// The main window: creation and set-up, layout of its children, tab switching, command routing
+// and closing.
 #include "mainwindow/frmMain.h"
 
 #include <commctrl.h>
@@ -51,16 +52,7 @@ frmMain::~frmMain()
 
 void frmMain::OnInit()
 {
-    try {
-        Form_Load();
-    } catch (...) {
-        ShowError("frmMain.Form_Load");
-    }
-}
-
-void frmMain::Form_Load()
-{
-    try {
+    ShowErrors("frmMain.Form_Load", [&] {
         {
             ScopedGetDC screen(nullptr);
             m_dpi = GetDeviceCaps(screen, LOGPIXELSX);
@@ -74,9 +66,7 @@ void frmMain::Form_Load()
         ApplyMenu();
         CreateChildControls();
         m_UserControl11.SetPicture(CreateGameScreenPicture());
-    } catch (...) {
-        PassError("frmMain.Form_Load");
-    }
+    });
 }
 
 void frmMain::CreateChildControls()
@@ -121,6 +111,24 @@ void frmMain::CreateChildControls()
     SetWindowSubclass(Control(IDC_TXTRES_HEIGHT), ResolutionFieldProc, 1, reinterpret_cast<DWORD_PTR>(this));
 }
 
+void frmMain::InitDialog()
+{
+    PassErrors("frmMain.InitDialog", [&] {
+        for (int id : {IDC_LSTRESOLUTION, IDC_LSTREFRESH}) {
+            SendMessageA(Control(id), LB_RESETCONTENT, 0, 0);
+            for (int i = 0; i < MAIN_LIST_ENTRIES; ++i) SendMessageA(Control(id), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("-"));
+        }
+        {
+            const MenuRebuildBatch oneRebuild(*this);
+            InitLanguageList();
+            TranslateDialog();
+            FillProfileList();
+            RefreshAccessoriesMenu();
+        }
+        ucTab1_Click(0);
+    });
+}
+
 HWND frmMain::Control(int id) const
 {
     if (HWND own = Item(id)) return own;
@@ -155,6 +163,16 @@ int frmMain::ListIndex(int id) const
 void frmMain::SetListIndex(int id, int index) const
 {
     SendMessageA(Control(id), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+void frmMain::ucTab1_Click(int index)
+{
+    ShowErrors("frmMain.ucTab1_Click", [&] { m_pages.Activate(index); });
+}
+
+void frmMain::ActivatePage(int pageNumber)
+{
+    PassErrors("frmMain.ActivatePage", [&] { m_pages.ShowPage(pageNumber - 1); });
 }
 
 void frmMain::OnCommand(int id, int code, HWND control)
@@ -234,33 +252,29 @@ void frmMain::mnuFile_Quit_Click()
 bool frmMain::Form_QueryUnload()
 {
     bool cancel = false;
-    try {
+    const bool asked = ShowErrors("frmMain.Form_QueryUnload", [&] {
         RefreshProfileData();
         if (g_cApp->DataChanged()) {
             const int answer = Sys().MsgBox(Hwnd(), TranslateDialogItem("MSG_SaveChangesQuestion"), MB_YESNOCANCEL);
             if (answer == IDCANCEL) cancel = true;
             if (answer == IDYES) SaveData();
         }
-    } catch (...) {
-        cancel = true;
-        ShowError("frmMain.Form_QueryUnload");
-        if (Sys().MsgBox(Hwnd(), TranslateDialogItem("MSG_QuitVekolaunchQuestion"), MB_YESNO) == IDYES) cancel = false;
-    }
+    });
+    // After a failure the user decides whether the launcher still closes.
+    if (!asked) cancel = Sys().MsgBox(Hwnd(), TranslateDialogItem("MSG_QuitVekolaunchQuestion"), MB_YESNO) != IDYES;
     return cancel;
 }
 
 void frmMain::Form_Unload()
 {
     m_unloaded = true;
-    try {
-        if (!g_cApp) return;
+    if (!g_cApp) return;
+    // The public objects go also when the settings could not be saved.
+    ShowErrors("frmMain.Form_Unload", [&] {
         g_cApp->SaveAppSettings();
         g_cApp->Profiles().SaveWhichProfileIsActive();
-        ClosePublicObjects();
-    } catch (...) {
-        ShowError("frmMain.Form_Unload");
-        ClosePublicObjects();
-    }
+    });
+    ClosePublicObjects();
 }
 
 void frmMain::OnDestroy()

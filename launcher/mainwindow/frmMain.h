@@ -12,7 +12,9 @@
 #include "controls/ucPath.h"
 #include "mainwindow/MainMenu.h"
 #include "mainwindow/MainWindowRules.h"
+#include "mainwindow/frmMain_res.h"
 #include "mainwindow/ucResolutionPreview.h"
+#include "translation/TextBinding.h"
 
 class Profile;
 
@@ -36,6 +38,56 @@ public:
     // The command line built from the controls (untrimmed).
     std::string GetCmdLineParameters() const;
     void TranslateDialog();
+    // The texts the language file gives as they stand: the tabs (by their IDs), the controls of
+    // the window and its pages, and the menu entries.
+    static constexpr TextBinding TEXTS[] = {
+        {IDC_MAIN_TAB0, "MAIN_DIALOG", "TAB_GAMESETTINGS"},
+        {IDC_MAIN_TAB0 + 1, "MAIN_DIALOG", "TAB_SCENARIO"},
+        {IDC_MAIN_TAB0 + 2, "MAIN_DIALOG", "TAB_DISPLAY"},
+        {IDC_MAIN_TAB0 + 3, "MAIN_DIALOG", "TAB_REFRESH"},
+        {IDC_MAIN_TAB0 + 4, "MAIN_DIALOG", "TAB_EXTRA"},
+        {IDC_CKFREEPLAY, "MAIN_DIALOG", "CHK_FREEPLAY"},
+        {IDC_LBLFREEPLAYMODE_DESC, "MAIN_DIALOG", "LBL_FREEPLAY_DESC"},
+        {IDC_CKLOGMESSAGES, "MAIN_DIALOG", "CHK_LOG"},
+        {IDC_LBLLOGMSG, "MAIN_DIALOG", "LBL_LOG_DESC"},
+        {IDC_CMDLOGFILE, "MAIN_DIALOG", "BTN_DISPLAY_LOGFILE"},
+        {IDC_CMDLOGFILE2, "MAIN_DIALOG", "BTN_DISPLAY_LOGFILE"}, // both log-file buttons say the same
+        {IDC_LBLVEKOPATH, "MAIN_DIALOG", "LBL_VEKOPATH"},
+        {IDC_LBLGRAPHICPAK, "MAIN_DIALOG", "LBL_GRAPHICPAK_LIST"},
+        {IDC_LBLGRAPHICPAKINFO, "MAIN_DIALOG", "LBL_GRAPHICPAK_LIST_INFO"},
+        {IDC_LBLSCENARIOS, "MAIN_DIALOG", "LBL_SCENARIO_LIST"},
+        {IDC_LBLSCENARIOINFO, "MAIN_DIALOG", "LBL_SCENARIO_LIST_INFO"},
+        {IDC_FRMRESOLUTION, "MAIN_DIALOG", "LBL_RESOLUTION_FRAME"},
+        {IDC_LBLRESOLUTION_WARNING, "MAIN_DIALOG", "LBL_RESOLUTION_WARNING"},
+        {IDC_OPRESOLUTION0, "MAIN_DIALOG", "OP_STANDARD_RESOLUTION"},
+        {IDC_OPRESOLUTION1, "MAIN_DIALOG", "OP_USERDEFINED_RESOLUTION"},
+        {IDC_LBLWIDTH_HEIGTH, "MAIN_DIALOG", "LBL_RESOLUTION_WIDTH_HEIGTH"},
+        {IDC_FRMSCREENREFRESH, "MAIN_DIALOG", "LBL_SCREEN_REFRESH"},
+        {IDC_FRMOPENLOGFILE, "MAIN_DIALOG", "LBL_LOGFILE_FRAME"},
+        {IDC_FRMOPENVEKOFOLDER, "MAIN_DIALOG", "LBL_VEKOFOLDER_FRAME"},
+        {IDC_LBLOPENLOGFILEDESC, "MAIN_DIALOG", "LBL_LOGFILE_FRAME_TEXT"},
+        {IDC_LBLOPENVEKOFOLDER, "MAIN_DIALOG", "LBL_VEKOFOLDER_FRAME_TEXT"},
+        {IDC_CMDOPENVEKODIR, "MAIN_DIALOG", "BTN_OPEN_VEKOFOLDER"},
+        {IDC_CMDSTART, "MAIN_DIALOG", "BTN_START_VEKORA"},
+        {IDM_FILE, "MAIN_DIALOG", "MNU_FILE"},
+        {IDM_FILE_SAVE, "MAIN_DIALOG", "MNU_FILE_SAVE"},
+        {IDM_FILE_QUIT, "MAIN_DIALOG", "MNU_FILE_QUIT"},
+        {IDM_FILE_PROFILES, "MAIN_DIALOG", "MNU_PROFILES"},
+        {IDM_PROFILE_NEW, "MAIN_DIALOG", "MNU_PROFILES_NEW"},
+        {IDM_PROFILE_EDIT, "MAIN_DIALOG", "MNU_PROFILES_EDIT"},
+        {IDM_EDIT, "MAIN_DIALOG", "MNU_EDIT"},
+        {IDM_EDIT_COPYCMDLINE, "MAIN_DIALOG", "MNU_EDIT_COPYCMDLINE"},
+        {IDM_EXTRA, "MAIN_DIALOG", "MNU_EXTRA"},
+        {IDM_EXTRA_CREATESHORTCUT, "MAIN_DIALOG", "MNU_EXTRA_CREATESHORTCUT"},
+        {IDM_OPTIONS_LANG, "MAIN_DIALOG", "MNU_EXTRA_LANGUAGE"},
+        {IDM_EXTRA_OPTIONS, "MAIN_DIALOG", "MNU_EXTRA_OPTIONS"},
+        {IDM_EXTRA_UPDATE, "MAIN_DIALOG", "MNU_EXTRA_INTERNETUPDATE"},
+        {IDM_HELP_WEBPAGE, "MAIN_DIALOG", "MNU_HELP_HOMEPAGE"},
+        {IDM_HELP_FEEDBACK, "MAIN_DIALOG", "MNU_HELP_FEEDBACK"},
+        {IDM_HELP_ABOUT, "MAIN_DIALOG", "MNU_HELP_ABOUT"},
+        {IDM_HELP_FAQ, "MAIN_DIALOG", "MNU_HELP_FAQ"},
+        {IDM_EXTRA_ACCESSORIES, "MAIN_DIALOG", "MNU_ACCESSORIES"},
+    };
     void UpdateVersionLabels();
     void ucTab1_Click(int index);
     void ActivatePage(int pageNumber);
@@ -68,7 +120,6 @@ private:
     friend LRESULT CALLBACK ResolutionFieldProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
 
     // Window life cycle.
-    void Form_Load();
     void CreateChildControls();
     bool Form_QueryUnload();
     static bool FocusStaysInProgram();
@@ -84,14 +135,20 @@ private:
     void txtRes_Height_Click();
     void txtRes_Width_LostFocus();
     void txtRes_Height_LostFocus();
-    void cmdSelectVekoPath_Click();
     void FilterResolutionKey(int& keyAscii);
     bool IsUserDefinedResolution() const;
     void SetUserDefinedResolution(bool userDefined);
-
-    // Lists, menus and actions.
     void FillScenarioFilesList();
     void FillDatenPakList();
+
+    // Buttons.
+    void cmdStart_Click();
+    void cmdLogfile_Click();
+    void cmdLogfile2_Click();
+    void cmdOpenVekoDir_Click();
+    void cmdSelectVekoPath_Click();
+
+    // Menus.
     void FillProfileList();
     void InitLanguageList();
     void HighligthSelectedLanguage();
@@ -110,10 +167,6 @@ private:
     private:
         frmMain& m_window;
     };
-    void cmdStart_Click();
-    void cmdLogfile_Click();
-    void cmdLogfile2_Click();
-    void cmdOpenVekoDir_Click();
     void mnuFile_Save_Click();
     void mnuProfile_New_Click();
     void mnuProfile_Edit_Click();
@@ -132,6 +185,8 @@ private:
 
     // Texts.
     std::string TranslateDialogItem(const std::string& id) const;
+    // Gives the tab, menu entry or control with that ID its text.
+    void SetBoundText(int id, const std::string& text);
 
     // Control helpers.
     int ListIndex(int id) const;

@@ -1,7 +1,6 @@
-// The main window's set-up, its file lists, menus and actions.
+// The main window's menus: the profile and language lists, the entries shown, and what each
+// entry does.
 #include "mainwindow/frmMain.h"
-
-#include <algorithm>
 
 #include "base/SystemServices.h"
 #include "base/mError.h"
@@ -33,57 +32,9 @@ std::string MenuCaption(const std::string& text)
 }
 } // namespace
 
-void frmMain::InitDialog()
-{
-    try {
-        for (int id : {IDC_LSTRESOLUTION, IDC_LSTREFRESH}) {
-            SendMessageA(Control(id), LB_RESETCONTENT, 0, 0);
-            for (int i = 0; i < MAIN_LIST_ENTRIES; ++i) SendMessageA(Control(id), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("-"));
-        }
-        {
-            const MenuRebuildBatch oneRebuild(*this);
-            InitLanguageList();
-            TranslateDialog();
-            FillProfileList();
-            RefreshAccessoriesMenu();
-        }
-        ucTab1_Click(0);
-    } catch (...) {
-        PassError("frmMain.InitDialog");
-    }
-}
-
-void frmMain::SetComboList(int id, const std::vector<std::string>& entries) const
-{
-    // Refilling the list must not change the text the profile gave the field.
-    const std::string text = ControlText(id);
-    HWND combo = Control(id);
-    SendMessageA(combo, CB_RESETCONTENT, 0, 0);
-    for (const std::string& entry : entries) SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
-    SetWindowTextA(combo, text.c_str());
-}
-
-void frmMain::FillScenarioFilesList()
-{
-    try {
-        SetComboList(IDC_TXTSCENARIO, ListScenarios(GetScenarioPath(g_cApp->ActiveProfile()->VekoraPath())));
-    } catch (...) {
-        PassError("frmMain.FillScenarioFilesList");
-    }
-}
-
-void frmMain::FillDatenPakList()
-{
-    try {
-        SetComboList(IDC_TXTGRAPHICPACK, ListGraphicPaks(GetDatenPakPath(g_cApp->ActiveProfile()->VekoraPath())));
-    } catch (...) {
-        PassError("frmMain.FillDatenPakList");
-    }
-}
-
 void frmMain::FillProfileList()
 {
-    try {
+    PassErrors("frmMain.FillProfileList", [&] {
         const int loaded = m_menu.ArrayCount(IDM_FILE_PROFILES, IDM_PROFILE_LIST_FIRST);
         for (int i = 0; i < loaded; ++i) m_menu.ArrayEntry(IDM_FILE_PROFILES, IDM_PROFILE_LIST_FIRST, i).Visible = false;
         const std::shared_ptr<Profile> active = g_cApp->ActiveProfile();
@@ -98,14 +49,12 @@ void frmMain::FillProfileList()
             ++i;
         }
         ApplyMenu();
-    } catch (...) {
-        PassError("frmMain.FillProfileList");
-    }
+    });
 }
 
 void frmMain::InitLanguageList()
 {
-    try {
+    PassErrors("frmMain.InitLanguageList", [&] {
         const std::vector<LanguageEntry> languages = ListLanguages(g_cApp->GetLanguageDirectory());
         for (size_t i = 0; i < languages.size(); ++i) {
             if (i > IDM_LANG_ITEM_LAST - IDM_LANG_ITEM_FIRST) break;
@@ -115,14 +64,12 @@ void frmMain::InitLanguageList()
             entry.Tag = languages[i].Tag;
         }
         HighligthSelectedLanguage();
-    } catch (...) {
-        PassError("frmMain.InitLanguageList");
-    }
+    });
 }
 
 void frmMain::HighligthSelectedLanguage()
 {
-    try {
+    PassErrors("frmMain.HighligthSelectedLanguage", [&] {
         const std::string language = g_cApp->Options().Language();
         const int count = m_menu.ArrayCount(IDM_OPTIONS_LANG, IDM_LANG_ITEM_FIRST);
         for (int i = 0; i < count; ++i) {
@@ -130,35 +77,29 @@ void frmMain::HighligthSelectedLanguage()
             entry.Checked = entry.Tag == language;
         }
         ApplyMenu();
-    } catch (...) {
-        PassError("frmMain.HighligthSelectedLanguage");
-    }
+    });
 }
 
 void frmMain::RefreshAccessoriesMenu()
 {
-    try {
+    PassErrors("frmMain.RefreshAccessoriesMenu", [&] {
         const bool installed = FileExists(g_cApp->GetToolsDirectory() + "Lingobench.exe");
         m_menu.SetVisible(IDM_EXTRA_ACCESSORIES, installed);
         m_menu.SetVisible(IDM_EXTRA_BARAFTERACCESSORIES, installed);
         ApplyMenu();
-    } catch (...) {
-        PassError("frmMain.RefreshAccessoriesMenu");
-    }
+    });
 }
 
 void frmMain::HideFAQMenu()
 {
-    try {
+    PassErrors("frmMain.HideFAQMenu", [&] {
         const std::string language = g_cApp->Options().Language();
         const bool hidden =
             language == "EN" || !FileExists(g_cApp->GetDocDirectory() + Application::GetFAQFileName(language));
         m_menu.SetVisible(IDM_HELP_FAQ, !hidden);
         m_menu.SetVisible(IDM_HELP_FAQ_EN, true);
         ApplyMenu();
-    } catch (...) {
-        PassError("frmMain.HideFAQMenu");
-    }
+    });
 }
 
 void frmMain::ApplyMenu()
@@ -182,167 +123,90 @@ frmMain::MenuRebuildBatch::MenuRebuildBatch(frmMain& window) : m_window(window)
 frmMain::MenuRebuildBatch::~MenuRebuildBatch()
 {
     if (--m_window.m_menuRebuildsHeld > 0 || !m_window.m_menuRebuildPending) return;
-    try {
-        m_window.ApplyMenu();
-    } catch (...) {
-        ShowError("frmMain.ApplyMenu");
-    }
-}
-
-void frmMain::cmdStart_Click()
-{
-    try {
-        RefreshProfileData();
-        g_cApp->ActiveProfile()->StartVekora(Hwnd());
-    } catch (...) {
-        ShowError("frmMain.cmdStart_Click");
-    }
-}
-
-void frmMain::cmdLogfile_Click()
-{
-    try {
-        Options& options = g_cApp->Options();
-        if (options.EditorPath().empty()) {
-            if (Sys().MsgBox(Hwnd(), TranslateDialogItem("MSG_SelectTextEditor"), MB_YESNO | MB_ICONQUESTION) == IDYES) {
-                options.SetEditorPath(AskForEditor(Hwnd(), ""));
-            }
-        }
-        if (options.EditorPath().empty()) return;
-        const std::string folder = GameFolderOf(g_cApp->ActiveProfile()->VekoraPath());
-        const std::string logFile = folder + "veko.log";
-        // Without a game folder there is no log file to look for.
-        if (!folder.empty() && FileExists(logFile)) {
-            OpenWithShell(Hwnd(), options.EditorPath(), QuotedWhenBlank(logFile));
-        } else {
-            Sys().MsgBox(Hwnd(), g_cTranslate->TranslateEx("ERROR_MESSAGES", "ERR_VekoraLogfileNotFound"),
-                         MB_OK | MB_ICONINFORMATION);
-        }
-    } catch (...) {
-        ShowError("frmMain.cmdLogfile_Click");
-    }
-}
-
-void frmMain::cmdLogfile2_Click()
-{
-    cmdLogfile_Click();
-}
-
-void frmMain::cmdOpenVekoDir_Click()
-{
-    try {
-        const std::string folder = GameFolderOf(g_cApp->ActiveProfile()->VekoraPath());
-        if (FolderExists(folder)) {
-            OpenWithShell(Hwnd(), folder);
-        } else {
-            Sys().MsgBox(Hwnd(), g_cTranslate->TranslateEx("ERROR_MESSAGES", "ERR_PathNotFound", folder), MB_OK);
-        }
-    } catch (...) {
-        ShowError("frmMain.cmdOpenVekoDir_Click");
-    }
+    ShowErrors("frmMain.ApplyMenu", [&] { m_window.ApplyMenu(); });
 }
 
 void frmMain::mnuFile_Save_Click()
 {
-    try {
-        SaveData();
-    } catch (...) {
-        ShowError("frmMain.mnuFile_Save_Click");
-    }
+    ShowErrors("frmMain.mnuFile_Save_Click", [&] { SaveData(); });
 }
 
 void frmMain::mnuProfile_New_Click()
 {
-    try {
+    ShowErrors("frmMain.mnuProfile_New_Click", [&] {
         RefreshProfileData();
         if (std::shared_ptr<Profile> profile = g_cApp->Profiles().ShowAddNewDialog(Hwnd())) LoadData(profile);
-    } catch (...) {
-        ShowError("frmMain.mnuProfile_New_Click");
-    }
+    });
 }
 
 void frmMain::mnuProfile_Edit_Click()
 {
-    try {
+    ShowErrors("frmMain.mnuProfile_Edit_Click", [&] {
         frmEditProfile dialog;
         dialog.Load(Hwnd());
         dialog.InitDialog(frmEditProfile::MODE_EDIT, *g_cApp->ActiveProfile());
         dialog.ShowModal();
         dialog.Unload();
         FillProfileList();
-    } catch (...) {
-        ShowError("frmMain.mnuProfile_Edit_Click");
-    }
+    });
 }
 
 void frmMain::mnuProfile_List_Click(int index)
 {
-    try {
+    ShowErrors("frmMain.mnuProfile_List_Click", [&] {
         RefreshProfileData();
         const std::string key = m_menu.ArrayEntry(IDM_FILE_PROFILES, IDM_PROFILE_LIST_FIRST, index).Tag;
         LoadData(g_cApp->Profiles().Item(key));
-    } catch (...) {
-        ShowError("frmMain.mnuProfile_List_Click");
-    }
+    });
 }
 
 void frmMain::mnuEditCopy_CmdLine_Click()
 {
-    try {
+    ShowErrors("frmMain.mnuEditCopy_CmdLine_Click", [&] {
         // Path and parameters both from the controls: what the user sees is what is copied.
         Sys().SetClipboardText(Hwnd(), CopyableCommandLine(m_txtVekoraPath.Text(), GetCmdLineParameters()));
-    } catch (...) {
-        ShowError("frmMain.mnuEditCopy_CmdLine_Click");
-    }
+    });
 }
 
 void frmMain::mnuOptions_Lang_Item_Click(int index)
 {
-    try {
+    ShowErrors("frmMain.mnuOptions_Lang_Item_Click", [&] {
         const MenuRebuildBatch oneRebuild(*this);
         g_cApp->Options().SetLanguage(m_menu.ArrayEntry(IDM_OPTIONS_LANG, IDM_LANG_ITEM_FIRST, index).Tag);
         HighligthSelectedLanguage();
         TranslateDialog();
-    } catch (...) {
-        ShowError("frmMain.mnuOptions_Lang_Item_Click");
-    }
+    });
 }
 
 void frmMain::mnuExtra_Accessories_Lingobench_Click()
 {
-    try {
+    ShowErrors("frmMain.mnuExtra_Accessories_Lingobench_Click", [&] {
         const std::string tools = g_cApp->GetToolsDirectory();
         OpenWithShell(Hwnd(), tools + "Lingobench.exe", "", tools);
-    } catch (...) {
-        ShowError("frmMain.mnuExtra_Accessories_Lingobench_Click");
-    }
+    });
 }
 
 void frmMain::mnuExtra_CreateShortcut_Click()
 {
-    try {
+    ShowErrors("frmMain.mnuExtra_CreateShortcut_Click", [&] {
         RefreshProfileData();
         // The wizard closes itself; there is nothing to read back.
         frmCreateVekoraShortcut_New wizard;
         wizard.Load(Hwnd());
         wizard.InitDialog(*g_cApp->ActiveProfile());
         wizard.ShowModal();
-    } catch (...) {
-        ShowError("frmMain.mnuExtra_CreateShortcut_Click");
-    }
+    });
 }
 
 void frmMain::mnuExtra_Options_Click()
 {
-    try {
+    ShowErrors("frmMain.mnuExtra_Options_Click", [&] {
         frmOptions dialog;
         dialog.Load(Hwnd());
         dialog.InitDialog();
         dialog.ShowModal();
         dialog.Unload();
-    } catch (...) {
-        ShowError("frmMain.mnuExtra_Options_Click");
-    }
+    });
 }
 
 void frmMain::mnuExtra_Update_Click()
@@ -368,36 +232,20 @@ void frmMain::mnuHelp_About_Click()
 
 void frmMain::mnuHelp_Webpage_Click()
 {
-    try {
-        Application::ShowVekolaunchWebpage(Hwnd());
-    } catch (...) {
-        ShowError("frmMain.mnuHelp_Webpage_Click");
-    }
+    ShowErrors("frmMain.mnuHelp_Webpage_Click", [&] { Application::ShowVekolaunchWebpage(Hwnd()); });
 }
 
 void frmMain::mnuHelp_FAQ_Click()
 {
-    try {
-        g_cApp->ShowFAQ(Hwnd(), g_cApp->Options().Language());
-    } catch (...) {
-        ShowError("frmMain.mnuHelp_FAQ_Click");
-    }
+    ShowErrors("frmMain.mnuHelp_FAQ_Click", [&] { g_cApp->ShowFAQ(Hwnd(), g_cApp->Options().Language()); });
 }
 
 void frmMain::mnuHelp_FAQ_EN_Click()
 {
-    try {
-        g_cApp->ShowFAQ(Hwnd(), "EN");
-    } catch (...) {
-        ShowError("frmMain.mnuHelp_FAQ_EN_Click");
-    }
+    ShowErrors("frmMain.mnuHelp_FAQ_EN_Click", [&] { g_cApp->ShowFAQ(Hwnd(), "EN"); });
 }
 
 void frmMain::mnuFile_SendFeedback_Click()
 {
-    try {
-        Application::ContactAuthor(Hwnd());
-    } catch (...) {
-        ShowError("frmMain.mnuFile_SendFeedback_Click");
-    }
+    ShowErrors("frmMain.mnuFile_SendFeedback_Click", [&] { Application::ContactAuthor(Hwnd()); });
 }

@@ -1,5 +1,6 @@
-// The main window's profile values: showing a profile, correcting, checking and writing the
-// input back, and the events of the value controls.
+// The main window's profile values: showing a profile, the game's file lists, correcting,
+// checking and writing the input back, and the events of the value controls.
+#include "base/mFunctions.h"
 #include "mainwindow/frmMain.h"
 
 #include "base/SystemServices.h"
@@ -7,6 +8,7 @@
 #include "base/mVB6.h"
 #include "core/Application.h"
 #include "mMain.h"
+#include "mainwindow/GameFolderLists.h"
 #include "mainwindow/frmMain_res.h"
 #include "profiles/Profile.h"
 #include "translation/cTranslate.h"
@@ -67,7 +69,7 @@ MainWindowInput frmMain::ReadInput() const
 
 void frmMain::RefreshProfileData()
 {
-    try {
+    PassErrors("frmMain.RefreshProfileData", [&] {
         CorrectInput();
         CheckData();
         const MainWindowInput input = ReadInput();
@@ -87,29 +89,22 @@ void frmMain::RefreshProfileData()
         // The window's and the profile's command lines are built separately; they must agree.
         const std::string windowText = GetCmdLineParameters();
         const std::string profileText = active.GetCmdLineParameters();
-        std::string trimmed = windowText;
-        const size_t first = trimmed.find_first_not_of(' ');
-        trimmed = first == std::string::npos ? "" : trimmed.substr(first, trimmed.find_last_not_of(' ') - first + 1);
-        if (trimmed != profileText) {
+        if (TrimCharacters(windowText, " ") != profileText) {
             RaisePlainError(ERR_SELF_CHECK, "Commandline parameters should be: " + windowText +
                                                 "\r\nCommandline parameters are: " + profileText +
                                                 "\r\n\r\nPlease contact the author. Thanks.");
         }
-    } catch (...) {
-        PassError("frmMain.RefreshProfileData");
-    }
+    });
 }
 
 void frmMain::CheckData()
 {
-    try {
+    PassErrors("frmMain.CheckData", [&] {
         if (const std::optional<InputProblem> problem = FindInputProblem(ReadInput())) {
             RaisePlainError(ERR_INPUT_CHECK,
                             g_cTranslate->TranslateEx("ERROR_MESSAGES", problem->MessageId, problem->P1));
         }
-    } catch (...) {
-        PassError("frmMain.CheckData");
-    }
+    });
 }
 
 void frmMain::CorrectInput()
@@ -140,21 +135,15 @@ void frmMain::CorrectInput()
 
 void frmMain::SaveData()
 {
-    try {
+    PassErrors("frmMain.SaveData", [&] {
         RefreshProfileData();
         g_cApp->SaveData(Hwnd());
-    } catch (...) {
-        PassError("frmMain.SaveData");
-    }
+    });
 }
 
 std::string frmMain::GetCmdLineParameters() const
 {
-    try {
-        return BuildCmdLineParameters(ReadInput());
-    } catch (...) {
-        PassError("frmMain.GetCmdLineParameters");
-    }
+    return PassErrors("frmMain.GetCmdLineParameters", [&] { return BuildCmdLineParameters(ReadInput()); });
 }
 
 bool frmMain::IsUserDefinedResolution() const
@@ -170,12 +159,10 @@ void frmMain::SetUserDefinedResolution(bool userDefined)
 
 void frmMain::lstResolution_Click()
 {
-    try {
+    ShowErrors("frmMain.lstResolution_Click", [&] {
         if (!m_blnLoading) SetUserDefinedResolution(false);
         ShowPreviewForSelection();
-    } catch (...) {
-        ShowError("frmMain.lstResolution_Click");
-    }
+    });
 }
 
 void frmMain::ShowPreviewForSelection()
@@ -193,69 +180,56 @@ void frmMain::FilterResolutionKey(int& keyAscii)
 
 void frmMain::txtRes_Width_KeyPress(int& keyAscii)
 {
-    try {
-        FilterResolutionKey(keyAscii);
-    } catch (...) {
-        keyAscii = 0;
-        ShowError("frmMain.txtRes_Width_KeyPress");
-    }
+    // A key whose check failed is not typed.
+    if (!ShowErrors("frmMain.txtRes_Width_KeyPress", [&] { FilterResolutionKey(keyAscii); })) keyAscii = 0;
 }
 
 void frmMain::txtRes_Height_KeyPress(int& keyAscii)
 {
-    try {
-        FilterResolutionKey(keyAscii);
-    } catch (...) {
-        keyAscii = 0;
-        ShowError("frmMain.txtRes_Height_KeyPress");
-    }
+    // A key whose check failed is not typed.
+    if (!ShowErrors("frmMain.txtRes_Height_KeyPress", [&] { FilterResolutionKey(keyAscii); })) keyAscii = 0;
 }
 
 void frmMain::txtRes_Width_Click()
 {
-    try {
-        SetUserDefinedResolution(true);
-    } catch (...) {
-        ShowError("frmMain.txtRes_Width_Click");
-    }
+    ShowErrors("frmMain.txtRes_Width_Click", [&] { SetUserDefinedResolution(true); });
 }
 
 void frmMain::txtRes_Height_Click()
 {
-    try {
-        SetUserDefinedResolution(true);
-    } catch (...) {
-        ShowError("frmMain.txtRes_Height_Click");
-    }
+    ShowErrors("frmMain.txtRes_Height_Click", [&] { SetUserDefinedResolution(true); });
 }
 
 void frmMain::txtRes_Width_LostFocus()
 {
-    try {
-        CorrectInput();
-    } catch (...) {
-        ShowError("frmMain.txtRes_Width_LostFocus");
-    }
+    ShowErrors("frmMain.txtRes_Width_LostFocus", [&] { CorrectInput(); });
 }
 
 void frmMain::txtRes_Height_LostFocus()
 {
-    try {
-        CorrectInput();
-    } catch (...) {
-        ShowError("frmMain.txtRes_Height_LostFocus");
-    }
+    ShowErrors("frmMain.txtRes_Height_LostFocus", [&] { CorrectInput(); });
 }
 
-void frmMain::cmdSelectVekoPath_Click()
+void frmMain::SetComboList(int id, const std::vector<std::string>& entries) const
 {
-    try {
-        const std::string path = AskForVekoPath(Hwnd(), m_txtVekoraPath.Text());
-        if (path.empty()) return;
-        m_txtVekoraPath.SetText(path);
-        RefreshProfileData();
-        LoadData(g_cApp->ActiveProfile());
-    } catch (...) {
-        ShowError("frmMain.cmdSelectVekoPath_Click");
-    }
+    // Refilling the list must not change the text the profile gave the field.
+    const std::string text = ControlText(id);
+    HWND combo = Control(id);
+    SendMessageA(combo, CB_RESETCONTENT, 0, 0);
+    for (const std::string& entry : entries) SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+    SetWindowTextA(combo, text.c_str());
+}
+
+void frmMain::FillScenarioFilesList()
+{
+    PassErrors("frmMain.FillScenarioFilesList", [&] {
+        SetComboList(IDC_TXTSCENARIO, ListScenarios(GetScenarioPath(g_cApp->ActiveProfile()->VekoraPath())));
+    });
+}
+
+void frmMain::FillDatenPakList()
+{
+    PassErrors("frmMain.FillDatenPakList", [&] {
+        SetComboList(IDC_TXTGRAPHICPACK, ListGraphicPaks(GetDatenPakPath(g_cApp->ActiveProfile()->VekoraPath())));
+    });
 }

@@ -7,7 +7,6 @@
 #include "base/mError.h"
 
 namespace {
-
 void FillBox(HDC dc, int left, int top, int right, int bottom, COLORREF color)
 {
     RECT rect = {left, top, right, bottom};
@@ -171,7 +170,7 @@ bool ucResolutionPreview::Create(HWND parent, int id, const RECT& rect, DWORD st
 
 void ucResolutionPreview::SetPicture(HBITMAP picture)
 {
-    try {
+    PassErrors("ucResolutionPreview.Set Picture", [&] {
         if (picture != m_picture.Get()) m_picture.Reset(picture);
         BITMAP info = {};
         if (picture && GetObjectA(picture, sizeof(info), &info)) {
@@ -187,26 +186,22 @@ void ucResolutionPreview::SetPicture(HBITMAP picture)
             m_layout->Image1.Height = m_intPictureHeight;
             InvalidateRect(m_hwnd, nullptr, FALSE);
         }
-    } catch (...) {
-        PassError("ucResolutionPreview.Set Picture");
-    }
+    });
 }
 
 void ucResolutionPreview::SetResolution(int width, int height, bool windowed)
 {
-    try {
+    PassErrors("ucResolutionPreview.SetResolution", [&] {
         m_intResWidth = RoundToInt16(width);
         m_intResHeight = RoundToInt16(height);
         m_blnWindowed = windowed;
         DrawImage();
-    } catch (...) {
-        PassError("ucResolutionPreview.SetResolution");
-    }
+    });
 }
 
 void ucResolutionPreview::DrawImage()
 {
-    try {
+    PassErrors("ucResolutionPreview.DrawImage", [&] {
         RECT client = {0, 0, 0, 0};
         if (m_hwnd) GetClientRect(m_hwnd, &client);
         std::optional<PreviewLayout> layout =
@@ -215,9 +210,7 @@ void ucResolutionPreview::DrawImage()
         if (!layout) return; // the last drawing stays
         m_layout = layout;
         if (m_hwnd) InvalidateRect(m_hwnd, nullptr, FALSE);
-    } catch (...) {
-        PassError("ucResolutionPreview.DrawImage");
-    }
+    });
 }
 
 void ucResolutionPreview::Paint(HDC dc)

@@ -43,7 +43,7 @@ void ShowSettingsWarning(const std::string& problem, const std::string& remedy)
 
 void Profile::LoadData()
 {
-    try {
+    PassErrors("Profile.LoadData", [&] {
         m_logMessages = m_ini.Read_LogMessages();
         m_freeplay = m_ini.Read_Freeplay();
         m_usePreDefinedResolution = m_ini.Read_UsePreDefinedResolution();
@@ -57,9 +57,7 @@ void Profile::LoadData()
         CorrectLoadedRefresh();
         m_vekoraPath = m_ini.Read_VekoraPath();
         m_profileDescription = m_ini.Read_ProfileDescription();
-    } catch (...) {
-        PassError("Profile.LoadData");
-    }
+    });
 }
 
 int16_t Profile::ReadIntegerKey(const IniIntegerKey& key, int16_t (cIni_Profile::*reader)() const)
@@ -99,7 +97,7 @@ void Profile::CorrectLoadedRefresh()
 
 void Profile::SaveData()
 {
-    try {
+    PassErrors("Profile.SaveData", [&] {
         m_ini.Write_LogMessages(m_logMessages);
         m_ini.Write_Freeplay(m_freeplay);
         m_ini.Write_UsePreDefinedResolution(m_usePreDefinedResolution);
@@ -112,9 +110,7 @@ void Profile::SaveData()
         m_ini.Write_VekoraPath(m_vekoraPath);
         m_ini.Write_ProfileDescription(m_profileDescription);
         m_dataChanged = false;
-    } catch (...) {
-        PassError("Profile.SaveData");
-    }
+    });
 }
 
 std::string Profile::GetCmdLineParameters() const
@@ -130,34 +126,28 @@ std::string Profile::GetCmdLineParameters() const
     if (m_refresh > 0) s += "-refresh " + std::to_string(m_refresh) + " ";
     if (!m_scenarioPath.empty()) s += "-scenario " + m_scenarioPath + " ";
     if (!m_graphicPakPath.empty()) s += "-graphicpack " + m_graphicPakPath;
-    const size_t first = s.find_first_not_of(' ');
-    if (first == std::string::npos) return "";
-    return s.substr(first, s.find_last_not_of(' ') - first + 1);
+    return TrimCharacters(s, " ");
 }
 
 void Profile::StartVekora(HWND owner)
 {
-    try {
+    PassErrors("Profile.StartVekora", [&] {
         if (!ShowStartVekoraDialog(owner)) return;
         OpenWithShell(owner, m_vekoraPath, GetCmdLineParameters(), ExtractPath(m_vekoraPath));
-    } catch (...) {
-        PassError("Profile.StartVekora");
-    }
+    });
 }
 
 bool Profile::ShowStartVekoraDialog(HWND owner)
 {
-    try {
+    return PassErrors("Profile.ShowStartVekoraDialog", [&] {
         if (!g_cApp->Options().ShowStartVekoraDialog()) return true;
         return ProfileWindowsInForce().ShowStartVekoraDialog(owner, *this);
-    } catch (...) {
-        PassError("Profile.ShowStartVekoraDialog");
-    }
+    });
 }
 
 std::string Profile::GetSettingsListAsText() const
 {
-    try {
+    return PassErrors("Profile.GetSettingsListAsText", [&] {
         const cTranslate& t = *g_cTranslate;
         std::string s = "Freeplay: " + t.TranslateBool_YesNo(m_freeplay) + "\r\n";
         s += "Log messages: " + t.TranslateBool_YesNo(m_logMessages) + "\r\n";
@@ -170,25 +160,19 @@ std::string Profile::GetSettingsListAsText() const
             s += "Resolution: " + std::to_string(m_resolutionWidth) + " x " + std::to_string(m_resolutionHeight);
         }
         return s;
-    } catch (...) {
-        PassError("Profile.GetSettingsListAsText");
-    }
+    });
 }
 
 std::string Profile::GetStandardResolutionDescription(int number)
 {
-    try {
+    return PassErrors("Profile.GetStandardResolutionDescription", [&] {
         return g_cTranslate->TranslateEx("MAIN_DIALOG", "LST_RESOLUTION_" + std::to_string(number), "", "");
-    } catch (...) {
-        PassError("Profile.GetStandardResolutionDescription");
-    }
+    });
 }
 
 std::string Profile::GetRefreshDescription(int number)
 {
-    try {
+    return PassErrors("Profile.GetRefreshDescription", [&] {
         return g_cTranslate->TranslateEx("MAIN_DIALOG", "LST_REFRESH_" + std::to_string(number), "", "");
-    } catch (...) {
-        PassError("Profile.GetRefreshDescription");
-    }
+    });
 }

@@ -15,14 +15,12 @@
 
 std::shared_ptr<Profile> Profiles::Add(const std::string& name, const std::string& key)
 {
-    try {
+    return PassErrors("Profiles.Add", [&] {
         if (!key.empty() && Find(key) != m_items.end()) RaiseRuntimeError(RTE_DUPLICATE_KEY);
         auto profile = std::make_shared<Profile>();
         m_items.emplace_back(key, profile);
         return profile;
-    } catch (...) {
-        PassError("Profiles.Add");
-    }
+    });
 }
 
 std::vector<Profiles::Entry>::const_iterator Profiles::Find(const std::string& key) const
@@ -36,44 +34,36 @@ std::vector<Profiles::Entry>::const_iterator Profiles::Find(const std::string& k
 
 std::shared_ptr<Profile> Profiles::Item(int index) const
 {
-    try {
+    return PassErrors("Profiles.Item", [&] {
         if (index < 1 || index > Count()) RaiseRuntimeError(RTE_SUBSCRIPT);
         return m_items[static_cast<size_t>(index - 1)].second;
-    } catch (...) {
-        PassError("Profiles.Item");
-    }
+    });
 }
 
 std::shared_ptr<Profile> Profiles::Item(const std::string& key) const
 {
-    try {
+    return PassErrors("Profiles.Item", [&] {
         auto it = Find(key);
         if (it == m_items.end()) RaiseRuntimeError(RTE_SUBSCRIPT);
         return it->second;
-    } catch (...) {
-        PassError("Profiles.Item");
-    }
+    });
 }
 
 void Profiles::Remove(int index)
 {
-    try {
+    PassErrors("Profiles.Remove", [&] {
         if (index < 1 || index > Count()) RaiseRuntimeError(RTE_SUBSCRIPT);
         m_items.erase(m_items.begin() + (index - 1));
-    } catch (...) {
-        PassError("Profiles.Remove");
-    }
+    });
 }
 
 void Profiles::Remove(const std::string& key)
 {
-    try {
+    PassErrors("Profiles.Remove", [&] {
         auto it = Find(key);
         if (it == m_items.end()) RaiseRuntimeError(RTE_SUBSCRIPT);
         m_items.erase(it);
-    } catch (...) {
-        PassError("Profiles.Remove");
-    }
+    });
 }
 
 std::vector<std::string> Profiles::ProfileSectionNames(const std::string& fileText,
@@ -102,7 +92,7 @@ std::vector<std::string> Profiles::ProfileSectionNames(const std::string& fileTe
 
 void Profiles::LoadData()
 {
-    try {
+    PassErrors("Profiles.LoadData", [&] {
         const std::string& path = g_cApp->IniPath();
         const IniReadSnapshot snapshot; // one parse of the file for every profile's keys
         if (FileExists(path)) {
@@ -130,9 +120,7 @@ void Profiles::LoadData()
             if (!skipped.empty()) ShowDuplicateWarning(skipped);
         }
         if (m_items.empty()) CreateStandardProfile();
-    } catch (...) {
-        PassError("Profiles.LoadData");
-    }
+    });
 }
 
 void Profiles::ShowDuplicateWarning(const std::vector<std::string>& names)
@@ -153,27 +141,23 @@ void Profiles::ShowUnclosedHeaderWarning(const std::vector<std::string>& lines)
 
 void Profiles::CreateStandardProfile()
 {
-    try {
+    PassErrors("Profiles.CreateStandardProfile", [&] {
         auto profile = Add("PROFILE_DEFAULT", "PROFILE_DEFAULT");
         profile->SetProfileName("PROFILE_DEFAULT");
         profile->SetProfileDescription(g_cTranslate->TranslateEx("GLOBAL", "STANDARD_PROFILE_DESC", "", ""));
-    } catch (...) {
-        PassError("Profiles.CreateStandardProfile");
-    }
+    });
 }
 
 std::shared_ptr<Profile> Profiles::ShowLoadProfileDialog(HWND owner)
 {
-    try {
+    return PassErrors("Profiles.ShowLoadProfileDialog", [&] {
         return ProfileWindowsInForce().ShowLoadProfileDialog(owner ? owner : GetActiveWindow());
-    } catch (...) {
-        PassError("Profiles.ShowLoadProfileDialog");
-    }
+    });
 }
 
 std::shared_ptr<Profile> Profiles::ShowAddNewDialog(HWND owner)
 {
-    try {
+    return PassErrors("Profiles.ShowAddNewDialog", [&]() -> std::shared_ptr<Profile> {
         if (!owner) owner = GetActiveWindow();
         auto profile = std::make_shared<Profile>();
         if (!ProfileWindowsInForce().ShowNewProfileDialog(owner, *profile)) return nullptr;
@@ -188,9 +172,7 @@ std::shared_ptr<Profile> Profiles::ShowAddNewDialog(HWND owner)
         m_items.emplace_back(profile->ProfileName(), profile);
         g_cApp->SetActiveProfile(profile);
         return profile;
-    } catch (...) {
-        PassError("Profiles.ShowAddNewDialog");
-    }
+    });
 }
 
 bool Profiles::DoesProfileExist(const std::string& name) const
@@ -204,22 +186,18 @@ bool Profiles::DoesProfileExist(const std::string& name) const
 
 void Profiles::SaveData(const std::string& names)
 {
-    try {
+    PassErrors("Profiles.SaveData", [&] {
         if (names.empty()) return;
         for (const std::string& name : SplitText(names, ";", -1)) Item(name)->SaveData();
-    } catch (...) {
-        PassError("Profiles.SaveData");
-    }
+    });
 }
 
 void Profiles::SaveWhichProfileIsActive() const
 {
-    try {
+    PassErrors("Profiles.SaveWhichProfileIsActive", [&] {
         if (!g_cApp->ActiveProfile()) RaiseRuntimeError(RTE_OBJECT_NOT_SET);
         m_ini.Write_ActiveProfileName(g_cApp->ActiveProfile()->ProfileName());
-    } catch (...) {
-        PassError("Profiles.SaveWhichProfileIsActive");
-    }
+    });
 }
 
 bool Profiles::DataChanged() const
@@ -232,9 +210,5 @@ bool Profiles::DataChanged() const
 
 std::string Profiles::ReadFromIni_ActiveProfileName() const
 {
-    try {
-        return m_ini.Read_ActiveProfileName();
-    } catch (...) {
-        PassError("Profiles.ReadFromIni_ActiveProfileName");
-    }
+    return PassErrors("Profiles.ReadFromIni_ActiveProfileName", [&] { return m_ini.Read_ActiveProfileName(); });
 }

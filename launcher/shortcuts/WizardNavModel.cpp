@@ -5,49 +5,31 @@
 
 void WizardNavModel::InitControl()
 {
-    try {
-        ShowPage(1);
-    } catch (...) {
-        PassError("ucWizard_Nav.InitControl");
-    }
+    PassErrors("ucWizard_Nav.InitControl", [&] { ShowPage(1); });
 }
 
 void WizardNavModel::ShowPage(int intNewPageNo)
 {
-    try {
+    ShowErrors("ucWizard_Nav.ShowPage", [&] {
         m_curPageNo = intNewPageNo;
         m_outlet.RaiseEvent(WizardNavEvent::ShowPage, intNewPageNo);
         RefreshNavButtons();
-    } catch (...) {
-        ShowError("ucWizard_Nav.ShowPage");
-    }
+    });
 }
 
 void WizardNavModel::cmdNext_Click()
 {
-    try {
-        Step(WizardNavEvent::NextClicked, 1);
-    } catch (...) {
-        ShowError("ucWizard_Nav.cmdNext_Click");
-    }
+    ShowErrors("ucWizard_Nav.cmdNext_Click", [&] { Step(WizardNavEvent::NextClicked, 1); });
 }
 
 void WizardNavModel::cmdBack_Click()
 {
-    try {
-        Step(WizardNavEvent::BackClicked, -1);
-    } catch (...) {
-        ShowError("ucWizard_Nav.cmdBack_Click");
-    }
+    ShowErrors("ucWizard_Nav.cmdBack_Click", [&] { Step(WizardNavEvent::BackClicked, -1); });
 }
 
 void WizardNavModel::cmdCancel_Click()
 {
-    try {
-        m_outlet.RaiseEvent(WizardNavEvent::CancelClicked, 0);
-    } catch (...) {
-        ShowError("ucWizard_Nav.cmdCancel_Click");
-    }
+    ShowErrors("ucWizard_Nav.cmdCancel_Click", [&] { m_outlet.RaiseEvent(WizardNavEvent::CancelClicked, 0); });
 }
 
 void WizardNavModel::Step(WizardNavEvent clicked, int delta)
@@ -60,9 +42,7 @@ void WizardNavModel::Step(WizardNavEvent clicked, int delta)
 
 void WizardNavModel::RefreshNavButtons()
 {
-    try {
+    PassErrors("ucWizard_Nav.RefreshNavButtons", [&] {
         m_outlet.SetNavButtons(m_curPageNo > 1, m_curPageNo < m_pageCount);
-    } catch (...) {
-        PassError("ucWizard_Nav.RefreshNavButtons");
-    }
+    });
 }

@@ -132,27 +132,8 @@ std::string frmCreateVekoraShortcut_New::TranslateDialogItem(const std::string& 
 void frmCreateVekoraShortcut_New::TranslateDialog()
 {
     PassErrors("frmCreateVekoraShortcut_New.TranslateDialog", [&] {
-        static const struct { int id; const char* text; } items[] = {
-            {IDC_CS_LBLWIZARDINFO, "WIZARD_INFO"},
-            {IDC_CS_LBLSHORTCUTTO, "LBL_SHORTCUT_TO"},
-            {IDC_CS_OPMODE0, "LBL_MODE_STANDARD"},
-            {IDC_CS_OPMODE1, "LBL_MODE_CURRENTPROFILE"},
-            {IDC_CS_LBLSETTINGSINFO, "LBL_SETTINGS_INFO"},
-            {IDC_CS_OPDEST0, "LBL_DEST_DESKTOP"},
-            {IDC_CS_OPDEST1, "LBL_DEST_STARTMENU"},
-            {IDC_CS_OPDEST2, "LBL_DEST_QUICK_LAUNCH"},
-            {IDC_CS_OPDEST3, "LBL_DEST_OTHER"},
-            {IDC_CS_LBLSHORTCUTFOLDER, "LBL_SHORTCUT_FOLDER"},
-            {IDC_CS_LBLSHORTCUTNAME, "LBL_SHORTCUT_NAME"},
-            {IDC_CS_LBLSHORTCUTNAMEEXAMPLE, "LBL_SHORTCUT_NAME_EXAMPLE"},
-            {IDC_CS_LBLFINISHED, "LBL_LINKCREATED"},
-            {IDC_CS_CKCREATEFURTHERSHORTCUT, "CHK_CREATE_FURTHER_SHORTCUT"},
-        };
         SetCaption(TranslateDialogItem("DIALOG_CAPTION"));
-        for (const auto& item : items) SetControlText(item.id, TranslateDialogItem(item.text));
-        const std::string browse = g_cTranslate->TranslateEx("GLOBAL", "BTN_Browse");
-        SetControlText(IDC_CS_CMDSELLINKDESTFOLDER, browse);
-        SetControlText(IDC_CS_CMDSELFOLDER, browse);
+        ApplyTextBindings(TEXTS, [&](int id, const std::string& text) { SetControlText(id, text); });
         m_ucWizard_Nav.Translate();
     });
 }

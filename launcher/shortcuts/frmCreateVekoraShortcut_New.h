@@ -8,8 +8,10 @@
 #include "base/DialogBase.h"
 #include "controls/ChildPages.h"
 #include "controls/ucPath.h"
+#include "shortcuts/frmCreateVekoraShortcut_New_res.h"
 #include "shortcuts/ucWizard_Nav.h"
 #include "shortcuts/ucWizard_TitleArea.h"
+#include "translation/TextBinding.h"
 
 class Profile;
 
@@ -27,6 +29,25 @@ public:
     ucPath& DestFolderField() { return m_txtDestFolder; }
     // The page panel shown (0 to 5), -1 before the first.
     int ShownPanel() const { return m_picStep.Shown(); }
+    // The controls whose texts the language file gives as they stand.
+    static constexpr TextBinding TEXTS[] = {
+        {IDC_CS_LBLWIZARDINFO, "CREATE_SHORTCUT_DIALOG_NEW", "WIZARD_INFO"},
+        {IDC_CS_LBLSHORTCUTTO, "CREATE_SHORTCUT_DIALOG_NEW", "LBL_SHORTCUT_TO"},
+        {IDC_CS_OPMODE0, "CREATE_SHORTCUT_DIALOG_NEW", "LBL_MODE_STANDARD"},
+        {IDC_CS_OPMODE1, "CREATE_SHORTCUT_DIALOG_NEW", "LBL_MODE_CURRENTPROFILE"},
+        {IDC_CS_LBLSETTINGSINFO, "CREATE_SHORTCUT_DIALOG_NEW", "LBL_SETTINGS_INFO"},
+        {IDC_CS_OPDEST0, "CREATE_SHORTCUT_DIALOG_NEW", "LBL_DEST_DESKTOP"},
+        {IDC_CS_OPDEST1, "CREATE_SHORTCUT_DIALOG_NEW", "LBL_DEST_STARTMENU"},
+        {IDC_CS_OPDEST2, "CREATE_SHORTCUT_DIALOG_NEW", "LBL_DEST_QUICK_LAUNCH"},
+        {IDC_CS_OPDEST3, "CREATE_SHORTCUT_DIALOG_NEW", "LBL_DEST_OTHER"},
+        {IDC_CS_LBLSHORTCUTFOLDER, "CREATE_SHORTCUT_DIALOG_NEW", "LBL_SHORTCUT_FOLDER"},
+        {IDC_CS_LBLSHORTCUTNAME, "CREATE_SHORTCUT_DIALOG_NEW", "LBL_SHORTCUT_NAME"},
+        {IDC_CS_LBLSHORTCUTNAMEEXAMPLE, "CREATE_SHORTCUT_DIALOG_NEW", "LBL_SHORTCUT_NAME_EXAMPLE"},
+        {IDC_CS_LBLFINISHED, "CREATE_SHORTCUT_DIALOG_NEW", "LBL_LINKCREATED"},
+        {IDC_CS_CKCREATEFURTHERSHORTCUT, "CREATE_SHORTCUT_DIALOG_NEW", "CHK_CREATE_FURTHER_SHORTCUT"},
+        {IDC_CS_CMDSELLINKDESTFOLDER, "GLOBAL", "BTN_Browse"},
+        {IDC_CS_CMDSELFOLDER, "GLOBAL", "BTN_Browse"},
+    };
 
 protected:
     void OnInit() override;

@@ -51,7 +51,7 @@ std::string FillInText(const std::string& text, const std::string& p1, const std
 std::string cTranslate::TranslateEx(const std::string& section, const std::string& id, const std::string& p1,
                                     const std::string& p2) const
 {
-    try {
+    return PassErrors("cTranslate.TranslateEx", [&] {
         if (g_textRequestObserver) g_textRequestObserver(section, id);
         if (!g_cApp) RaiseRuntimeError(RTE_OBJECT_NOT_SET);
         const std::string language = g_cApp->Options().Language();
@@ -60,16 +60,12 @@ std::string cTranslate::TranslateEx(const std::string& section, const std::strin
             text = ReadFromIni(g_cApp->GetLanguageFile("EN"), section, id, NO_TEXT_AVAILABLE);
         }
         return FillInText(text, p1, p2);
-    } catch (...) {
-        PassError("cTranslate.TranslateEx");
-    }
+    });
 }
 
 std::string cTranslate::TranslateBool_YesNo(bool value) const
 {
-    try {
+    return PassErrors("cTranslate.TranslateBool_YesNo", [&] {
         return TranslateEx("GLOBAL", value ? "BTN_Yes" : "BTN_No", "", "");
-    } catch (...) {
-        PassError("cTranslate.TranslateBool_YesNo");
-    }
+    });
 }

@@ -91,14 +91,10 @@ void frmInfo::TranslateDialog()
         SetCaption(TranslateDialogItem("DIALOG_CAPTION"));
         auto set = [&](int id, const std::string& text) { SetWindowTextA(Control(id), text.c_str()); };
         set(IDC_INFO_LBLWRITTENBY, TranslateDialogItem("LBL_WRITTEN_BY", WRITTEN_IN, AUTHOR_NAME));
-        set(IDC_INFO_LBLDESIGNEDFOR, TranslateDialogItem("LBL_DESIGNED_FOR"));
-        set(IDC_INFO_LBLPROGRAMMING, TranslateDialogItem("LBL_PROGRAMMING"));
-        set(IDC_INFO_LBLTRANSLATION, TranslateDialogItem("LBL_TRANSLATION"));
-        set(IDC_INFO_LBLFAQ, TranslateDialogItem("LBL_FAQ"));
+        ApplyTextBindings(TEXTS, set);
         // The language files hold these two without their colon.
         set(IDC_INFO_LBLWEBPAGE_INFO, TranslateDialogItem("LBL_WEBPAGE") + ":");
         set(IDC_INFO_LBLEMAIL_INFO, TranslateDialogItem("LBL_EMAIL") + ":");
-        set(IDCANCEL, g_cTranslate->TranslateEx("GLOBAL", "BTN_CLOSE"));
         set(IDC_INFO_LBLVERSION, g_cTranslate->TranslateEx("GLOBAL", "VERSION") + " " + VersionText(RunningProgramVersion()));
         set(IDC_INFO_LBLEMAIL, LinkText(VEKOLAUNCH_CONTACT_MAIL));
         set(IDC_INFO_LBLWEBPAGE, LinkText(VEKOLAUNCH_WEB_HOST));

@@ -8,6 +8,8 @@
 #include "base/ScopedWin.h"
 #include "controls/HLine.h"
 #include "controls/PageSet.h"
+#include "translation/TextBinding.h"
+#include "web/frmInfo_res.h"
 
 class frmInfo : public DialogBase {
 public:
@@ -17,6 +19,14 @@ public:
     PageSet& Pages() { return m_pages; }
     // A control of the window or of one of its pages.
     HWND Control(int id) const;
+    // The controls whose texts the language file gives as they stand.
+    static constexpr TextBinding TEXTS[] = {
+        {IDC_INFO_LBLDESIGNEDFOR, "INFO_DIALOG", "LBL_DESIGNED_FOR"},
+        {IDC_INFO_LBLPROGRAMMING, "INFO_DIALOG", "LBL_PROGRAMMING"},
+        {IDC_INFO_LBLTRANSLATION, "INFO_DIALOG", "LBL_TRANSLATION"},
+        {IDC_INFO_LBLFAQ, "INFO_DIALOG", "LBL_FAQ"},
+        {IDCANCEL, "GLOBAL", "BTN_CLOSE"},
+    };
 
 protected:
     void OnInit() override;

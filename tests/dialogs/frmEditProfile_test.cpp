@@ -5,6 +5,7 @@
 #include "dialogs/frmEditProfile.h"
 #include "dialogs/frmEditProfile_res.h"
 #include "profiles/Profile.h"
+#include "support/BoundTexts.h"
 #include "support/TestEnvironment.h"
 #include "translation/cTranslate.h"
 
@@ -34,16 +35,12 @@ TEST_F(EditProfileWindow, NewModeInEnglishAndGerman)
         HWND hwnd = dialog.Hwnd();
         captions.push_back(WindowText(hwnd));
         EXPECT_EQ(WindowText(hwnd), Text("DIALOG_CAPTION1"));
-        EXPECT_EQ(ItemText(hwnd, IDC_EP_LBLNAME), Text("LBL_NAME"));
-        EXPECT_EQ(ItemText(hwnd, IDC_EP_LBLDESC), Text("LBL_DESCRIPTION"));
-        EXPECT_EQ(ItemText(hwnd, IDOK), g_cTranslate->TranslateEx("GLOBAL", "BTN_OK"));
-        EXPECT_EQ(ItemText(hwnd, IDCANCEL), g_cTranslate->TranslateEx("GLOBAL", "BTN_CANCEL"));
+        ExpectBoundTexts(frmEditProfile::TEXTS, g_cApp->GetLanguageFile(language),
+                         [&](int id) { return ItemText(hwnd, id); });
         EXPECT_EQ(ItemText(hwnd, IDC_EP_NAME), "");
         EXPECT_EQ(ItemText(hwnd, IDC_EP_DESCRIPTION), "");
         EXPECT_FALSE(GetWindowLongPtrA(GetDlgItem(hwnd, IDC_EP_NAME), GWL_STYLE) & ES_READONLY);
-        for (const std::string& text : {WindowText(hwnd), ItemText(hwnd, IDC_EP_LBLNAME)}) {
-            EXPECT_EQ(text.find(NO_TEXT_AVAILABLE), std::string::npos);
-        }
+        EXPECT_EQ(WindowText(hwnd).find(NO_TEXT_AVAILABLE), std::string::npos);
     }
     EXPECT_NE(captions[0], captions[1]);
 }

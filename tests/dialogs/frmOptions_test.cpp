@@ -6,6 +6,7 @@
 #include "core/Application.h"
 #include "dialogs/frmOptions.h"
 #include "dialogs/frmOptions_res.h"
+#include "support/BoundTexts.h"
 #include "support/TestDataObject.h"
 #include "support/TestEnvironment.h"
 #include "translation/cTranslate.h"
@@ -36,10 +37,8 @@ TEST_F(OptionsWindow, ShowsTheOptionsAndItsTexts)
     const cTranslate& t = *g_cTranslate;
     EXPECT_EQ(WindowText(dialog.Hwnd()), t.TranslateEx("OPTIONS_DIALOG", "DIALOG_CAPTION"));
     EXPECT_EQ(ItemText(dialog.Hwnd(), IDC_OPTIONS_LBLEDITOR), t.TranslateEx("OPTIONS_DIALOG", "LBL_EDITOR") + ":");
-    EXPECT_EQ(ItemText(dialog.Hwnd(), IDC_OPTIONS_CKSAFETYPROMPT),
-              t.TranslateEx("OPTIONS_DIALOG", "CHK_SHOW_STARTVEKORADIALOG"));
-    EXPECT_EQ(ItemText(dialog.Hwnd(), IDOK), t.TranslateEx("GLOBAL", "BTN_OK"));
-    EXPECT_EQ(ItemText(dialog.Hwnd(), IDCANCEL), t.TranslateEx("GLOBAL", "BTN_CANCEL"));
+    ExpectBoundTexts(frmOptions::TEXTS, ConfigDir() + "LNG_EN.ini",
+                     [&](int id) { return ItemText(dialog.Hwnd(), id); });
     EXPECT_TRUE(dialog.EditorPathField().Locked()) << "the path is chosen, never typed";
 }
 
@@ -50,7 +49,7 @@ TEST_F(OptionsWindow, GermanTexts)
     const std::string german = ConfigDir() + "LNG_DE.ini";
     EXPECT_EQ(WindowText(dialog.Hwnd()), ReadFromIni(german, "OPTIONS_DIALOG", "DIALOG_CAPTION", ""));
     EXPECT_EQ(ItemText(dialog.Hwnd(), IDC_OPTIONS_LBLEDITOR), ReadFromIni(german, "OPTIONS_DIALOG", "LBL_EDITOR", "") + ":");
-    EXPECT_EQ(ItemText(dialog.Hwnd(), IDCANCEL), ReadFromIni(german, "GLOBAL", "BTN_CANCEL", ""));
+    ExpectBoundTexts(frmOptions::TEXTS, german, [&](int id) { return ItemText(dialog.Hwnd(), id); });
 }
 
 TEST_F(OptionsWindow, OkStoresTheChosenEditorAndTheConfirmation)

@@ -8,6 +8,7 @@
 #include "core/Application.h"
 #include "dialogs/frmSave.h"
 #include "dialogs/frmSave_res.h"
+#include "support/BoundTexts.h"
 #include "support/TestEnvironment.h"
 #include "translation/cTranslate.h"
 
@@ -42,13 +43,8 @@ TEST_F(SaveWindow, TextsInEnglishAndGerman)
         HWND hwnd = dialog.Hwnd();
         captions.push_back(WindowText(hwnd));
         EXPECT_EQ(WindowText(hwnd), Text("DIALOG_CAPTION"));
-        EXPECT_EQ(ItemText(hwnd, IDC_SAVE_LISTTITLE), Text("LBL_LIST_TITLE"));
-        EXPECT_EQ(ItemText(hwnd, IDC_SAVE_INFO), Text("LBL_LIST_INFO"));
-        EXPECT_EQ(ItemText(hwnd, IDOK), g_cTranslate->TranslateEx("GLOBAL", "BTN_Yes"));
-        EXPECT_EQ(ItemText(hwnd, IDCANCEL), g_cTranslate->TranslateEx("GLOBAL", "BTN_No"));
-        for (int id : {IDC_SAVE_LISTTITLE, IDC_SAVE_INFO, IDOK, IDCANCEL}) {
-            EXPECT_EQ(ItemText(hwnd, id).find(NO_TEXT_AVAILABLE), std::string::npos) << id;
-        }
+        ExpectBoundTexts(frmSave::TEXTS, g_cApp->GetLanguageFile(language),
+                         [&](int id) { return ItemText(hwnd, id); });
     }
     EXPECT_NE(captions[0], captions[1]);
 }

@@ -1,6 +1,7 @@
 // The main window's value rules: numbers, the command line, corrections and checks.
 #include <gtest/gtest.h>
 
+#include "base/mFunctions.h"
 #include "mainwindow/MainWindowRules.h"
 #include "profiles/Profile.h"
 #include "support/TestEnvironment.h"
@@ -73,8 +74,7 @@ Profile ProfileFor(const MainWindowInput& input)
 
 std::string Trimmed(const std::string& text)
 {
-    const size_t first = text.find_first_not_of(' ');
-    return first == std::string::npos ? "" : text.substr(first, text.find_last_not_of(' ') - first + 1);
+    return TrimCharacters(text, " ");
 }
 } // namespace
 

@@ -12,6 +12,7 @@
 #include "mainwindow/frmMain.h"
 #include "mainwindow/frmMain_res.h"
 #include "profiles/Profile.h"
+#include "support/BoundTexts.h"
 #include "support/TestEnvironment.h"
 #include "translation/cTranslate.h"
 
@@ -119,6 +120,17 @@ protected:
         char text[256] = {};
         GetMenuStringA(MenuBarHandle(), id, text, sizeof(text), MF_BYCOMMAND);
         return text;
+    }
+    // What the tab, menu entry (hidden ones too) or control bound to that ID shows.
+    std::string BoundText(int id)
+    {
+        if (id >= IDC_MAIN_TAB0 && id < IDC_MAIN_TAB0 + frmMain::TAB_COUNT) return Form().Tab(id - IDC_MAIN_TAB0).Caption();
+        if (id >= IDM_FILE && id <= IDM_HELP_ABOUT) return Form().Menu().Entry(id).Text;
+        return Text(id);
+    }
+    void ExpectWindowTexts(const std::string& languageFile)
+    {
+        ExpectBoundTexts(frmMain::TEXTS, languageFile, [&](int id) { return BoundText(id); });
     }
     static std::string Translated(const std::string& section, const std::string& id)
     {

@@ -8,6 +8,7 @@
 #include "dialogs/frmStartingVekora.h"
 #include "dialogs/frmStartingVekora_res.h"
 #include "profiles/Profile.h"
+#include "support/BoundTexts.h"
 #include "support/TestEnvironment.h"
 #include "translation/cTranslate.h"
 
@@ -62,14 +63,8 @@ TEST_F(StartConfirmation, WindowNamesTheParametersInEnglishAndGerman)
             auto text = [](const char* id) { return g_cTranslate->TranslateEx("START_VEKORA_DIALOG", id); };
             EXPECT_EQ(WindowText(dialog), text("DIALOG_CAPTION")) << language;
             EXPECT_EQ(ItemText(dialog, IDC_SV_INFO), "-log -res 2 -refresh 1");
-            EXPECT_EQ(ItemText(dialog, IDC_SV_CAPTION), text("LBL_DIALOG_INFO"));
-            EXPECT_EQ(ItemText(dialog, IDC_SV_WARNING), text("LBL_WARNING"));
-            EXPECT_EQ(ItemText(dialog, IDC_SV_DONTSHOW), text("CHK_DONT_SHOW_DIALOG"));
-            EXPECT_EQ(ItemText(dialog, IDOK), g_cTranslate->TranslateEx("GLOBAL", "BTN_OK"));
-            EXPECT_EQ(ItemText(dialog, IDCANCEL), g_cTranslate->TranslateEx("GLOBAL", "BTN_CANCEL"));
-            for (int id : {IDC_SV_CAPTION, IDC_SV_WARNING, IDC_SV_DONTSHOW}) {
-                EXPECT_EQ(ItemText(dialog, id).find(NO_TEXT_AVAILABLE), std::string::npos) << id;
-            }
+            ExpectBoundTexts(frmStartingVekora::TEXTS, g_cApp->GetLanguageFile(language),
+                             [&](int id) { return ItemText(dialog, id); });
             EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_SV_DONTSHOW), BST_UNCHECKED);
             ClickButton(dialog, IDCANCEL);
         });

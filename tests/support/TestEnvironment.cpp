@@ -5,7 +5,7 @@
 
 #include "base/mFunctions.h"
 #include "core/Application.h"
-#include "translation/TextIds.h"
+#include "support/TextIds.h"
 #include "translation/cTranslate.h"
 
 std::string TestProgramDir()

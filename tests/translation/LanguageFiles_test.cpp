@@ -12,7 +12,7 @@
 #include "base/mIni.h"
 #include "core/Application.h"
 #include "support/TestEnvironment.h"
-#include "translation/TextIds.h"
+#include "support/TextIds.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "base/mError.h"
 #include "core/Application.h"
 #include "support/TestEnvironment.h"
-#include "translation/TextIds.h"
+#include "support/TextIds.h"
 #include "translation/cTranslate.h"
 
 class TranslateEx : public AppFixture {

@@ -8,6 +8,7 @@
 #include "base/mIni.h"
 #include "core/AppConstants.h"
 #include "core/Application.h"
+#include "support/BoundTexts.h"
 #include "support/TestEnvironment.h"
 #include "translation/cTranslate.h"
 #include "web/frmInfo.h"
@@ -84,7 +85,7 @@ TEST_F(InfoWindow, TextsComeFromTheChosenLanguageAndTheVersionFromTheResource)
         const std::string file = ConfigDir() + "LNG_" + language + ".ini";
         EXPECT_EQ(WindowText(dialog->Hwnd()), ReadFromIni(file, "INFO_DIALOG", "DIALOG_CAPTION", "")) << language;
         EXPECT_EQ(Text(IDC_INFO_LBLEMAIL_INFO), ReadFromIni(file, "INFO_DIALOG", "LBL_EMAIL", "") + ":") << language;
-        EXPECT_EQ(Text(IDC_INFO_LBLDESIGNEDFOR), ReadFromIni(file, "INFO_DIALOG", "LBL_DESIGNED_FOR", "")) << language;
+        ExpectBoundTexts(frmInfo::TEXTS, file, [&](int id) { return Text(id); });
         EXPECT_EQ(dialog->Pages().Tab(1).Caption(), ReadFromIni(file, "INFO_DIALOG", "TAB_CREDITS", "")) << language;
         EXPECT_EQ(Text(IDC_INFO_LBLVERSION), "Version 0.0.24") << language;
         EXPECT_EQ(Text(IDC_INFO_LBLWEBPAGE), std::string("<a>") + VEKOLAUNCH_WEB_HOST + "</a>") << language;

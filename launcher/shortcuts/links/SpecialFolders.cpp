@@ -10,15 +10,13 @@
 
 std::string GetSpecialfolder(int csidl)
 {
-    try {
+    return PassErrors("mGetSpecialfolder.GetSpecialfolder", [&]() -> std::string {
         ScopedCoMem<ITEMIDLIST> items;
         if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, &items)) || !items.Get()) return "";
         char buffer[512] = {};
         if (!SHGetPathFromIDListA(items.Get(), buffer)) return "";
         return CutAtNull(std::string(buffer, sizeof(buffer)));
-    } catch (...) {
-        PassError("mGetSpecialfolder.GetSpecialfolder");
-    }
+    });
 }
 
 std::string GetDesktopFolder()
@@ -46,18 +44,14 @@ std::string QuickLaunchFolderOf(const std::string& appDataFolder)
 
 std::string GetQuickLaunchFolder()
 {
-    try {
+    return PassErrors("mGetSpecialfolder.GetQuickLaunchFolder", [&] {
         return QuickLaunchFolderOf(GetAppDataFolder());
-    } catch (...) {
-        PassError("mGetSpecialfolder.GetQuickLaunchFolder");
-    }
+    });
 }
 
 bool ExistsQuickLaunchFolder()
 {
-    try {
+    return PassErrors("mGetSpecialfolder.ExistsQuickLaunchFolder", [&] {
         return FolderExists(GetQuickLaunchFolder());
-    } catch (...) {
-        PassError("mGetSpecialfolder.ExistsQuickLaunchFolder");
-    }
+    });
 }

@@ -10,34 +10,28 @@
 void cCreateShortcut::CreateShortcut(const std::string& folder, const std::string& name, const std::string& target,
                                      const std::string& arguments)
 {
-    try {
+    PassErrors("cCreateShortcut.CreateShortcut", [&] {
         const std::string linkFolder = TrimWhiteSpace(SetTrailingBackslash(TrimWhiteSpace(folder), true));
         CreateFolderPath(linkFolder);
         CreateShortcut2(GetShortcutFolder(linkFolder, name), target, arguments);
-    } catch (...) {
-        PassError("cCreateShortcut.CreateShortcut");
-    }
+    });
 }
 
 std::string cCreateShortcut::GetShortcutFolder(const std::string& folder, const std::string& name)
 {
-    try {
+    return PassErrors("cCreateShortcut.GetShortcutFolder", [&] {
         std::string fileName = TrimWhiteSpace(name);
         if (fileName.size() < 4 || LowerCase(fileName.substr(fileName.size() - 4)) != ".lnk") fileName += ".lnk";
         return folder + fileName;
-    } catch (...) {
-        PassError("cCreateShortcut.GetShortcutFolder");
-    }
+    });
 }
 
 void cCreateShortcut::CreateShortcut2(const std::string& LnkFile, const std::string& ExeFile, const std::string& ExeArgs)
 {
-    try {
+    PassErrors("cCreateShortcut.CreateShortcut2", [&] {
         cShellLink link;
         if (!link.CreateShellLink(LnkFile, ExeFile, ExtractPath(ExeFile), ExeArgs, "", 0, SW_SHOW)) {
             RaisePlainError(ERR_CREATE_SHORTCUT, link.FailureText());
         }
-    } catch (...) {
-        PassError("cCreateShortcut.CreateShortcut2");
-    }
+    });
 }

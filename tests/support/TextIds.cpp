@@ -1,5 +1,5 @@
 // The table of language-file sections and IDs.
-#include "translation/TextIds.h"
+#include "support/TextIds.h"
 
 namespace {
 
