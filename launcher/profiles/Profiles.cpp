@@ -94,7 +94,7 @@ void Profiles::LoadData()
 {
     PassErrors("Profiles.LoadData", [&] {
         const std::string& path = g_cApp->IniPath();
-        const IniReadSnapshot snapshot; // one parse of the file for every profile's keys
+        const IniReadSnapshot snapshot; // each profile section read once for all its keys
         if (FileExists(path)) {
             std::vector<std::string> skipped;
             std::vector<std::string> unclosed;

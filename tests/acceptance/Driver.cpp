@@ -4,6 +4,8 @@
 #include <commctrl.h>
 #include <cstring>
 
+#include "support/WindowDriver.h"
+
 namespace {
 // What the system's message box calls its text control.
 constexpr int MESSAGE_TEXT_ID = 0xFFFF;
@@ -240,17 +242,10 @@ bool IsMessageBox(HWND window)
     return ClassOf(window) == "#32770" && GetDlgItem(window, MESSAGE_TEXT_ID) != nullptr;
 }
 
-HWND WaitForProgramWindow(const std::string& title, DWORD ms)
+HWND WaitForProgramWindow(const std::string& title, const std::string& programFolder, DWORD ms)
 {
     HWND found = nullptr;
-    WaitUntil(
-        [&] {
-            found = FindWindowA(nullptr, title.c_str());
-            DWORD pid = 0;
-            if (found) GetWindowThreadProcessId(found, &pid);
-            return found && pid != GetCurrentProcessId() && IsWindowVisible(found);
-        },
-        ms);
+    WaitUntil([&] { return (found = FindProgramWindow(title, programFolder)) != nullptr; }, ms);
     return found;
 }
 

@@ -49,8 +49,9 @@ HWND Control(HWND window, int id);
 // The first descendant of the given class (and text, when not empty).
 HWND FindDescendant(HWND window, const std::string& className, const std::string& text = "");
 bool IsMessageBox(HWND window);
-// Polls for a visible top-level window of any other program with this title; nullptr after the time.
-HWND WaitForProgramWindow(const std::string& title, DWORD ms = WINDOW_WAIT_MS);
+// Polls for a visible top-level window with this title of another program that lies in the
+// folder (the test's own install); nullptr after the time.
+HWND WaitForProgramWindow(const std::string& title, const std::string& programFolder, DWORD ms = WINDOW_WAIT_MS);
 std::string MessageBoxText(HWND box);
 
 // The file name field of the system's open-file dialog.

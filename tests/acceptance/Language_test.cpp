@@ -83,7 +83,7 @@ TEST(Language, NewLanguageFromLingobenchIsOfferedAfterARestart)
         HWND main = launcher->WaitForMainWindow();
         ASSERT_NE(main, nullptr);
         Command(main, IDM_EXTRA_ACCESSORIES_LINGOBENCH);
-        HWND window = WaitForProgramWindow("Lingobench");
+        HWND window = WaitForProgramWindow("Lingobench", install.LauncherDir());
         ASSERT_NE(window, nullptr) << "Extra > Accessories starts no Lingobench";
         DrivenProgram lingobench(window);
 

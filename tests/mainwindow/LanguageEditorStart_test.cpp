@@ -6,17 +6,15 @@
 
 #include "base/ScopedWin.h"
 #include "langeditor/frmLingobench_res.h"
+#include "support/WindowDriver.h"
 
 namespace {
 
-// A top-level window of another program with that caption, waited for up to ten seconds.
-HWND WaitForWindow(const char* caption)
+// Lingobench's window, started from the test's folder, waited for up to ten seconds.
+HWND WaitForLingobench(const std::string& folder)
 {
     for (int attempt = 0; attempt < 200; ++attempt) {
-        HWND found = FindWindowA(nullptr, caption);
-        DWORD process = 0;
-        if (found) GetWindowThreadProcessId(found, &process);
-        if (found && process != GetCurrentProcessId() && IsWindowVisible(found)) return found;
+        if (HWND found = FindProgramWindow("Lingobench", folder)) return found;
         Sleep(50);
     }
     return nullptr;
@@ -54,7 +52,7 @@ TEST_F(LanguageEditorStart, TheAccessoriesMenuStartsLingobenchOnTheLaunchersLang
     Menu(IDM_EXTRA_ACCESSORIES_LINGOBENCH);
     SetSystemServices(fake);
 
-    HWND lingobench = WaitForWindow("Lingobench");
+    HWND lingobench = WaitForLingobench(m_folder->Path());
     ASSERT_NE(lingobench, nullptr) << "Lingobench's main window did not appear";
     DWORD processId = 0;
     GetWindowThreadProcessId(lingobench, &processId);

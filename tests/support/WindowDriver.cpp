@@ -65,6 +65,49 @@ HWND FindVisibleWindow(const std::string& captionPart)
 }
 
 namespace {
+struct ProgramWindowSearch {
+    std::string caption, folder;
+    HWND found = nullptr;
+};
+
+std::string ProgramPathOf(HWND window)
+{
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+    if (!process) return "";
+    char path[MAX_PATH] = {};
+    DWORD size = MAX_PATH;
+    const bool ok = QueryFullProcessImageNameA(process, 0, path, &size);
+    CloseHandle(process);
+    return ok ? std::string(path, size) : "";
+}
+
+BOOL CALLBACK MatchProgramWindow(HWND hwnd, LPARAM lParam)
+{
+    auto& search = *reinterpret_cast<ProgramWindowSearch*>(lParam);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(hwnd, &processId);
+    if (processId == GetCurrentProcessId() || !IsWindowVisible(hwnd) || WindowText(hwnd) != search.caption) return TRUE;
+    const std::string path = ProgramPathOf(hwnd);
+    if (path.size() < search.folder.size() ||
+        CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, path.c_str(), static_cast<int>(search.folder.size()),
+                       search.folder.c_str(), static_cast<int>(search.folder.size())) != CSTR_EQUAL) {
+        return TRUE;
+    }
+    search.found = hwnd;
+    return FALSE;
+}
+} // namespace
+
+HWND FindProgramWindow(const std::string& caption, const std::string& programFolder)
+{
+    ProgramWindowSearch search{caption, programFolder};
+    EnumWindows(MatchProgramWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+namespace {
 struct ChildSearch {
     std::string className, textPart;
     HWND found = nullptr;

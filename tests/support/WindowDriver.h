@@ -12,6 +12,10 @@
 bool WhileModal(const std::function<void()>& action, const std::function<void(HWND)>& onShown);
 // A visible top-level window of this thread whose caption contains the text, or nullptr.
 HWND FindVisibleWindow(const std::string& captionPart);
+// A visible top-level window of another process with exactly that caption whose program lies in
+// the folder, or nullptr. Tests that run side by side share one desktop: each finds the program
+// it started in its own folder, not the other test's.
+HWND FindProgramWindow(const std::string& caption, const std::string& programFolder);
 // The first child window (at any depth) of that class whose text contains the text, or nullptr;
 // "" matches any text.
 HWND FindChildWindow(HWND parent, const std::string& className, const std::string& textPart);
