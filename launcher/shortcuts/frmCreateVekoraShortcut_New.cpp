@@ -11,7 +11,7 @@
 #include "mMain.h"
 #include "profiles/Profile.h"
 #include "shortcuts/frmCreateVekoraShortcut_New_res.h"
-#include "shortcuts/links/SpecialFolders.h"
+#include "shortcuts/links/ShellFolders.h"
 #include "translation/cTranslate.h"
 
 namespace {

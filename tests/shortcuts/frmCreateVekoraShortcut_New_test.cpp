@@ -9,7 +9,7 @@
 #include "profiles/Profile.h"
 #include "shortcuts/frmCreateVekoraShortcut_New.h"
 #include "shortcuts/frmCreateVekoraShortcut_New_res.h"
-#include "shortcuts/links/SpecialFolders.h"
+#include "shortcuts/links/ShellFolders.h"
 #include "support/TestEnvironment.h"
 
 namespace {

@@ -3,9 +3,9 @@
 #include <shlobj.h>
 
 #include "base/mFunctions.h"
-#include "shortcuts/links/SpecialFolders.h"
+#include "shortcuts/links/ShellFolders.h"
 
-TEST(SpecialFolders, QuickLaunchHasOneBackslashBelowApplicationData)
+TEST(ShellFolders, QuickLaunchHasOneBackslashBelowApplicationData)
 {
     EXPECT_EQ(QuickLaunchFolderOf("C:\\Users\\x\\AppData"), "C:\\Users\\x\\AppData\\Microsoft\\Internet Explorer\\Quick Launch");
     EXPECT_EQ(QuickLaunchFolderOf("C:\\Users\\x\\AppData\\"), "C:\\Users\\x\\AppData\\Microsoft\\Internet Explorer\\Quick Launch");
@@ -13,7 +13,7 @@ TEST(SpecialFolders, QuickLaunchHasOneBackslashBelowApplicationData)
     EXPECT_EQ(QuickLaunchFolderOf(""), "");
 }
 
-TEST(SpecialFolders, ShellFoldersAreExistingFoldersOrEmpty)
+TEST(ShellFolders, ShellFoldersAreExistingFoldersOrEmpty)
 {
     for (const std::string& folder : {GetDesktopFolder(), GetStartmenuFolder(), GetAppDataFolder()}) {
         EXPECT_TRUE(FolderExists(folder)) << folder;

@@ -1,5 +1,5 @@
 // Special folders through the shell's item lists.
-#include "shortcuts/links/SpecialFolders.h"
+#include "shortcuts/links/ShellFolders.h"
 
 #include <windows.h>
 #include <shlobj.h>
