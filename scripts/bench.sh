@@ -9,9 +9,7 @@ cd "$(dirname "$0")/.."
 source scripts/wine-env.sh
 set -e
 RUNS=${RUNS:-7}
-choose_arch
-[ "$TEST_ARCH" = i686 ] || scripts/build.sh "$TEST_ARCH"
-use_arch
+select_build
 bin=$ARCH_BUILD_DIR/bin
 cmake --build "$ARCH_BUILD_DIR" --target dist benchmark_startup benchmark_floor benchmark_wordlist >/dev/null
 

@@ -6,10 +6,7 @@ set -uo pipefail
 cd "$(dirname "$0")/.."
 source scripts/wine-env.sh
 set -e
-choose_arch
-echo "Touring the $TEST_ARCH build: $ARCH_REASON."
-[ "$TEST_ARCH" = i686 ] || scripts/build.sh "$TEST_ARCH"
-use_arch
+select_build Touring
 cmake --build "$ARCH_BUILD_DIR" --target demo_tour >/dev/null
 shots=$BUILD_DIR/screenshots
 rm -rf "$shots"

@@ -4,10 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/wine-env.sh
-choose_arch
-echo "Running the $TEST_ARCH build: $ARCH_REASON."
-[ "$TEST_ARCH" = i686 ] || scripts/build.sh "$TEST_ARCH"
-use_arch
+select_build Running
 DIST="$ARCH_BUILD_DIR/dist/Vekolaunch"
 if [ -z "${DISPLAY:-}" ]; then
   start_xvfb

@@ -5,10 +5,7 @@ set -uo pipefail
 cd "$(dirname "$0")/.."
 source scripts/wine-env.sh
 set -e
-choose_arch
-echo "Testing the $TEST_ARCH build: $ARCH_REASON."
-[ "$TEST_ARCH" = i686 ] || scripts/build.sh "$TEST_ARCH"
-use_arch
+select_build Testing
 start_xvfb
 trap stop_xvfb EXIT
 start_wine

@@ -61,6 +61,16 @@ use_arch() {
   export WINE
 }
 
+# Chooses the build to run (saying which and why, after the given verb), builds the 64-bit one
+# where it is chosen (the i686 build is made by `make build`), and sets up its environment.
+#   select_build Testing   ->   "Testing the i686 build: this machine runs 32-bit programs (...)."
+select_build() {
+  choose_arch
+  [ -z "${1:-}" ] || echo "$1 the $TEST_ARCH build: $ARCH_REASON."
+  [ "$TEST_ARCH" = i686 ] || scripts/build.sh "$TEST_ARCH"
+  use_arch
+}
+
 # The chosen loader must start, whatever the probe said (TEST_ARCH may force it).
 check_loader() {
   [ -x "$WINE" ] || die "the Wine loader $WINE for the $TEST_ARCH build is not installed"

@@ -75,8 +75,7 @@ std::string TakeErrorReport(const DrivenProgram& launcher)
     HWND report = launcher.WaitForWindow(IsErrorReport);
     if (!report) return "(no error report)";
     const std::string text = TextOf(Control(report, IDC_ERR_DESC));
-    Command(report, IDOK);
-    WaitUntil([&] { return !IsWindow(report); });
+    CommandAndWaitClosed(report, IDOK);
     return text;
 }
 } // namespace
@@ -99,8 +98,7 @@ TEST(DamagedSettings, AFolderInPlaceOfTheFileMakesEverySaveSayItFailed)
     Click(save, IDOK);
     EXPECT_NE(TakeErrorReport(*launcher).find(install.IniPath()), std::string::npos);
     EXPECT_TRUE(IsWindow(save)) << "the save window closed as if it had saved";
-    Command(save, IDCANCEL);
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(save); }));
+    ASSERT_TRUE(CommandAndWaitClosed(save, IDCANCEL));
 
     Close(main);
     launcher->AnswerMessageBoxes(IDNO, 2000);
@@ -112,8 +110,7 @@ TEST(DamagedSettings, AFolderInPlaceOfTheFileMakesEverySaveSayItFailed)
 TEST(DamagedSettings, WithoutTheConfigFolderTheLauncherSaysWhereTheTextsAreMissing)
 {
     StagedInstall install;
-    install.WriteSettings("[PROFILES]\r\nLASTACTIVEPROFILE=PROFILE_DEFAULT\r\n[PROFILE_DEFAULT]\r\nVEKOPATH=" +
-                          install.GamePath() + "\r\n");
+    install.WriteDemoProfileSettings();
     RemoveFolderTree(install.LauncherDir() + "config");
     auto launcher = install.StartLauncher();
     const std::vector<std::string> messages = launcher->AnswerMessageBoxes(IDOK, 3000);

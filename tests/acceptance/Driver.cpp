@@ -259,6 +259,12 @@ void Command(HWND window, int id)
     PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, 0), 0);
 }
 
+bool CommandAndWaitClosed(HWND window, int id)
+{
+    Command(window, id);
+    return WaitUntil([&] { return !IsWindow(window); });
+}
+
 void Click(HWND window, int controlId)
 {
     HWND button = Control(window, controlId);

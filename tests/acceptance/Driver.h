@@ -59,6 +59,8 @@ inline constexpr int FILE_NAME_FIELD = 1148;
 
 // Posted, not sent: a command that opens a modal window must not hold the driver.
 void Command(HWND window, int id);
+// Posts the command and waits until the window is gone; false when it stays.
+bool CommandAndWaitClosed(HWND window, int id);
 void Click(HWND window, int controlId);
 void SetChecked(HWND window, int controlId, bool checked);
 bool IsChecked(HWND window, int controlId);

@@ -50,8 +50,7 @@ int IndexOf(const std::vector<std::string>& texts, const std::string& text, size
 TEST(Language, GermanAtOnceAndAfterRestart)
 {
     StagedInstall install;
-    install.WriteSettings("[PROFILES]\r\nLASTACTIVEPROFILE=PROFILE_DEFAULT\r\n[PROFILE_DEFAULT]\r\nVEKOPATH=" +
-                          install.GamePath() + "\r\n");
+    install.WriteDemoProfileSettings();
     {
         auto launcher = install.StartLauncher();
         HWND main = launcher->WaitForMainWindow();
@@ -75,8 +74,7 @@ TEST(Language, GermanAtOnceAndAfterRestart)
 TEST(Language, NewLanguageFromLingobenchIsOfferedAfterARestart)
 {
     StagedInstall install;
-    install.WriteSettings("[PROFILES]\r\nLASTACTIVEPROFILE=PROFILE_DEFAULT\r\n[PROFILE_DEFAULT]\r\nVEKOPATH=" +
-                          install.GamePath() + "\r\n");
+    install.WriteDemoProfileSettings();
     const std::string translation = "Losfohrn";
     {
         auto launcher = install.StartLauncher();

@@ -54,8 +54,7 @@ std::vector<std::string> AnswerSaveWindow(const DrivenProgram& launcher)
     HWND save = launcher.WaitForWindow([](HWND w) { return Control(w, IDC_SAVE_PROFILES) != nullptr; });
     if (!save) return {"(no save window)"};
     const std::vector<std::string> offered = ListViewColumn(FindDescendant(save, "SysListView32"));
-    Click(save, IDOK);
-    WaitUntil([&] { return !IsWindow(save); });
+    CommandAndWaitClosed(save, IDOK);
     return offered;
 }
 } // namespace
@@ -63,8 +62,7 @@ std::vector<std::string> AnswerSaveWindow(const DrivenProgram& launcher)
 TEST(ProfileRoundTrip, NewProfileKeepsEveryValueOverSwitchesAndRestart)
 {
     StagedInstall install;
-    install.WriteSettings("[PROFILES]\r\nLASTACTIVEPROFILE=PROFILE_DEFAULT\r\n[PROFILE_DEFAULT]\r\nVEKOPATH=" +
-                          install.GamePath() + "\r\n");
+    install.WriteDemoProfileSettings();
     MainValues set;
     {
         auto launcher = install.StartLauncher();
@@ -114,8 +112,7 @@ TEST(ProfileRoundTrip, NewProfileKeepsEveryValueOverSwitchesAndRestart)
 TEST(ProfileRoundTrip, TwoLaunchersClosingOneAfterTheOtherKeepBothProfiles)
 {
     StagedInstall install;
-    install.WriteSettings("[PROFILES]\r\nLASTACTIVEPROFILE=PROFILE_DEFAULT\r\n[PROFILE_DEFAULT]\r\nVEKOPATH=" +
-                          install.GamePath() + "\r\n; kept by hand\r\n[MYTOOL]\r\nCOLOUR=blue\r\n");
+    install.WriteDemoProfileSettings("; kept by hand\r\n[MYTOOL]\r\nCOLOUR=blue\r\n");
     auto first = install.StartLauncher();
     HWND firstMain = first->WaitForMainWindow();
     ASSERT_NE(firstMain, nullptr);

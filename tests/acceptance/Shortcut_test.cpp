@@ -52,8 +52,7 @@ TEST(Shortcut, WizardWritesTheProfilesLinkToAChosenFolder)
     EXPECT_EQ(launcher->AnswerMessageBoxes(IDOK, 3000),
               std::vector<std::string>{LanguageText("EN", "CREATE_SHORTCUT_DIALOG_NEW", "MSG_SHORTCUT_CREATED")});
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(Control(wizard, IDC_CS_CKCREATEFURTHERSHORTCUT)) != FALSE; }));
-    Command(wizard, IDCANCEL);
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(wizard); })) << "Close leaves the wizard open";
+    ASSERT_TRUE(CommandAndWaitClosed(wizard, IDCANCEL)) << "Close leaves the wizard open";
 
     const std::string report = LnkinfoReport(folder + "\\Harbour.lnk");
     ASSERT_NE(report, "") << "no link, or lnkinfo could not be run";

@@ -27,6 +27,12 @@ public:
 
     std::string Setting(const std::string& section, const std::string& key) const;
     void WriteSettings(const std::string& text) const { WriteTextFile(IniPath(), text); }
+    // A settings file whose active standard profile starts the demo game, followed by moreLines.
+    void WriteDemoProfileSettings(const std::string& moreLines = "") const
+    {
+        WriteSettings("[PROFILES]\r\nLASTACTIVEPROFILE=PROFILE_DEFAULT\r\n[PROFILE_DEFAULT]\r\nVEKOPATH=" + GamePath() +
+                      "\r\n" + moreLines);
+    }
     std::string ReadSettings() const { return ReadTextFile(IniPath()); }
 
 private:
