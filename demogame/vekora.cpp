@@ -51,13 +51,18 @@ std::string EnvironmentValue(const char* name)
     return value;
 }
 
+// Written under another name and then renamed, so that whoever waits for the record never
+// reads it half-written.
 void WriteRecord(const std::string& path, const std::string& text)
 {
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const std::string partial = path + ".part";
+    HANDLE h = CreateFileA(partial.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) return;
     DWORD written = 0;
-    WriteFile(h, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    const bool complete = WriteFile(h, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
+                          written == text.size();
     CloseHandle(h);
+    if (!complete || !MoveFileExA(partial.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) DeleteFileA(partial.c_str());
 }
 
 std::string OwnFolder()

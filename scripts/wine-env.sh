@@ -78,6 +78,41 @@ check_loader() {
   said=$("$WINE" --version 2>&1 </dev/null) || die "the Wine loader $WINE does not start: $(printf '%s' "$said" | head -n1)"
 }
 
+# A fresh, empty folder for what one run's Windows programs keep temporarily, and its Windows path
+# in RUN_TEMP_WIN. What a killed run left there is removed first; EXIT traps remove it after.
+# (Wine takes TEMP from the prefix's registry, not from the Unix environment: the programs that
+# create the temporary folders are told the folder themselves.)
+RUN_TEMP=
+make_run_temp() {
+  RUN_TEMP=$ARCH_BUILD_DIR/$1
+  rm -rf "$RUN_TEMP"
+  mkdir -p "$RUN_TEMP"
+  RUN_TEMP_WIN=$("$WINE" winepath.exe -w "$RUN_TEMP" 2>/dev/null </dev/null)
+  [ -n "$RUN_TEMP_WIN" ] || die "Wine could not name the folder $RUN_TEMP"
+}
+remove_run_temp() {
+  [ -z "$RUN_TEMP" ] || rm -rf "$RUN_TEMP"
+}
+
+# STRESS=1: keeps every core busy with a busy loop while the tests run, to prove that no test
+# depends on how busy the machine is. Bounded: one loop per core, ended by stop_stress (and by
+# themselves after an hour at the latest).
+STRESS_PIDS=()
+start_stress() {
+  [ "${STRESS:-0}" = 1 ] || return 0
+  local cores
+  cores=$(nproc)
+  for _ in $(seq "$cores"); do
+    timeout 3600 sh -c 'while :; do :; done' </dev/null >/dev/null 2>&1 &
+    STRESS_PIDS+=($!)
+  done
+  echo "Under load: $cores busy loops, one per core, for the length of the run."
+}
+stop_stress() {
+  [ ${#STRESS_PIDS[@]} -eq 0 ] || kill "${STRESS_PIDS[@]}" 2>/dev/null || true
+  STRESS_PIDS=()
+}
+
 XVFB_PID=
 start_xvfb() {
   command -v Xvfb >/dev/null || die "Xvfb is not installed"

@@ -38,7 +38,8 @@ TEST(DamagedSettings, StartsWarnsListsTheCommaProfileAndLosesNoLine)
     const std::vector<std::string> before = Lines(install.ReadSettings());
 
     auto launcher = install.StartLauncher();
-    const std::vector<std::string> warnings = launcher->AnswerMessageBoxes(IDOK, 3000);
+    const auto choosing = [&] { return launcher->WaitForWindow([](HWND w) { return Control(w, IDC_LP_PROFILES) != nullptr; }, 0) != nullptr; };
+    const std::vector<std::string> warnings = launcher->AnswerMessageBoxesUntil(IDOK, choosing);
     ASSERT_EQ(warnings.size(), 2u);
     EXPECT_NE(warnings[0].find("\"12x4\" for the key RES_WIDTH of the profile profile_Broken"), std::string::npos)
         << warnings[0];
@@ -53,7 +54,7 @@ TEST(DamagedSettings, StartsWarnsListsTheCommaProfileAndLosesNoLine)
     HWND main = launcher->WaitForMainWindow();
     ASSERT_NE(main, nullptr);
     Close(main);
-    launcher->AnswerMessageBoxes(IDNO, 2000);
+    launcher->AnswerMessageBoxesUntilExit(IDNO);
     ASSERT_TRUE(launcher->WaitForExit());
     EXPECT_EQ(install.Setting("PROFILES", "LASTACTIVEPROFILE"), "profile_Harbour, winter");
     const std::vector<std::string> after = Lines(install.ReadSettings());
@@ -101,7 +102,7 @@ TEST(DamagedSettings, AFolderInPlaceOfTheFileMakesEverySaveSayItFailed)
     ASSERT_TRUE(CommandAndWaitClosed(save, IDCANCEL));
 
     Close(main);
-    launcher->AnswerMessageBoxes(IDNO, 2000);
+    launcher->AnswerMessageBoxesUntilExit(IDNO);
     EXPECT_NE(TakeErrorReport(*launcher).find(install.IniPath()), std::string::npos) << "closing says nothing";
     ASSERT_TRUE(launcher->WaitForExit());
     EXPECT_TRUE(FolderExists(install.IniPath()));
@@ -113,14 +114,15 @@ TEST(DamagedSettings, WithoutTheConfigFolderTheLauncherSaysWhereTheTextsAreMissi
     install.WriteDemoProfileSettings();
     RemoveFolderTree(install.LauncherDir() + "config");
     auto launcher = install.StartLauncher();
-    const std::vector<std::string> messages = launcher->AnswerMessageBoxes(IDOK, 3000);
+    const std::vector<std::string> messages =
+        launcher->AnswerMessageBoxesUntil(IDOK, [&] { return launcher->WaitForMainWindow(0) != nullptr; });
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_NE(messages[0].find(install.LauncherDir() + "config\\"), std::string::npos) << messages[0];
     HWND main = launcher->WaitForMainWindow();
     ASSERT_NE(main, nullptr);
     EXPECT_EQ(launcher->WaitForWindow(IsErrorReport, 0), nullptr);
     Close(main);
-    launcher->AnswerMessageBoxes(IDNO, 2000);
+    launcher->AnswerMessageBoxesUntilExit(IDNO);
     ASSERT_TRUE(launcher->WaitForExit());
     EXPECT_EQ(install.Setting("PROFILES", "LASTACTIVEPROFILE"), "PROFILE_DEFAULT");
     EXPECT_EQ(install.Setting("OPTIONS", "LANGUAGE"), "EN");

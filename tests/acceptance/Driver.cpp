@@ -9,8 +9,8 @@
 namespace {
 // What the system's message box calls its text control.
 constexpr int MESSAGE_TEXT_ID = 0xFFFF;
-constexpr DWORD POLL_MS = 20;
-constexpr DWORD SEND_TIMEOUT_MS = 5000;
+// A busy machine may keep the driven program from answering for seconds; it is not hung then.
+constexpr DWORD SEND_TIMEOUT_MS = EVENT_WAIT_MS;
 
 std::string EnvironmentBlock(const std::vector<std::pair<std::string, std::string>>& extra)
 {
@@ -32,7 +32,7 @@ std::string EnvironmentBlock(const std::vector<std::pair<std::string, std::strin
 LRESULT SendWithTimeout(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     DWORD_PTR result = 0;
-    SendMessageTimeoutA(window, msg, wParam, lParam, SMTO_ABORTIFHUNG, SEND_TIMEOUT_MS, &result);
+    SendMessageTimeoutA(window, msg, wParam, lParam, SMTO_NORMAL, SEND_TIMEOUT_MS, &result);
     return static_cast<LRESULT>(result);
 }
 
@@ -194,15 +194,29 @@ HWND DrivenProgram::WaitForMessageBox(DWORD ms) const
     return WaitForWindow(IsMessageBox, ms);
 }
 
-std::vector<std::string> DrivenProgram::AnswerMessageBoxes(int button, DWORD quietMs) const
+std::vector<std::string> DrivenProgram::AnswerMessageBoxesUntil(int button, const std::function<bool()>& done,
+                                                               DWORD ms) const
 {
     std::vector<std::string> texts;
-    while (HWND box = WaitForMessageBox(quietMs)) {
+    for (;;) {
+        HWND box = nullptr;
+        const bool ready = WaitUntil([&] {
+            for (HWND window : Windows()) {
+                if (IsMessageBox(window)) box = window;
+            }
+            return box != nullptr || done();
+        }, ms);
+        if (!ready || !box) return texts;
         texts.push_back(MessageBoxText(box));
         Command(box, button);
         WaitUntil([&] { return !IsWindow(box) || !IsWindowVisible(box); });
     }
-    return texts;
+}
+
+bool DrivenProgram::AnswerMessageBoxesUntilExit(int button) const
+{
+    AnswerMessageBoxesUntil(button, [&] { return !Running(); });
+    return !Running();
 }
 
 std::string TextOf(HWND window)
@@ -257,6 +271,12 @@ std::string MessageBoxText(HWND box)
 void Command(HWND window, int id)
 {
     PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+}
+
+bool CommandHandled(HWND window, int id)
+{
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutA(window, WM_COMMAND, MAKEWPARAM(id, 0), 0, SMTO_NORMAL, SEND_TIMEOUT_MS, &result) != 0;
 }
 
 bool CommandAndWaitClosed(HWND window, int id)
@@ -315,7 +335,7 @@ std::vector<std::string> ListBoxTexts(HWND list)
         // The list belongs to another program: its text crosses over as wide characters.
         std::wstring wide(static_cast<size_t>(SendWithTimeout(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0)) + 1, L'\0');
         DWORD_PTR length = 0;
-        SendMessageTimeoutW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(wide.data()), SMTO_ABORTIFHUNG,
+        SendMessageTimeoutW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(wide.data()), SMTO_NORMAL,
                             SEND_TIMEOUT_MS, &length);
         std::string text(wide.size() * 2, '\0');
         text.resize(static_cast<size_t>(WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(length), text.data(),
@@ -370,12 +390,4 @@ std::vector<std::string> ListViewColumn(HWND listView, int column)
     return texts;
 }
 
-bool WaitUntil(const std::function<bool()>& condition, DWORD ms)
-{
-    const ULONGLONG end = GetTickCount64() + ms;
-    for (;;) {
-        if (condition()) return true;
-        if (GetTickCount64() >= end) return false;
-        Sleep(POLL_MS);
-    }
-}
+

@@ -8,8 +8,9 @@
 #include <string>
 #include <vector>
 
-// Long enough for a cold Wine under a loaded machine, short enough for the test's own limit.
-inline constexpr DWORD WINDOW_WAIT_MS = 15000;
+#include "support/WindowDriver.h"
+
+inline constexpr DWORD WINDOW_WAIT_MS = EVENT_WAIT_MS;
 
 // A program started in its own process; ended by force if it is still running at the end.
 class DrivenProgram {
@@ -36,8 +37,13 @@ public:
     HWND WaitForMainWindow(DWORD ms = WINDOW_WAIT_MS) const;
     // A message box (a dialog with the system's message text control).
     HWND WaitForMessageBox(DWORD ms = WINDOW_WAIT_MS) const;
-    // Answers message boxes with the button until none comes for quietMs; their texts.
-    std::vector<std::string> AnswerMessageBoxes(int button, DWORD quietMs) const;
+    // Answers the program's message boxes with the button until what the test waits for next
+    // holds (a window of the program, its end); their texts. No guess of how long a quiet
+    // spell proves that no more boxes come.
+    std::vector<std::string> AnswerMessageBoxesUntil(int button, const std::function<bool()>& done,
+                                                     DWORD ms = WINDOW_WAIT_MS) const;
+    // Answers message boxes until the program has ended (a close question, say); whether it did.
+    bool AnswerMessageBoxesUntilExit(int button) const;
 
 private:
     PROCESS_INFORMATION m_info = {};
@@ -59,6 +65,9 @@ inline constexpr int FILE_NAME_FIELD = 1148;
 
 // Posted, not sent: a command that opens a modal window must not hold the driver.
 void Command(HWND window, int id);
+// Sent: returns once the program has handled the command (false when it did not answer in
+// time). Only for commands that open no modal window.
+bool CommandHandled(HWND window, int id);
 // Posts the command and waits until the window is gone; false when it stays.
 bool CommandAndWaitClosed(HWND window, int id);
 void Click(HWND window, int controlId);
@@ -81,5 +90,3 @@ void SelectListViewRow(HWND listView, int row);
 // Texts of a list view's rows (first column, or the given one) in the program's own memory.
 std::vector<std::string> ListViewColumn(HWND listView, int column = 0);
 
-// Polls a condition until it holds or the time is up.
-bool WaitUntil(const std::function<bool()>& condition, DWORD ms = WINDOW_WAIT_MS);

@@ -31,8 +31,7 @@ bool SpeaksLanguage(HWND main, const std::string& abbrev)
 bool ChooseLanguage(HWND main, const std::function<bool()>& shown)
 {
     for (int entry = 0; entry <= IDM_LANG_ITEM_LAST - IDM_LANG_ITEM_FIRST; ++entry) {
-        Command(main, IDM_LANG_ITEM_FIRST + entry);
-        if (WaitUntil(shown, 1000)) return true;
+        if (CommandHandled(main, IDM_LANG_ITEM_FIRST + entry) && shown()) return true;
     }
     return false;
 }
@@ -58,7 +57,7 @@ TEST(Language, GermanAtOnceAndAfterRestart)
         ASSERT_TRUE(WaitUntil([&] { return SpeaksLanguage(main, "EN"); }));
         ASSERT_TRUE(ChooseLanguage(main, [&] { return SpeaksLanguage(main, "DE"); })) << "no entry of the Language menu switches to German";
         Close(main);
-        launcher->AnswerMessageBoxes(IDNO, 2000);
+        launcher->AnswerMessageBoxesUntilExit(IDNO);
         ASSERT_TRUE(launcher->WaitForExit());
     }
     EXPECT_EQ(install.Setting("OPTIONS", "LANGUAGE"), "DE");
@@ -67,7 +66,7 @@ TEST(Language, GermanAtOnceAndAfterRestart)
     ASSERT_NE(main, nullptr);
     EXPECT_TRUE(WaitUntil([&] { return SpeaksLanguage(main, "DE"); }));
     Close(main);
-    again->AnswerMessageBoxes(IDNO, 2000);
+    again->AnswerMessageBoxesUntilExit(IDNO);
     EXPECT_TRUE(again->WaitForExit());
 }
 
@@ -92,9 +91,10 @@ TEST(Language, NewLanguageFromLingobenchIsOfferedAfterARestart)
         Type(create, IDC_NL_USERNAME, "Hein");
         Type(create, IDC_NL_ABBREV, "nds");
         Click(create, IDOK);
-        EXPECT_EQ(lingobench.AnswerMessageBoxes(IDOK, 2000).size(), 1u);
         int file = -1;
-        ASSERT_TRUE(WaitUntil([&] { return (file = IndexOf(ListBoxTexts(Control(window, IDC_LB_LANG)), "LNG_NDS.INI")) >= 0; }));
+        const auto listed = [&] { return (file = IndexOf(ListBoxTexts(Control(window, IDC_LB_LANG)), "LNG_NDS.INI")) >= 0; };
+        EXPECT_EQ(lingobench.AnswerMessageBoxesUntil(IDOK, [&] { return listed() && !IsWindowVisible(create); }).size(), 1u);
+        ASSERT_TRUE(WaitUntil(listed));
         SelectListItem(window, IDC_LB_LANG, file);
         Click(window, IDC_LB_EDIT);
         HWND edit = lingobench.WaitForWindowTitled("Edit language file");
@@ -111,7 +111,7 @@ TEST(Language, NewLanguageFromLingobenchIsOfferedAfterARestart)
         Close(window);
         EXPECT_TRUE(lingobench.WaitForExit());
         Close(main);
-        launcher->AnswerMessageBoxes(IDNO, 2000);
+        launcher->AnswerMessageBoxesUntilExit(IDNO);
         ASSERT_TRUE(launcher->WaitForExit());
     }
     auto again = install.StartLauncher();
@@ -120,7 +120,7 @@ TEST(Language, NewLanguageFromLingobenchIsOfferedAfterARestart)
     EXPECT_TRUE(ChooseLanguage(main, [&] { return TextOf(Control(main, IDC_CMDSTART)) == translation; }))
         << "the Language menu does not offer the new language";
     Close(main);
-    again->AnswerMessageBoxes(IDNO, 2000);
+    again->AnswerMessageBoxesUntilExit(IDNO);
     ASSERT_TRUE(again->WaitForExit());
     EXPECT_EQ(install.Setting("OPTIONS", "LANGUAGE"), "NDS");
 }

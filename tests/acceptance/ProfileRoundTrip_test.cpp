@@ -49,9 +49,19 @@ bool NewProfile(const DrivenProgram& launcher, HWND main, const std::string& nam
 }
 
 // The save window's Yes; the profiles it offered.
+bool IsSaveWindow(HWND window)
+{
+    return Control(window, IDC_SAVE_PROFILES) != nullptr;
+}
+
+bool SaveWindowShown(const DrivenProgram& launcher)
+{
+    return launcher.WaitForWindow(IsSaveWindow, 0) != nullptr;
+}
+
 std::vector<std::string> AnswerSaveWindow(const DrivenProgram& launcher)
 {
-    HWND save = launcher.WaitForWindow([](HWND w) { return Control(w, IDC_SAVE_PROFILES) != nullptr; });
+    HWND save = launcher.WaitForWindow(IsSaveWindow);
     if (!save) return {"(no save window)"};
     const std::vector<std::string> offered = ListViewColumn(FindDescendant(save, "SysListView32"));
     CommandAndWaitClosed(save, IDOK);
@@ -94,7 +104,7 @@ TEST(ProfileRoundTrip, NewProfileKeepsEveryValueOverSwitchesAndRestart)
         // Switching profiles is a change of its own that the close question asks about, but no
         // profile that was only shown has anything to save.
         Close(main);
-        ASSERT_EQ(launcher->AnswerMessageBoxes(IDYES, 2000).size(), 1u);
+        ASSERT_EQ(launcher->AnswerMessageBoxesUntil(IDYES, [&] { return SaveWindowShown(*launcher); }).size(), 1u);
         EXPECT_EQ(AnswerSaveWindow(*launcher), std::vector<std::string>{});
         ASSERT_TRUE(launcher->WaitForExit());
     }
@@ -128,7 +138,7 @@ TEST(ProfileRoundTrip, TwoLaunchersClosingOneAfterTheOtherKeepBothProfiles)
     }
     for (auto [launcher, main] : both) {
         Close(main);
-        launcher->AnswerMessageBoxes(IDNO, 2000);
+        launcher->AnswerMessageBoxesUntilExit(IDNO);
         ASSERT_TRUE(launcher->WaitForExit());
     }
     EXPECT_EQ(install.Setting("profile_North", "DESCRIPTION"), "first");

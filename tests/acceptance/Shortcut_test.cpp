@@ -49,9 +49,10 @@ TEST(Shortcut, WizardWritesTheProfilesLinkToAChosenFolder)
     ASSERT_TRUE(NextTo(wizard, IDC_CS_TXTLINKNAME));
     Type(wizard, IDC_CS_TXTLINKNAME, "Harbour");
     Command(wizard, IDOK);
-    EXPECT_EQ(launcher->AnswerMessageBoxes(IDOK, 3000),
+    const auto finished = [&] { return IsWindowVisible(Control(wizard, IDC_CS_CKCREATEFURTHERSHORTCUT)) != FALSE; };
+    EXPECT_EQ(launcher->AnswerMessageBoxesUntil(IDOK, finished),
               std::vector<std::string>{LanguageText("EN", "CREATE_SHORTCUT_DIALOG_NEW", "MSG_SHORTCUT_CREATED")});
-    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(Control(wizard, IDC_CS_CKCREATEFURTHERSHORTCUT)) != FALSE; }));
+    ASSERT_TRUE(WaitUntil(finished));
     ASSERT_TRUE(CommandAndWaitClosed(wizard, IDCANCEL)) << "Close leaves the wizard open";
 
     const std::string report = LnkinfoReport(folder + "\\Harbour.lnk");
@@ -60,6 +61,6 @@ TEST(Shortcut, WizardWritesTheProfilesLinkToAChosenFolder)
     EXPECT_EQ(ReportLine(report, "Command line arguments"), parameters);
     EXPECT_EQ(ReportLine(report, "Description"), "ShellLink Sample");
     Close(main);
-    launcher->AnswerMessageBoxes(IDNO, 2000);
+    launcher->AnswerMessageBoxesUntilExit(IDNO);
     EXPECT_TRUE(launcher->WaitForExit());
 }

@@ -32,7 +32,8 @@ std::string StagedInstall::TakeStartRecord() const
 {
     if (GetFileAttributesA(StartRecordPath().c_str()) == INVALID_FILE_ATTRIBUTES) return "";
     const std::string record = ReadTextFile(StartRecordPath());
-    DeleteFileA(StartRecordPath().c_str());
+    // Only a record that was read may go: one removed unread would be a start never seen.
+    if (!record.empty()) DeleteFileA(StartRecordPath().c_str());
     return record;
 }
 

@@ -226,14 +226,8 @@ TEST(Win32Services, ExecuteFileStartsTheGameWithParametersInItsDirectory)
         ASSERT_TRUE(started) << result;
         EXPECT_GT(result, 32);
 
-        const std::string expected =
-            "Parameters: " + parameters + "\r\nDirectory: " + SetTrailingBackslash(workDir, false) + "\r\n";
-        std::string text;
-        for (int waited = 0; waited < 5000 && text != expected; waited += 50) {
-            Sleep(50);
-            text = ReadTextFile(record);
-        }
-        EXPECT_EQ(text, expected);
+        EXPECT_EQ(WaitForFileText(record),
+                  "Parameters: " + parameters + "\r\nDirectory: " + SetTrailingBackslash(workDir, false) + "\r\n");
     }
 }
 

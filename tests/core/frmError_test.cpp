@@ -194,7 +194,7 @@ TEST_F(ErrorWindow, DetailsAndContactOpenTheContactPageAtTheMailButton)
         SetFocus(GetDlgItem(dialog, IDOK));
         ClickButton(dialog, button);
         ExpectPage(2);
-        EXPECT_EQ(GetFocus(), FindControl(dialog, IDC_ERR_MAIL)) << button;
+        EXPECT_EQ(FocusIn(dialog), FindControl(dialog, IDC_ERR_MAIL)) << button;
     }
 }
 

@@ -137,7 +137,7 @@ TEST_F(EditProfileWindow, CancelAndTitleBarCloseLeaveTheProfileAlone)
         Open(frmEditProfile::MODE_EDIT);
         m_dialog.ShowModal();
     }, [&](HWND dialog) {
-        EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_EP_DESCRIPTION)); // the field that can change
+        EXPECT_EQ(FocusIn(dialog), GetDlgItem(dialog, IDC_EP_DESCRIPTION)); // the field that can change
         SetDlgItemTextA(dialog, IDC_EP_DESCRIPTION, "new");
         ClickButton(dialog, IDCANCEL);
     });

@@ -35,7 +35,7 @@ TEST_F(NewLanguageWindow, RefusesAnAbbreviationThatCannotNameALanguageFile)
         Create(ConfigDir(), "Deutsch", "", abbrev);
         ASSERT_EQ(m_sys.MessageBoxes.size(), 1u) << abbrev;
         EXPECT_EQ(m_sys.MessageBoxes[0].Text.find("created"), std::string::npos) << abbrev;
-        EXPECT_EQ(GetFocus(), GetDlgItem(m_dialog.Hwnd(), IDC_NL_ABBREV)) << abbrev;
+        EXPECT_EQ(FocusIn(m_dialog.Hwnd()), GetDlgItem(m_dialog.Hwnd(), IDC_NL_ABBREV)) << abbrev;
         m_dialog.Unload();
     }
     EXPECT_EQ(GetFileAttributesA(LanguageFile("LNG_.INI").c_str()), INVALID_FILE_ATTRIBUTES);

@@ -10,14 +10,12 @@
 
 namespace {
 
-// Lingobench's window, started from the test's folder, waited for up to ten seconds.
+// Lingobench's window, started from the test's folder.
 HWND WaitForLingobench(const std::string& folder)
 {
-    for (int attempt = 0; attempt < 200; ++attempt) {
-        if (HWND found = FindProgramWindow("Lingobench", folder)) return found;
-        Sleep(50);
-    }
-    return nullptr;
+    HWND found = nullptr;
+    WaitUntil([&] { return (found = FindProgramWindow("Lingobench", folder)) != nullptr; });
+    return found;
 }
 
 std::vector<std::string> ListTexts(HWND list)
@@ -60,5 +58,5 @@ TEST_F(LanguageEditorStart, TheAccessoriesMenuStartsLingobenchOnTheLaunchersLang
     EXPECT_EQ(ListTexts(GetDlgItem(lingobench, IDC_LB_LANG)), (std::vector<std::string>{"LNG_DE.ini", "LNG_EN.ini"}));
 
     PostMessageA(lingobench, WM_CLOSE, 0, 0);
-    EXPECT_EQ(WaitForSingleObject(process.Get(), 10000), WAIT_OBJECT_0) << "Lingobench ends when its window closes";
+    EXPECT_EQ(WaitForSingleObject(process.Get(), EVENT_WAIT_MS), WAIT_OBJECT_0) << "Lingobench ends when its window closes";
 }

@@ -19,13 +19,6 @@ public:
 private:
     const char* m_name;
 };
-
-std::string WaitForFile(const std::string& path)
-{
-    for (int i = 0; i < 200 && !FileExists(path); ++i) Sleep(50);
-    Sleep(100); // the game writes the record in one go; give it time to close the file
-    return ReadTextFile(path);
-}
 } // namespace
 
 using MainWindowStart = MainWindowTest;
@@ -49,7 +42,7 @@ TEST_F(MainWindowStart, StartButtonStartsTheDemoGameAfterTheConfirmation)
     ASSERT_TRUE(seen) << "the start confirmation is shown";
     EXPECT_NE(confirmation.find("-freeplay"), std::string::npos) << confirmation;
 
-    const std::string text = WaitForFile(record);
+    const std::string text = WaitForFileText(record);
     EXPECT_EQ(text, "Parameters: -log -res 3 -freeplay -refresh 2 -scenario scenarios\\Harbour Run\r\n"
                     "Directory: " + SetTrailingBackslash(GameFolder(), false) + "\r\n");
 }

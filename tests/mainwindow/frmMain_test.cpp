@@ -140,7 +140,7 @@ TEST_F(MainWindowValues, LeavingATooSmallWidthCorrectsItOnTheDisplayPage)
     EXPECT_EQ(Text(IDC_TXTRES_WIDTH), "640");
     EXPECT_EQ(Form().ActiveTab(), frmMain::TAB_DISPLAY);
     EXPECT_TRUE(Shown(Form().Page(frmMain::TAB_DISPLAY).Hwnd()));
-    EXPECT_EQ(GetFocus(), Ctl(IDC_TXTRES_WIDTH));
+    EXPECT_EQ(FocusIn(Form().Hwnd()), Ctl(IDC_TXTRES_WIDTH));
     EXPECT_EQ(BoxTexts(), (std::vector<std::string>{Translated("MAIN_DIALOG", "MSG_ResolutionWidthChanged")}));
     EXPECT_EQ(Active().ResolutionWidth(), 640) << "correcting writes nothing into the profile";
 }

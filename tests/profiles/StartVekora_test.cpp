@@ -168,20 +168,7 @@ protected:
         AppFixture::TearDown();
     }
 
-    // The game's record, once it is complete (up to about 5 seconds).
-    std::string WaitForRecord() const
-    {
-        for (int i = 0; i < 100; ++i) {
-            const std::string text = ReadTextFile(m_record);
-            if (text.find("\r\nDirectory: ") != std::string::npos && text.size() > 2 &&
-                text.substr(text.size() - 2) == "\r\n") {
-                return text;
-            }
-            PumpMessages();
-            Sleep(50);
-        }
-        return ReadTextFile(m_record);
-    }
+    std::string WaitForRecord() const { return WaitForFileText(m_record); }
 
     static std::string GameFolder()
     {
@@ -218,13 +205,4 @@ TEST_F(StartDemoGame, SecondExampleAfterConfirmingInTheWindow)
     });
     EXPECT_TRUE(shown);
     EXPECT_EQ(WaitForRecord(), "Parameters: -screensize 800x600 -freeplay\r\nDirectory: " + GameFolder() + "\r\n");
-}
-
-TEST_F(StartDemoGame, CancelledInTheWindowTheGameNeverRuns)
-{
-    auto profile = g_cApp->ActiveProfile();
-    profile->SetVekoraPath(DemoGamePath());
-    WhileModal([&] { profile->StartVekora(nullptr); }, [](HWND dialog) { ClickButton(dialog, IDCANCEL); });
-    Sleep(500);
-    EXPECT_EQ(ReadTextFile(m_record), "");
 }

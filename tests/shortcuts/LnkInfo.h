@@ -39,8 +39,7 @@ inline std::string LnkinfoReport(const std::string& linkFile)
     if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) return "";
     if (process.hProcess) CloseHandle(process.hProcess);
     if (process.hThread) CloseHandle(process.hThread);
-    for (int i = 0; i < 500 && GetFileAttributesA(output.c_str()) == INVALID_FILE_ATTRIBUTES; ++i) Sleep(20);
-    std::string report = ReadTextFile(output);
+    std::string report = WaitForFileText(output);
     DeleteFileA(output.c_str());
     return report;
 }

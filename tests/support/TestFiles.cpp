@@ -4,6 +4,16 @@
 #include <atomic>
 
 #include "base/mFunctions.h"
+#include "support/WindowDriver.h"
+
+void UseRunTemporaryFolder()
+{
+    char folder[MAX_PATH] = {};
+    const DWORD length = GetEnvironmentVariableA("VEKOLAUNCH_TEST_TEMP", folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return;
+    SetEnvironmentVariableA("TEMP", folder);
+    SetEnvironmentVariableA("TMP", folder);
+}
 
 TempFolder::TempFolder()
 {
@@ -60,4 +70,10 @@ std::string ReadTextFile(const std::string& path)
     } catch (...) {
         return ""; // a file that is not there reads as empty
     }
+}
+
+std::string WaitForFileText(const std::string& path, DWORD ms)
+{
+    WaitUntil([&] { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }, ms);
+    return ReadTextFile(path);
 }

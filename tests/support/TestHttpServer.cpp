@@ -5,20 +5,34 @@
 
 #include <cstdlib>
 
-TestHttpServer::TestHttpServer()
+namespace {
+// A socket bound to a free port of the loopback address (after WSAStartup); the port in port.
+SOCKET BindLoopback(int& port)
 {
     WSADATA data;
     WSAStartup(MAKEWORD(2, 2), &data);
-    m_listener = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    SOCKET bound = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
     sockaddr_in address = {};
     address.sin_family = AF_INET;
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     address.sin_port = 0;
-    bind(m_listener, reinterpret_cast<sockaddr*>(&address), sizeof(address));
-    listen(m_listener, 8);
+    bind(bound, reinterpret_cast<sockaddr*>(&address), sizeof(address));
     int length = sizeof(address);
-    getsockname(m_listener, reinterpret_cast<sockaddr*>(&address), &length);
-    m_port = ntohs(address.sin_port);
+    getsockname(bound, reinterpret_cast<sockaddr*>(&address), &length);
+    port = ntohs(address.sin_port);
+    return bound;
+}
+
+std::string LoopbackHost(int port)
+{
+    return "127.0.0.1:" + std::to_string(port);
+}
+} // namespace
+
+TestHttpServer::TestHttpServer()
+{
+    m_listener = BindLoopback(m_port);
+    listen(m_listener, 8);
     m_thread = std::thread(&TestHttpServer::Run, this);
 }
 
@@ -53,7 +67,20 @@ void TestHttpServer::SendEndlessly()
 
 std::string TestHttpServer::HostWithPort() const
 {
-    return "127.0.0.1:" + std::to_string(m_port);
+    return LoopbackHost(m_port);
+}
+
+RefusingPort::RefusingPort() : m_socket(BindLoopback(m_port)) {}
+
+RefusingPort::~RefusingPort()
+{
+    closesocket(m_socket);
+    WSACleanup();
+}
+
+std::string RefusingPort::HostWithPort() const
+{
+    return LoopbackHost(m_port);
 }
 
 std::vector<std::string> TestHttpServer::Requests()

@@ -48,6 +48,21 @@ private:
     std::thread m_thread;
 };
 
+// A loopback port that refuses every connection, as one whose server has gone does. It is bound
+// but never listens, so while it lives no other test's server can be given the port.
+class RefusingPort {
+public:
+    RefusingPort();
+    ~RefusingPort();
+    RefusingPort(const RefusingPort&) = delete;
+    RefusingPort& operator=(const RefusingPort&) = delete;
+    std::string HostWithPort() const;
+
+private:
+    uintptr_t m_socket = 0;
+    int m_port = 0;
+};
+
 // Sets an environment variable for the life of the object and restores the old value.
 class ScopedEnvironmentVariable {
 public:

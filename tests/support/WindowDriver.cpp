@@ -161,3 +161,25 @@ void PumpMessages()
         DispatchMessageA(&msg);
     }
 }
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD ms)
+{
+    const ULONGLONG end = GetTickCount64() + ms;
+    for (;;) {
+        if (condition()) return true;
+        if (GetTickCount64() >= end) return false;
+        PumpMessages();
+        Sleep(20);
+    }
+}
+
+HWND FocusIn(HWND window)
+{
+    WaitUntil([&] {
+        if (GetFocus()) return true;
+        SetForegroundWindow(window);
+        SetActiveWindow(window);
+        return false;
+    });
+    return GetFocus();
+}

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "base/ControlHost.h"
+#include "support/Waiting.h"
 
 // Runs action; the first time a new top-level window of this thread is shown while it
 // runs (a modal dialog or message box), onShown gets it. Returns whether one was seen.
@@ -28,3 +29,8 @@ std::string ItemText(HWND dialog, int id);
 void ClickButton(HWND dialog, int id);
 // Handles all messages waiting in this thread's queue.
 void PumpMessages();
+
+// The control with the keyboard focus in this thread's window. Tests run side by side on one
+// desktop, and another program's window coming to the front takes the focus from this thread;
+// a window keeps which control had it and gives it back when it is activated again.
+HWND FocusIn(HWND window);

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "mMain.h"
+#include "support/TestFiles.h"
 
 int main(int argc, char** argv)
 {
@@ -14,6 +15,7 @@ int main(int argc, char** argv)
     INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     InstallLauncherServices();
+    UseRunTemporaryFolder();
     testing::InitGoogleTest(&argc, argv);
     int result = RUN_ALL_TESTS();
     OleUninitialize();

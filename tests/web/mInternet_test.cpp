@@ -36,19 +36,15 @@ TEST_F(ReadUrlTest, ErrorPageTextIsTheResult)
 
 TEST_F(ReadUrlTest, FailuresAreUpdateErrorsWithoutSource)
 {
-    // Nothing listens on the port of a server that has gone.
-    std::string gone;
-    {
-        TestHttpServer closed;
-        gone = "http://" + closed.HostWithPort() + "/x.txt";
-    }
+    const RefusingPort gone;
     m_server.SendEndlessly();
     const struct { std::string Address; const char* Description; } cases[] = {
-        {gone, "No internet connection or website not found"},
+        {"http://" + gone.HostWithPort() + "/x.txt", "No internet connection or website not found"},
         {Address("/endless.txt"), "The answer of the website is too long"},
     };
     for (const auto& c : cases) {
-        const AppError e = ErrorOf([&] { ReadUrl(c.Address, 0); });
+        // A busy machine may read slowly: the size cap, not the deadline, has to end the endless answer.
+        const AppError e = ErrorOf([&] { ReadUrl(c.Address, 0, EVENT_WAIT_MS); });
         EXPECT_EQ(e.Number, 20000) << c.Address;
         EXPECT_EQ(e.Description, c.Description);
         EXPECT_EQ(e.Source, "");
@@ -64,5 +60,5 @@ TEST_F(ReadUrlTest, SilentServerEndsAtTheDeadline)
     EXPECT_EQ(e.Number, 20000);
     EXPECT_EQ(e.Description, "The website did not answer in time");
     EXPECT_GE(elapsed, 900u);
-    EXPECT_LT(elapsed, 3000u);
+    EXPECT_LT(elapsed, EVENT_WAIT_MS) << "the library's own wait for a silent server never ends";
 }
