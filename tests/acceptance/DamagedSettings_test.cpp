@@ -102,7 +102,7 @@ TEST(DamagedSettings, AFolderInPlaceOfTheFileMakesEverySaveSayItFailed)
     ASSERT_TRUE(CommandAndWaitClosed(save, IDCANCEL));
 
     Close(main);
-    launcher->AnswerMessageBoxesUntilExit(IDNO);
+    launcher->AnswerMessageBoxesUntil(IDNO, [&] { return launcher->WaitForWindow(IsErrorReport, 0) != nullptr; });
     EXPECT_NE(TakeErrorReport(*launcher).find(install.IniPath()), std::string::npos) << "closing says nothing";
     ASSERT_TRUE(launcher->WaitForExit());
     EXPECT_TRUE(FolderExists(install.IniPath()));
