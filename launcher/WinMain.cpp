@@ -1,8 +1,11 @@
 // Process entry of Vekolaunch.exe.
 #include <windows.h>
+#include "CommandLineStart.h"
 #include "mMain.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int)
 {
-    return RunLauncher();
+    const LauncherCommand command = ParseLauncherCommandLine(commandLine ? commandLine : "");
+    if (command.What == LauncherCommand::Kind::OpenWindow) return RunLauncher();
+    return RunLauncherCommand(command);
 }

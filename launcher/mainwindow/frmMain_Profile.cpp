@@ -9,6 +9,7 @@
 #include "core/Application.h"
 #include "mMain.h"
 #include "mainwindow/GameFolderLists.h"
+#include "mainwindow/ProfileInput.h"
 #include "mainwindow/frmMain_res.h"
 #include "profiles/Profile.h"
 #include "translation/cTranslate.h"
@@ -74,26 +75,8 @@ void frmMain::RefreshProfileData()
         CheckData();
         const MainWindowInput input = ReadInput();
         Profile& active = *g_cApp->ActiveProfile();
-        active.SetVekoraPath(input.VekoraPath);
-        active.SetLogMessages(input.LogMessages);
-        active.SetFreeplay(input.Freeplay);
-        active.SetUsePreDefinedResolution(input.UsePreDefinedResolution);
-        active.SetPreDefinedResolution(static_cast<int16_t>(input.ResolutionIndex + 1));
-        active.SetResolutionWidth(CIntFromText(input.Width));
-        active.SetResolutionHeight(CIntFromText(input.Height));
-        active.SetScenarioPath(input.Scenario);
-        active.SetGraphicPakPath(input.GraphicPak);
-        // "None" in the list stands for every stored value of 0 or less; keep the stored one.
-        if (input.RefreshIndex >= 0 || active.Refresh() > 0) active.SetRefresh(static_cast<int16_t>(input.RefreshIndex + 1));
-
-        // The window's and the profile's command lines are built separately; they must agree.
-        const std::string windowText = GetCmdLineParameters();
-        const std::string profileText = active.GetCmdLineParameters();
-        if (TrimCharacters(windowText, " ") != profileText) {
-            RaisePlainError(ERR_SELF_CHECK, "Commandline parameters should be: " + windowText +
-                                                "\r\nCommandline parameters are: " + profileText +
-                                                "\r\n\r\nPlease contact the author. Thanks.");
-        }
+        WriteInputToProfile(input, active);
+        CheckCmdLinesAgree(input, active);
     });
 }
 

@@ -129,11 +129,13 @@ std::string Profile::GetCmdLineParameters() const
     return TrimCharacters(s, " ");
 }
 
-void Profile::StartVekora(HWND owner)
+Profile::StartOutcome Profile::StartVekora(HWND owner)
 {
-    PassErrors("Profile.StartVekora", [&] {
-        if (!ShowStartVekoraDialog(owner)) return;
-        OpenWithShell(owner, m_vekoraPath, GetCmdLineParameters(), ExtractPath(m_vekoraPath));
+    return PassErrors("Profile.StartVekora", [&] {
+        if (!ShowStartVekoraDialog(owner)) return StartOutcome::Cancelled;
+        return OpenWithShell(owner, m_vekoraPath, GetCmdLineParameters(), ExtractPath(m_vekoraPath))
+                   ? StartOutcome::Started
+                   : StartOutcome::Refused;
     });
 }
 

@@ -43,7 +43,9 @@ public:
     void LoadData();
     void SaveData();
     std::string GetCmdLineParameters() const;
-    void StartVekora(HWND owner);
+    enum class StartOutcome { Started, Cancelled, Refused };
+    // Refused: the system could not start the game (the user has been told why).
+    StartOutcome StartVekora(HWND owner);
     std::string GetSettingsListAsText() const;
 
     static std::string GetStandardResolutionDescription(int number);

@@ -113,9 +113,11 @@ BOOL CALLBACK FindChildOfClass(HWND child, LPARAM data)
 } // namespace
 
 DrivenProgram::DrivenProgram(const std::string& exePath, const std::string& workDir,
-                             const std::vector<std::pair<std::string, std::string>>& environment)
+                             const std::vector<std::pair<std::string, std::string>>& environment,
+                             const std::string& arguments)
 {
     std::string commandLine = "\"" + exePath + "\"";
+    if (!arguments.empty()) commandLine += " " + arguments;
     std::string block = EnvironmentBlock(environment);
     STARTUPINFOA startup = {};
     startup.cb = sizeof(startup);

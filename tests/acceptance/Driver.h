@@ -15,8 +15,10 @@ inline constexpr DWORD WINDOW_WAIT_MS = EVENT_WAIT_MS;
 // A program started in its own process; ended by force if it is still running at the end.
 class DrivenProgram {
 public:
+    // The arguments follow the quoted program path on the command line as they stand.
     DrivenProgram(const std::string& exePath, const std::string& workDir,
-                  const std::vector<std::pair<std::string, std::string>>& environment = {});
+                  const std::vector<std::pair<std::string, std::string>>& environment = {},
+                  const std::string& arguments = "");
     // A program that another one started (through the shell): taken over by one of its windows.
     explicit DrivenProgram(HWND window);
     ~DrivenProgram();

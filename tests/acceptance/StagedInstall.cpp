@@ -21,11 +21,12 @@ StagedInstall::StagedInstall()
     CopyTree(bin + "demo\\Vekora", GameDir());
 }
 
-std::unique_ptr<DrivenProgram> StagedInstall::StartLauncher() const
+std::unique_ptr<DrivenProgram> StagedInstall::StartLauncher(const std::string& arguments) const
 {
     return std::make_unique<DrivenProgram>(LauncherDir() + "Vekolaunch.exe", LauncherDir(),
                                            std::vector<std::pair<std::string, std::string>>{
-                                               {"VEKORA_RECORD", StartRecordPath()}});
+                                               {"VEKORA_RECORD", StartRecordPath()}},
+                                           arguments);
 }
 
 std::string StagedInstall::TakeStartRecord() const

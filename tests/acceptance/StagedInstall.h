@@ -21,7 +21,7 @@ public:
     std::string StartRecordPath() const { return m_root.Path() + "start.txt"; }
 
     // Starts the launcher with its own folder as the working folder, as a shortcut does.
-    std::unique_ptr<DrivenProgram> StartLauncher() const;
+    std::unique_ptr<DrivenProgram> StartLauncher(const std::string& arguments = "") const;
     // The demo game's record of its last start ("" when it did not run), and its removal.
     std::string TakeStartRecord() const;
 
