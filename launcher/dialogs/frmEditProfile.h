@@ -1,5 +1,5 @@
-// frmEditProfile: name and description of a new profile (mode 1), or the description of an
-// existing one (any other mode).
+// frmEditProfile: name and description of a new profile (mode 1) or of a duplicate (mode 3),
+// the new name of a profile (mode 4), or the description of an existing one (any other mode).
 #pragma once
 
 #include <cstdint>
@@ -16,12 +16,16 @@ class frmEditProfile : public DialogBase {
 public:
     static constexpr int16_t MODE_NEW = 1;
     static constexpr int16_t MODE_EDIT = 2;
+    static constexpr int16_t MODE_DUPLICATE = 3; // the profile is the copy, named and described on OK
+    static constexpr int16_t MODE_RENAME = 4;    // the profile is left alone; see NewProfileName
 
     frmEditProfile() : DialogBase("frmEditProfile") {}
     // The profile is the caller's; the window fills it in on OK.
     void InitDialog(int16_t mode, Profile& profile);
     // False only after a successful OK.
     bool Cancel() const { return m_cancel; }
+    // The section name the typed name gives ("profile_" + the name), after OK.
+    const std::string& NewProfileName() const { return m_newProfileName; }
     // True when the input can be taken; otherwise tells the user why not.
     bool CheckInput() const;
 
@@ -48,9 +52,13 @@ private:
     static std::string TranslateDialogItem(const std::string& id, const std::string& p1 = "");
     void cmdOk_Click();
     void cmdCancel_Click();
+    bool AsksForName() const { return m_mode == MODE_NEW || m_mode == MODE_DUPLICATE || m_mode == MODE_RENAME; }
+    // A message about a field's input; then the focus goes to that field, its text selected.
+    void TellAbout(int fieldId, const std::string& text) const;
 
     HLine m_hLine1;
     Profile* m_profile = nullptr;
     int16_t m_mode = MODE_EDIT;
     bool m_cancel = true;
+    std::string m_newProfileName;
 };

@@ -129,7 +129,9 @@ MenuBar CreateMainMenu()
             {
                 Item(IDM_FILE_SAVE, "&Save changes"),
                 ArrayHolder(IDM_FILE_PROFILES, "&Profiles",
-                            {Item(IDM_PROFILE_NEW, "&New..."), Item(IDM_PROFILE_EDIT, "&Edit..."), Bar(),
+                            {Item(IDM_PROFILE_NEW, "&New..."), Item(IDM_PROFILE_EDIT, "&Edit..."),
+                             Item(IDM_PROFILE_DUPLICATE, "&Duplicate..."), Item(IDM_PROFILE_RENAME, "&Rename..."),
+                             Item(IDM_PROFILE_DELETE, "De&lete..."), Bar(),
                              defaultProfile}),
                 Bar(),
                 Item(IDM_FILE_QUIT, "&Quit"),

@@ -193,6 +193,9 @@ void frmMain::OnCommand(int id, int code, HWND control)
     case IDM_FILE_SAVE: mnuFile_Save_Click(); break;
     case IDM_PROFILE_NEW: mnuProfile_New_Click(); break;
     case IDM_PROFILE_EDIT: mnuProfile_Edit_Click(); break;
+    case IDM_PROFILE_DUPLICATE: mnuProfile_Duplicate_Click(); break;
+    case IDM_PROFILE_RENAME: mnuProfile_Rename_Click(); break;
+    case IDM_PROFILE_DELETE: mnuProfile_Delete_Click(); break;
     case IDM_FILE_QUIT: mnuFile_Quit_Click(); break;
     case IDM_EDIT_COPYCMDLINE: mnuEditCopy_CmdLine_Click(); break;
     case IDM_EXTRA_ACCESSORIES_LINGOBENCH: mnuExtra_Accessories_Lingobench_Click(); break;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <windows.h>
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -75,6 +76,9 @@ public:
         {IDM_FILE_PROFILES, "MAIN_DIALOG", "MNU_PROFILES"},
         {IDM_PROFILE_NEW, "MAIN_DIALOG", "MNU_PROFILES_NEW"},
         {IDM_PROFILE_EDIT, "MAIN_DIALOG", "MNU_PROFILES_EDIT"},
+        {IDM_PROFILE_DUPLICATE, "MAIN_DIALOG", "MNU_PROFILES_DUPLICATE"},
+        {IDM_PROFILE_RENAME, "MAIN_DIALOG", "MNU_PROFILES_RENAME"},
+        {IDM_PROFILE_DELETE, "MAIN_DIALOG", "MNU_PROFILES_DELETE"},
         {IDM_EDIT, "MAIN_DIALOG", "MNU_EDIT"},
         {IDM_EDIT_COPYCMDLINE, "MAIN_DIALOG", "MNU_EDIT_COPYCMDLINE"},
         {IDM_EXTRA, "MAIN_DIALOG", "MNU_EXTRA"},
@@ -170,6 +174,11 @@ private:
     void mnuFile_Save_Click();
     void mnuProfile_New_Click();
     void mnuProfile_Edit_Click();
+    void mnuProfile_Duplicate_Click();
+    void mnuProfile_Rename_Click();
+    void mnuProfile_Delete_Click();
+    // The profile window in that mode for the active profile or its copy; true after OK.
+    bool AskProfileName(int16_t mode, Profile& profile, std::string& newName);
     void mnuProfile_List_Click(int index);
     void mnuEditCopy_CmdLine_Click();
     void mnuOptions_Lang_Item_Click(int index);

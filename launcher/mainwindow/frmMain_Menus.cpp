@@ -48,6 +48,8 @@ void frmMain::FillProfileList()
             entry.Checked = profile == active;
             ++i;
         }
+        // The last profile stays: there must always be one to show.
+        m_menu.SetEnabled(IDM_PROFILE_DELETE, g_cApp->Profiles().Count() > 1);
         ApplyMenu();
     });
 }

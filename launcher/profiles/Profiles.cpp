@@ -66,6 +66,25 @@ void Profiles::Remove(const std::string& key)
     });
 }
 
+void Profiles::Append(const std::shared_ptr<Profile>& profile)
+{
+    PassErrors("Profiles.Append", [&] {
+        if (Find(profile->ProfileName()) != m_items.end()) RaiseRuntimeError(RTE_DUPLICATE_KEY);
+        m_items.emplace_back(profile->ProfileName(), profile);
+    });
+}
+
+void Profiles::ChangeKey(const std::string& oldKey, const std::string& newKey)
+{
+    PassErrors("Profiles.ChangeKey", [&] {
+        const auto it = Find(oldKey);
+        if (it == m_items.end()) RaiseRuntimeError(RTE_SUBSCRIPT);
+        const auto other = Find(newKey);
+        if (other != m_items.end() && other != it) RaiseRuntimeError(RTE_DUPLICATE_KEY);
+        m_items[static_cast<size_t>(it - m_items.begin())].first = newKey;
+    });
+}
+
 std::vector<std::string> Profiles::ProfileSectionNames(const std::string& fileText,
                                                        std::vector<std::string>* unclosedHeaders)
 {

@@ -22,6 +22,11 @@ public:
     int Count() const { return static_cast<int>(m_items.size()); }
     void Remove(int index);
     void Remove(const std::string& key);
+    // Appends a profile made elsewhere under its ProfileName; a taken one raises "This key is
+    // already associated with an element of this collection" (457).
+    void Append(const std::shared_ptr<Profile>& profile);
+    // The profile under the old key is kept, in its place, under the new one.
+    void ChangeKey(const std::string& oldKey, const std::string& newKey);
 
     // Enumeration in collection order.
     class Iterator {

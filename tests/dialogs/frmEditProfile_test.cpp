@@ -211,3 +211,59 @@ TEST_F(EditProfileWindow, AccessKeysOfTheLabelsLeadToTheirFields)
     EXPECT_EQ(GetNextDlgTabItem(Dialog(), GetDlgItem(Dialog(), IDC_EP_LBLDESC), FALSE),
               GetDlgItem(Dialog(), IDC_EP_DESCRIPTION));
 }
+
+// After a message the next keystrokes land in the field it is about, with the input kept.
+TEST_F(EditProfileWindow, AfterAMessageTheFocusIsOnTheFieldItIsAbout)
+{
+    const struct {
+        const char* Name;
+        const char* Description;
+        int Field;
+    } cases[] = {{"Winter", "", IDC_EP_DESCRIPTION}, {"", "Snow", IDC_EP_NAME}, {"a;b", "Snow", IDC_EP_NAME}};
+    for (const auto& c : cases) {
+        frmEditProfile dialog;
+        const bool shown = WhileModal([&] {
+            dialog.Load();
+            dialog.InitDialog(frmEditProfile::MODE_NEW, m_profile);
+            dialog.ShowModal();
+        }, [&](HWND hwnd) {
+            SetDlgItemTextA(hwnd, IDC_EP_NAME, c.Name);
+            SetDlgItemTextA(hwnd, IDC_EP_DESCRIPTION, c.Description);
+            SendMessageA(hwnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(hwnd, IDOK)), TRUE);
+            ClickButton(hwnd, IDOK);
+            EXPECT_TRUE(IsWindowVisible(hwnd)) << c.Name;
+            EXPECT_EQ(GetFocus(), GetDlgItem(hwnd, c.Field)) << c.Name;
+            EXPECT_EQ(ItemText(hwnd, IDC_EP_NAME), c.Name);
+            EXPECT_EQ(ItemText(hwnd, IDC_EP_DESCRIPTION), c.Description);
+            ClickButton(hwnd, IDCANCEL);
+        });
+        EXPECT_TRUE(shown);
+    }
+}
+
+// Rename asks only for the name: the description is shown, locked, and the profile itself is
+// left alone (the collection renames it); a duplicate's copy is named and described.
+TEST_F(EditProfileWindow, RenameGivesTheNewNameAndDuplicateNamesTheCopy)
+{
+    m_profile.SetProfileName("profile_Winter");
+    m_profile.SetProfileDescription("Snow");
+    Open(frmEditProfile::MODE_RENAME);
+    EXPECT_EQ(WindowText(Dialog()), Text("DIALOG_CAPTION4"));
+    EXPECT_EQ(ItemText(Dialog(), IDC_EP_NAME), "Winter");
+    EXPECT_TRUE(GetWindowLongPtrA(GetDlgItem(Dialog(), IDC_EP_DESCRIPTION), GWL_STYLE) & ES_READONLY);
+    Type(IDC_EP_NAME, "Frost ");
+    ClickButton(Dialog(), IDOK);
+    EXPECT_FALSE(m_dialog.Cancel());
+    EXPECT_EQ(m_dialog.NewProfileName(), "profile_Frost");
+    EXPECT_EQ(m_profile.ProfileName(), "profile_Winter");
+
+    frmEditProfile duplicate;
+    duplicate.Load();
+    duplicate.InitDialog(frmEditProfile::MODE_DUPLICATE, m_profile);
+    EXPECT_EQ(WindowText(duplicate.Hwnd()), Text("DIALOG_CAPTION3"));
+    EXPECT_EQ(ItemText(duplicate.Hwnd(), IDC_EP_DESCRIPTION), "Snow");
+    SetDlgItemTextA(duplicate.Hwnd(), IDC_EP_NAME, "Winter 2");
+    ClickButton(duplicate.Hwnd(), IDOK);
+    EXPECT_EQ(m_profile.ProfileName(), "profile_Winter 2");
+    EXPECT_TRUE(m_sys->MessageBoxes.empty());
+}

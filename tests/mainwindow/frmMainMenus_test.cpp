@@ -325,3 +325,27 @@ TEST_F(MainWindowMenus, UpdateAndAboutWindowsOpenFromTheMenu)
         EXPECT_TRUE(IsWindowEnabled(Form().Hwnd())) << caption;
     }
 }
+
+// The Profiles menu follows a rename and a delete at once; the last profile cannot be deleted.
+TEST_F(MainWindowMenus, ProfilesMenuFollowsRenameAndDelete)
+{
+    WriteTwoProfiles();
+    OpenWindow();
+    EXPECT_TRUE(MenuEnabled(IDM_PROFILE_DELETE));
+    const bool seen = WhileModal([&] { Menu(IDM_PROFILE_RENAME); }, [](HWND dialog) {
+        SetDlgItemTextA(dialog, IDC_EP_NAME, "Dawn");
+        ClickButton(dialog, IDOK);
+    });
+    ASSERT_TRUE(seen);
+    EXPECT_EQ(MenuText(IDM_PROFILE_LIST_FIRST), "Dawn");
+    EXPECT_TRUE(MenuChecked(IDM_PROFILE_LIST_FIRST));
+    EXPECT_EQ(ReadFromIni(g_cApp->IniPath(), "PROFILES", "LASTACTIVEPROFILE", ""), "profile_Dawn");
+
+    m_sys->MessageBoxAnswers.push_back(IDYES);
+    Menu(IDM_PROFILE_DELETE);
+    EXPECT_EQ(g_cApp->ActiveProfile()->ProfileName(), "profile_Night");
+    EXPECT_EQ(MenuText(IDM_PROFILE_LIST_FIRST), "Night");
+    EXPECT_TRUE(MenuChecked(IDM_PROFILE_LIST_FIRST));
+    EXPECT_EQ(g_cApp->Profiles().Count(), 1);
+    EXPECT_FALSE(MenuEnabled(IDM_PROFILE_DELETE)) << "the last profile can be deleted";
+}

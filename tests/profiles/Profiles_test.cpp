@@ -254,17 +254,31 @@ TEST_F(NewProfileDialog, OkAddsTheProfileLastAndMakesItActive)
     EXPECT_TRUE(m_sys->MessageBoxes.empty());
 }
 
-TEST_F(NewProfileDialog, TakenNameInOtherCaseIsRefusedAfterTheDialog)
+// The window refuses a taken name itself and keeps what was typed, the focus on the name.
+TEST_F(NewProfileDialog, TakenNameInOtherCaseKeepsTheWindowOpenWithTheInput)
 {
     ASSERT_TRUE(g_cApp->LoadData());
     auto standard = g_cApp->ActiveProfile();
-    EXPECT_EQ(AddThroughDialog("default", "again"), nullptr);
-    EXPECT_EQ(profiles().Count(), 1);
-    EXPECT_EQ(g_cApp->ActiveProfile(), standard);
+    std::shared_ptr<Profile> result;
+    const bool shown = WhileModal([&] { result = profiles().ShowAddNewDialog(); }, [&](HWND dialog) {
+        SetDlgItemTextA(dialog, IDC_EP_NAME, "default");
+        SetDlgItemTextA(dialog, IDC_EP_DESCRIPTION, "again");
+        ClickButton(dialog, IDOK);
+        EXPECT_TRUE(IsWindowVisible(dialog));
+        EXPECT_EQ(ItemText(dialog, IDC_EP_NAME), "default");
+        EXPECT_EQ(ItemText(dialog, IDC_EP_DESCRIPTION), "again");
+        EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_EP_NAME));
+        SetDlgItemTextA(dialog, IDC_EP_NAME, "Winter");
+        ClickButton(dialog, IDOK);
+    });
+    EXPECT_TRUE(shown);
+    ASSERT_NE(result, nullptr);
+    EXPECT_EQ(result->ProfileName(), "profile_Winter");
+    EXPECT_EQ(result->ProfileDescription(), "again");
+    EXPECT_EQ(profiles().Count(), 2);
     ASSERT_EQ(m_sys->MessageBoxes.size(), 1u);
     EXPECT_EQ(m_sys->MessageBoxes[0].Text,
               g_cTranslate->TranslateEx("ERROR_MESSAGES", "ERR_ProfileNameNotUnique", "default"));
-    EXPECT_NE(m_sys->MessageBoxes[0].Text.find("default"), std::string::npos);
     EXPECT_EQ(m_sys->MessageBoxes[0].Type, static_cast<UINT>(MB_OK));
 }
 
