@@ -151,10 +151,10 @@ std::string Application::GetLanguageAbbrev(const std::string& fileName)
 }
 
 void Application::CreateShortcut(const std::string& folder, const std::string& name, const std::string& target,
-                                 const std::string& arguments)
+                                 const std::string& arguments, const std::string& iconFile)
 {
     PassErrors("Application.CreateShortcut", [&] {
         cCreateShortcut shortcut;
-        shortcut.CreateShortcut(folder, name, target, arguments);
+        shortcut.CreateShortcut(folder, name, target, arguments, iconFile);
     });
 }

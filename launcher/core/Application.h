@@ -46,8 +46,9 @@ public:
     static std::string GetLanguageAbbrev(const std::string& fileName);
 
     // Writes a link file (see cCreateShortcut); raises 20008 when none was written.
+    // The link shows the icon file's first icon, or the target's when there is none.
     static void CreateShortcut(const std::string& folder, const std::string& name, const std::string& target,
-                               const std::string& arguments);
+                               const std::string& arguments, const std::string& iconFile = "");
 
 private:
     void WarnWhenNoLanguageFile() const;

@@ -8,6 +8,7 @@
 #include "base/mError.h"
 #include "base/mFunctions.h"
 #include "core/Application.h"
+#include "core/CommandLine.h"
 #include "mMain.h"
 #include "profiles/Profile.h"
 #include "shortcuts/frmCreateVekoraShortcut_New_res.h"
@@ -61,7 +62,7 @@ void frmCreateVekoraShortcut_New::OnInit()
         SendMessageA(m_txtDestFolder.Hwnd(), WM_SETFONT, font, FALSE);
         m_txtDestFolder.SetAcceptFolders(true);
         // As the window's design has them.
-        CheckRadioButton(PageHwnd(1), IDC_CS_OPMODE0, IDC_CS_OPMODE1, IDC_CS_OPMODE1);
+        CheckRadioButton(PageHwnd(1), IDC_CS_OPMODE0, IDC_CS_OPMODE2, IDC_CS_OPMODE1);
         CheckDlgButton(PageHwnd(5), IDC_CS_CKCREATEFURTHERSHORTCUT, BST_CHECKED);
         m_image = LoadOpenFolderIcon();
         if (m_image) SendMessageA(Control(IDC_CS_IMAGE1), STM_SETICON, reinterpret_cast<WPARAM>(m_image), 0);
@@ -110,6 +111,7 @@ void frmCreateVekoraShortcut_New::InitDialog(const Profile& profile)
         m_ucWizard_Nav.InitControl();
         TranslateDialog();
         m_profileCmdLine = profile.GetCmdLineParameters();
+        m_profileCaption = profile.ProfileCaption();
         m_txtDest.SetText(profile.VekoraPath());
         SetDefaultLinkName();
         RECT window;
@@ -147,8 +149,15 @@ void frmCreateVekoraShortcut_New::SetDefaultLinkName()
 void frmCreateVekoraShortcut_New::CreateShortcut()
 {
     PassErrors("frmCreateVekoraShortcut_New.CreateShortcut", [&] {
-        const std::string arguments = Checked(IDC_CS_OPMODE0) ? "" : m_profileCmdLine;
-        g_cApp->CreateShortcut(m_txtDestFolder.Text(), ControlText(IDC_CS_TXTLINKNAME), m_txtDest.Text(), arguments);
+        const std::string folder = m_txtDestFolder.Text();
+        const std::string name = ControlText(IDC_CS_TXTLINKNAME);
+        if (Checked(IDC_CS_OPMODE2)) {
+            // The launcher reads the profile when the link is started, so later edits count.
+            g_cApp->CreateShortcut(folder, name, g_cApp->GetWorkDirectory() + "Vekolaunch.exe",
+                                   StartProfileArguments(m_profileCaption), m_txtDest.Text());
+        } else {
+            g_cApp->CreateShortcut(folder, name, m_txtDest.Text(), Checked(IDC_CS_OPMODE0) ? "" : m_profileCmdLine);
+        }
         Sys().MsgBox(Hwnd(), TranslateDialogItem("MSG_SHORTCUT_CREATED"), MB_ICONINFORMATION | MB_OK);
     });
 }

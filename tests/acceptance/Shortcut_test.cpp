@@ -64,3 +64,63 @@ TEST(Shortcut, WizardWritesTheProfilesLinkToAChosenFolder)
     launcher->AnswerMessageBoxesUntilExit(IDNO);
     EXPECT_TRUE(launcher->WaitForExit());
 }
+
+// The third kind of link starts the profile through the launcher: a change of the profile made
+// after the link was written is what the game gets when the link is started.
+TEST(Shortcut, ProfileLinkThroughTheLauncherFollowsLaterChanges)
+{
+    StagedInstall install;
+    const std::string settings = "[OPTIONS]\r\nSTARTVEKORADIALOG=0\r\n[PROFILES]\r\nLASTACTIVEPROFILE=profile_Harbour run\r\n"
+                                 "[profile_Harbour run]\r\nVEKOPATH=" + install.GamePath() + "\r\nFREEPLAY=1\r\n";
+    install.WriteSettings(settings);
+    const std::string folder = install.LauncherDir() + "Links";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    {
+        auto launcher = install.StartLauncher();
+        HWND main = launcher->WaitForMainWindow();
+        ASSERT_NE(main, nullptr);
+        Command(main, IDM_EXTRA_CREATESHORTCUT);
+        HWND wizard = launcher->WaitForWindow([](HWND w) { return Control(w, IDC_CS_NAV) != nullptr; });
+        ASSERT_NE(wizard, nullptr);
+        ASSERT_TRUE(NextTo(wizard, IDC_CS_OPMODE2));
+        EXPECT_EQ(TextOf(Control(wizard, IDC_CS_OPMODE2)),
+                  LanguageText("EN", "CREATE_SHORTCUT_DIALOG_NEW", "LBL_MODE_THROUGHLAUNCHER"));
+        SetChecked(wizard, IDC_CS_OPMODE1, false);
+        SetChecked(wizard, IDC_CS_OPMODE2, true);
+        ASSERT_TRUE(NextTo(wizard, IDC_CS_OPDEST3));
+        Click(wizard, IDC_CS_OPDEST3);
+        ASSERT_TRUE(NextTo(wizard, IDC_CS_TXTDESTFOLDER));
+        Type(Control(wizard, IDC_CS_TXTDESTFOLDER), IDC_UCPATH_TXTPATH, folder);
+        ASSERT_TRUE(NextTo(wizard, IDC_CS_TXTLINKNAME));
+        Type(wizard, IDC_CS_TXTLINKNAME, "Harbour run");
+        Command(wizard, IDOK);
+        EXPECT_EQ(launcher->AnswerMessageBoxes(IDOK, 3000).size(), 1u);
+        ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(Control(wizard, IDC_CS_CKCREATEFURTHERSHORTCUT)) != FALSE; }));
+        ASSERT_TRUE(CommandAndWaitClosed(wizard, IDCANCEL));
+        Close(main);
+        launcher->AnswerMessageBoxes(IDNO, 2000);
+        ASSERT_TRUE(launcher->WaitForExit());
+    }
+    const std::string report = LnkinfoReport(folder + "\\Harbour run.lnk");
+    ASSERT_NE(report, "") << "no link, or lnkinfo could not be run";
+    EXPECT_EQ(ReportLine(report, "Local path"), install.LauncherDir() + "Vekolaunch.exe");
+    const std::string arguments = ReportLine(report, "Command line arguments");
+    EXPECT_EQ(arguments, "/start \"Harbour run\"");
+    std::string workingDirectory = ReportLine(report, "Working directory");
+    if (!workingDirectory.empty() && workingDirectory.back() != '\\') workingDirectory += '\\';
+    EXPECT_EQ(workingDirectory, install.LauncherDir());
+    EXPECT_EQ(ReportLine(report, "Icon location"), install.GamePath());
+    EXPECT_EQ(ReportLine(report, "Description"), "ShellLink Sample");
+
+    // The profile changes after the link was made; the link's command gives the game the change.
+    std::string changed = settings;
+    changed.replace(changed.find("FREEPLAY=1"), 10, "FREEPLAY=0\r\nREFRESH=3");
+    install.WriteSettings(changed);
+    auto started = install.StartLauncher(arguments);
+    DWORD exitCode = 999;
+    ASSERT_TRUE(started->WaitForExit(WINDOW_WAIT_MS, &exitCode));
+    EXPECT_EQ(exitCode, 0u);
+    std::string record;
+    ASSERT_TRUE(WaitUntil([&] { return !(record = install.TakeStartRecord()).empty(); }));
+    EXPECT_EQ(record, ExpectedStartRecord("-log -res 1 -refresh 3", install.GameDir()));
+}

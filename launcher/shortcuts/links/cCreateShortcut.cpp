@@ -8,12 +8,12 @@
 #include "shortcuts/links/cShellLink.h"
 
 void cCreateShortcut::CreateShortcut(const std::string& folder, const std::string& name, const std::string& target,
-                                     const std::string& arguments)
+                                     const std::string& arguments, const std::string& iconFile)
 {
     PassErrors("cCreateShortcut.CreateShortcut", [&] {
         const std::string linkFolder = TrimWhiteSpace(SetTrailingBackslash(TrimWhiteSpace(folder), true));
         CreateFolderPath(linkFolder);
-        CreateShortcut2(GetShortcutFolder(linkFolder, name), target, arguments);
+        CreateShortcut2(GetShortcutFolder(linkFolder, name), target, arguments, iconFile);
     });
 }
 
@@ -26,11 +26,12 @@ std::string cCreateShortcut::GetShortcutFolder(const std::string& folder, const 
     });
 }
 
-void cCreateShortcut::CreateShortcut2(const std::string& LnkFile, const std::string& ExeFile, const std::string& ExeArgs)
+void cCreateShortcut::CreateShortcut2(const std::string& LnkFile, const std::string& ExeFile, const std::string& ExeArgs,
+                                      const std::string& IconFile)
 {
     PassErrors("cCreateShortcut.CreateShortcut2", [&] {
         cShellLink link;
-        if (!link.CreateShellLink(LnkFile, ExeFile, ExtractPath(ExeFile), ExeArgs, "", 0, SW_SHOW)) {
+        if (!link.CreateShellLink(LnkFile, ExeFile, ExtractPath(ExeFile), ExeArgs, IconFile, 0, SW_SHOW)) {
             RaisePlainError(ERR_CREATE_SHORTCUT, link.FailureText());
         }
     });

@@ -7,10 +7,12 @@ class cCreateShortcut {
 public:
     // Creates the folder when missing and writes the link; raises 20008 when no link was written.
     void CreateShortcut(const std::string& folder, const std::string& name, const std::string& target,
-                        const std::string& arguments);
+                        const std::string& arguments, const std::string& iconFile = "");
     // The folder followed by the trimmed name, with ".lnk" added unless the name ends in it.
     static std::string GetShortcutFolder(const std::string& folder, const std::string& name);
     // The target's folder becomes the working directory. Raises 20008 when no link was written,
     // with an empty description when there is nothing more to tell (the user kept the old link).
-    void CreateShortcut2(const std::string& LnkFile, const std::string& ExeFile, const std::string& ExeArgs);
+    // An icon file left empty gives the link the target's icon.
+    void CreateShortcut2(const std::string& LnkFile, const std::string& ExeFile, const std::string& ExeArgs,
+                         const std::string& IconFile = "");
 };
