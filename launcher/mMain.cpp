@@ -16,6 +16,7 @@
 #include "fileinfo/CFileVersionInfo.h"
 #include "mainwindow/frmMain.h"
 #include "translation/cTranslate.h"
+#include "web/UpdateNotice.h"
 
 namespace {
 std::unique_ptr<frmMain> g_frmMain;
@@ -74,6 +75,7 @@ bool Main(const std::string& workDirectory)
         g_frmMain->InitDialog();
         g_frmMain->LoadData(g_cApp->ActiveProfile());
         g_frmMain->ShowModeless();
+        StartQuietUpdateCheck(g_frmMain->Hwnd()); // after the window, so that it costs the start nothing
         started = true;
     });
     return started;

@@ -31,12 +31,28 @@ void Options::SetShowStartVekoraDialog(bool show)
     m_dataChanged = true;
 }
 
+void Options::SetCheckForUpdates(bool check)
+{
+    if (check == m_checkForUpdates) return;
+    m_checkForUpdates = check;
+    m_dataChanged = m_updateOptionsChanged = true;
+}
+
+void Options::SetSkippedUpdate(const std::string& update)
+{
+    if (update == m_skippedUpdate) return;
+    m_skippedUpdate = update;
+    m_dataChanged = m_updateOptionsChanged = true;
+}
+
 void Options::LoadData()
 {
     PassErrors("Options.LoadData", [&] {
         m_editorPath = m_ini.Read_EditorPath();
         m_language = m_ini.Read_Language(); // stored as read; Language() answers in upper case
         m_showStartVekoraDialog = m_ini.Read_ShowStartVekoraDialog();
+        m_checkForUpdates = m_ini.Read_CheckForUpdates();
+        m_skippedUpdate = m_ini.Read_SkippedUpdate();
     });
 }
 
@@ -46,6 +62,10 @@ void Options::SaveData()
         m_ini.Write_EditorPath(m_editorPath);
         m_ini.Write_Language(m_language);
         m_ini.Write_ShowStartVekoraDialog(m_showStartVekoraDialog);
-        m_dataChanged = false;
+        if (m_updateOptionsChanged) {
+            m_ini.Write_CheckForUpdates(m_checkForUpdates);
+            m_ini.Write_SkippedUpdate(m_skippedUpdate);
+        }
+        m_dataChanged = m_updateOptionsChanged = false;
     });
 }

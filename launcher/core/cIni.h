@@ -40,6 +40,10 @@ public:
     void Write_Language(const std::string& language) const { WriteToIni("LANGUAGE", language); }
     bool Read_ShowStartVekoraDialog() const { return ReadBoolFromIni("STARTVEKORADIALOG", true); }
     void Write_ShowStartVekoraDialog(bool show) const { WriteBoolToIni("STARTVEKORADIALOG", show); }
+    bool Read_CheckForUpdates() const { return ReadBoolFromIni("CHECKFORUPDATES", false); }
+    void Write_CheckForUpdates(bool check) const { WriteBoolToIni("CHECKFORUPDATES", check); }
+    std::string Read_SkippedUpdate() const { return ReadFromIni("SKIPPEDUPDATE", ""); }
+    void Write_SkippedUpdate(const std::string& update) const { WriteToIni("SKIPPEDUPDATE", update); }
 };
 
 class cIni_Application : public cIniSection {

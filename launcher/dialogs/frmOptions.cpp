@@ -28,6 +28,7 @@ void frmOptions::InitDialog()
         const Options& options = g_cApp->Options();
         m_txtEditorPath.SetText(options.EditorPath());
         SetChecked(IDC_OPTIONS_CKSAFETYPROMPT, options.ShowStartVekoraDialog());
+        SetChecked(IDC_OPTIONS_CKCHECKFORUPDATES, options.CheckForUpdates());
         TranslateDialog();
     });
 }
@@ -63,6 +64,7 @@ void frmOptions::SaveSettings()
         Options& options = g_cApp->Options();
         options.SetEditorPath(m_txtEditorPath.Text());
         options.SetShowStartVekoraDialog(IsChecked(IDC_OPTIONS_CKSAFETYPROMPT));
+        options.SetCheckForUpdates(IsChecked(IDC_OPTIONS_CKCHECKFORUPDATES));
     });
 }
 

@@ -19,6 +19,7 @@ public:
     // The controls whose texts the language file gives as they stand.
     static constexpr TextBinding TEXTS[] = {
         {IDC_OPTIONS_CKSAFETYPROMPT, "OPTIONS_DIALOG", "CHK_SHOW_STARTVEKORADIALOG"},
+        {IDC_OPTIONS_CKCHECKFORUPDATES, "OPTIONS_DIALOG", "CHK_CHECK_FOR_UPDATES"},
         {IDOK, "GLOBAL", "BTN_OK"},
         {IDCANCEL, "GLOBAL", "BTN_CANCEL"},
     };
