@@ -34,8 +34,7 @@ Outcome RunLauncher(const StagedInstall& install, const std::string& arguments)
 {
     Outcome outcome;
     auto launcher = install.StartLauncher(arguments);
-    const HWND box = launcher->WaitForMessageBox();
-    if (box) outcome.Messages = launcher->AnswerMessageBoxes(IDOK, 1000);
+    outcome.Messages = launcher->AnswerMessageBoxesUntil(IDOK, [&] { return !launcher->Running(); });
     EXPECT_TRUE(launcher->WaitForExit(WINDOW_WAIT_MS, &outcome.ExitCode)) << arguments;
     return outcome;
 }

@@ -74,6 +74,17 @@ std::string PlayersFile(const StagedInstall& install)
            "MYTOOL_COLOUR=white\r\n[MYTOOL]\r\nCOLOUR = blue\r\n[OPTIONS]\r\nLANGUAGE=EN\r\nSTARTVEKORADIALOG=0\r\n";
 }
 
+// The one message box the command shows, answered; its text ("" when none came).
+std::string AnswerMessageBox(const DrivenProgram& launcher, int button)
+{
+    HWND box = launcher.WaitForMessageBox();
+    if (!box) return "";
+    const std::string text = MessageBoxText(box);
+    Command(box, button);
+    WaitUntil([&] { return !IsWindow(box) || !IsWindowVisible(box); });
+    return text;
+}
+
 HWND WaitForProfileWindow(const DrivenProgram& launcher)
 {
     return launcher.WaitForWindow([](HWND w) { return Control(w, IDC_EP_NAME) != nullptr; });
@@ -99,9 +110,8 @@ TEST(ProfileCommands, RenameMovesTheStoredSectionAndKeepsTheInput)
     EXPECT_EQ(TextOf(edit), LanguageText("EN", "EDIT_PROFILE_DIALOG", "DIALOG_CAPTION4"));
     Type(edit, IDC_EP_NAME, "summer");
     Click(edit, IDOK);
-    const std::vector<std::string> refused = launcher->AnswerMessageBoxes(IDOK, 1000);
-    ASSERT_EQ(refused.size(), 1u);
-    EXPECT_NE(refused[0].find("'summer'"), std::string::npos) << refused[0];
+    const std::string refused = AnswerMessageBox(*launcher, IDOK);
+    EXPECT_NE(refused.find("'summer'"), std::string::npos) << refused;
     EXPECT_TRUE(IsWindowVisible(edit)) << "a taken name closed the window";
     EXPECT_EQ(TextOf(Control(edit, IDC_EP_NAME)), "summer");
     Type(edit, IDC_EP_NAME, "Frost");
@@ -119,7 +129,8 @@ TEST(ProfileCommands, RenameMovesTheStoredSectionAndKeepsTheInput)
     EXPECT_TRUE(IsChecked(main, IDC_CKFREEPLAY)) << "the unsaved input is lost";
 
     Close(main);
-    ASSERT_EQ(launcher->AnswerMessageBoxes(IDNO, 1000).size(), 1u) << "the unsaved input is not asked about";
+    ASSERT_EQ(launcher->AnswerMessageBoxesUntil(IDNO, [&] { return !launcher->Running(); }).size(), 1u)
+        << "the unsaved input is not asked about";
     ASSERT_TRUE(launcher->WaitForExit());
     EXPECT_EQ(install.Setting("PROFILES", "LASTACTIVEPROFILE"), "profile_Frost");
     EXPECT_EQ(install.Setting("profile_Frost", "FREEPLAY"), "0");
@@ -144,9 +155,8 @@ TEST(ProfileCommands, DeleteAsksThenRemovesTheSectionAndShowsTheFirstProfile)
         const std::string opening = question.substr(0, question.find("%P1%"));
         for (int answer : {IDNO, IDYES}) {
             Command(main, IDM_PROFILE_DELETE);
-            const std::vector<std::string> asked = launcher->AnswerMessageBoxes(answer, 1000);
-            ASSERT_EQ(asked.size(), 1u) << language;
-            EXPECT_EQ(asked[0].rfind(opening + "Winter'", 0), 0u) << asked[0];
+            const std::string asked = AnswerMessageBox(*launcher, answer);
+            EXPECT_EQ(asked.rfind(opening + "Winter'", 0), 0u) << language << ": " << asked;
             if (answer == IDNO) {
                 EXPECT_EQ(install.ReadSettings(), before) << language;
             }
@@ -158,8 +168,7 @@ TEST(ProfileCommands, DeleteAsksThenRemovesTheSectionAndShowsTheFirstProfile)
         EXPECT_TRUE(WaitUntil([&] { return TextOf(Control(main, IDC_TXTRES_WIDTH)) == "1024"; }))
             << "the first remaining profile is not shown";
         Close(main);
-        launcher->AnswerMessageBoxes(IDNO, 1000);
-        ASSERT_TRUE(launcher->WaitForExit());
+        ASSERT_TRUE(launcher->AnswerMessageBoxesUntilExit(IDNO));
     }
 }
 
@@ -186,8 +195,11 @@ TEST(ProfileCommands, DuplicateCopiesEveryValueAndIsSavedLikeANewProfile)
     EXPECT_TRUE(IsChecked(main, IDC_CKFREEPLAY));
 
     Close(main);
-    ASSERT_EQ(launcher->AnswerMessageBoxes(IDYES, 1000).size(), 1u);
-    HWND save = launcher->WaitForWindowTitled(LanguageText("EN", "SAVE_DIALOG", "DIALOG_CAPTION"));
+    const std::string saveTitle = LanguageText("EN", "SAVE_DIALOG", "DIALOG_CAPTION");
+    ASSERT_EQ(launcher->AnswerMessageBoxesUntil(IDYES, [&] { return launcher->WaitForWindowTitled(saveTitle, 0) != nullptr; })
+                  .size(),
+              1u);
+    HWND save = launcher->WaitForWindowTitled(saveTitle);
     ASSERT_NE(save, nullptr);
     Click(save, IDOK);
     ASSERT_TRUE(launcher->WaitForExit());

@@ -94,12 +94,12 @@ TEST(Shortcut, ProfileLinkThroughTheLauncherFollowsLaterChanges)
         ASSERT_TRUE(NextTo(wizard, IDC_CS_TXTLINKNAME));
         Type(wizard, IDC_CS_TXTLINKNAME, "Harbour run");
         Command(wizard, IDOK);
-        EXPECT_EQ(launcher->AnswerMessageBoxes(IDOK, 3000).size(), 1u);
-        ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(Control(wizard, IDC_CS_CKCREATEFURTHERSHORTCUT)) != FALSE; }));
+        const auto finished = [&] { return IsWindowVisible(Control(wizard, IDC_CS_CKCREATEFURTHERSHORTCUT)) != FALSE; };
+        EXPECT_EQ(launcher->AnswerMessageBoxesUntil(IDOK, finished).size(), 1u);
+        ASSERT_TRUE(WaitUntil(finished));
         ASSERT_TRUE(CommandAndWaitClosed(wizard, IDCANCEL));
         Close(main);
-        launcher->AnswerMessageBoxes(IDNO, 2000);
-        ASSERT_TRUE(launcher->WaitForExit());
+        ASSERT_TRUE(launcher->AnswerMessageBoxesUntilExit(IDNO));
     }
     const std::string report = LnkinfoReport(folder + "\\Harbour run.lnk");
     ASSERT_NE(report, "") << "no link, or lnkinfo could not be run";

@@ -24,8 +24,7 @@ bool Responds(HWND window)
 void CloseLauncher(DrivenProgram& launcher, HWND main)
 {
     Close(main);
-    launcher.AnswerMessageBoxes(IDNO, 1000);
-    ASSERT_TRUE(launcher.WaitForExit());
+    ASSERT_TRUE(launcher.AnswerMessageBoxesUntilExit(IDNO));
 }
 } // namespace
 

@@ -12,6 +12,8 @@
 #include <string>
 
 #include "acceptance/StagedInstall.h"
+#include "dialogs/frmEditProfile_res.h"
+#include "dialogs/frmOptions_res.h"
 #include "dialogs/frmSave_res.h"
 #include "dialogs/frmStartingVekora_res.h"
 #include "langeditor/frmEditLang_res.h"
@@ -244,6 +246,31 @@ void LauncherTour(const StagedInstall& install)
         Shot(about, "about-credits");
         CloseAndWait(about);
     }
+
+    Command(main, IDM_EXTRA_OPTIONS);
+    HWND options = launcher.WaitForWindow(Having(IDC_OPTIONS_CKCHECKFORUPDATES));
+    Shot(options, "options");
+    if (options) CloseAndWait(options);
+
+    // A copy of the profile, a taken name refused in the window, then the copy deleted again.
+    Command(main, IDM_PROFILE_DUPLICATE);
+    HWND duplicate = launcher.WaitForWindow(Having(IDC_EP_NAME));
+    Shot(duplicate, "profile-duplicate");
+    if (duplicate) {
+        Click(duplicate, IDOK);
+        Shot(launcher.WaitForMessageBox(), "profile-name-taken");
+        launcher.AnswerMessageBoxesUntil(IDOK, [&] { return launcher.WaitForMessageBox(0) == nullptr; });
+        Type(duplicate, IDC_EP_NAME, "Copy");
+        Click(duplicate, IDOK);
+        WaitUntil([&] { return !IsWindow(duplicate) || !IsWindowVisible(duplicate); });
+    }
+    Command(main, IDM_PROFILE_RENAME);
+    HWND rename = launcher.WaitForWindow(Having(IDC_EP_NAME));
+    Shot(rename, "profile-rename");
+    if (rename) CloseAndWait(rename);
+    Command(main, IDM_PROFILE_DELETE);
+    Shot(launcher.WaitForMessageBox(), "profile-delete-question");
+    launcher.AnswerMessageBoxesUntil(IDYES, [&] { return launcher.WaitForMessageBox(0) == nullptr; });
 
     // Closing offers to save the game path chosen at the first start.
     Close(main);
