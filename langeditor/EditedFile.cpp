@@ -41,6 +41,12 @@ std::string EditedFile::ReadEnglishText(const std::string& section, const std::s
     return ShownText(ReadFromIni(m_englishPath, section, id, ""));
 }
 
+std::string EditedFile::LauncherText(const std::string& section, const std::string& id) const
+{
+    const std::string translation = ReadTranslation(section, id);
+    return lingo::TrimWhiteSpace(translation).empty() ? ReadEnglishText(section, id) : translation;
+}
+
 void EditedFile::SaveTranslation(const std::string& section, const std::string& id, const std::string& shown) const
 {
     PassErrors("EditedFile.SaveTranslation", [&] { WriteToIni(m_path, section, id, StoredText(shown)); });

@@ -20,6 +20,9 @@ public:
 
     std::string ReadTranslation(const std::string& section, const std::string& id) const;
     std::string ReadEnglishText(const std::string& section, const std::string& id) const;
+    // What the launcher shows for the ID: the translation, or the English text where the
+    // translation is empty or blank.
+    std::string LauncherText(const std::string& section, const std::string& id) const;
     // Stores a translation box's text; a write the system refuses raises an error naming the file.
     void SaveTranslation(const std::string& section, const std::string& id,
                                        const std::string& shown) const;

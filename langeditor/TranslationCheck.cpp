@@ -21,15 +21,24 @@ std::string CheckString(const std::string& english, const std::string& translati
     return "";
 }
 
-std::string CheckTranslation(const std::string& english, const std::string& translation)
+std::vector<std::string> TranslationWarnings(const std::string& english, const std::string& translation)
 {
-    if (english.empty() || translation.empty()) return "";
-    std::string warnings;
-    for (const char* mark : {"&", "?", "...", LINE_BREAK, ":"}) warnings += CheckString(english, translation, mark);
-    for (int n = 1; n <= PLACEHOLDER_COUNT; ++n) {
-        warnings += CheckString(english, translation, "%P" + std::to_string(n) + "%");
+    std::vector<std::string> warnings;
+    if (english.empty() || translation.empty()) return warnings;
+    std::vector<std::string> searched = {"&", "?", "...", LINE_BREAK, ":"};
+    for (int n = 1; n <= PLACEHOLDER_COUNT; ++n) searched.push_back("%P" + std::to_string(n) + "%");
+    for (const std::string& search : searched) {
+        std::string warning = CheckString(english, translation, search);
+        if (!warning.empty()) warnings.push_back(std::move(warning));
     }
     return warnings;
+}
+
+std::string CheckTranslation(const std::string& english, const std::string& translation)
+{
+    std::string text;
+    for (const std::string& warning : TranslationWarnings(english, translation)) text += warning;
+    return text;
 }
 
 std::string GetTestText(const std::string& translation)

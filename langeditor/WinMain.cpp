@@ -1,10 +1,17 @@
-// Lingobench's start: its title and error display, the main window and its message loop.
+// Lingobench's start: its title and error display, the main window and its message loop, or
+// the check of the command line, which opens no window.
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstdlib>
+#include <vector>
+
 #include "base/DialogBase.h"
 #include "base/SystemServices.h"
+#include "base/mError.h"
 #include "base/mFunctions.h"
+#include "langeditor/CheckCommand.h"
+#include "langeditor/ConsoleOutput.h"
 #include "langeditor/frmLingobench.h"
 
 namespace {
@@ -24,12 +31,24 @@ std::string ExeTitle()
     return name.substr(0, name.find_last_of('.'));
 }
 
+int RunFromCommandLine(const std::vector<std::string>& args)
+{
+    const ConsoleOutput output;
+    try {
+        return RunCommandLine(args, GetAppPath(), [&](const std::string& line) { output.WriteLine(line); });
+    } catch (...) {
+        output.WriteLine("The check failed: " + CurrentError().Description);
+        return CHECK_BAD_INPUT;
+    }
+}
+
 } // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
     SetProgramTitle("Lingobench");
     SetErrorReportDisplay(ShowErrorMessage);
+    if (__argc > 1) return RunFromCommandLine(std::vector<std::string>(__argv + 1, __argv + __argc));
     INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
 

@@ -1,10 +1,7 @@
-// Building the word list from the English file.
+// Building the word list from the English file, and what it tells of the translation.
 #include "langeditor/WordList.h"
 
 #include <windows.h>
-
-#include <map>
-#include <set>
 
 #include "base/mError.h"
 #include "base/mFunctions.h"
@@ -29,94 +26,112 @@ std::vector<std::string> SplitLines(const std::string& text)
 
 constexpr int NO_ITEM = -1;
 
-// What a single read of the value would give is empty: nothing, or only a pair of quotes,
-// which the profile read strips.
-bool IsEmptyValue(const std::string& value)
+// The value as a read of its key gives it: without surrounding blanks and tabs, and without
+// one pair of enclosing quotes, which the profile read strips.
+std::string ReadValue(const std::string& raw)
 {
-    return value.empty() || (value.size() == 2 && (value[0] == '"' || value[0] == '\'') && value[1] == value[0]);
+    std::string value = TrimCharacters(raw, " \t");
+    if (value.size() >= 2 && (value[0] == '"' || value[0] == '\'') && value.back() == value[0])
+        value = value.substr(1, value.size() - 2);
+    return value;
 }
 
-// The translated IDs of the edited file, read once per section: reading every value on its
-// own lets the system parse the whole file again for each ID.
-class TranslatedIds {
-public:
-    explicit TranslatedIds(const std::string& path) : m_path(path) {}
-
-    bool Has(const std::string& section, const std::string& id)
-    {
-        if (id.empty()) return false; // the profile read answers an empty key with nothing
-        auto found = m_sections.find(LowerCase(section));
-        if (found == m_sections.end()) found = m_sections.emplace(LowerCase(section), ReadSection(section)).first;
-        return found->second.count(LowerCase(id)) > 0;
-    }
-
-private:
-    std::set<std::string> ReadSection(const std::string& section) const
-    {
-        std::string buffer(32768, '\0');
-        DWORD length = 0;
-        for (;;) {
-            length = GetPrivateProfileSectionA(section.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()),
-                                               m_path.c_str());
-            if (length + 2 < buffer.size()) break;
-            buffer.resize(buffer.size() * 2); // the section did not fit
-        }
-        std::set<std::string> translated, seen;
-        for (size_t pos = 0; pos < length;) {
-            const std::string entry = buffer.c_str() + pos;
-            pos += entry.size() + 1;
-            const size_t equals = entry.find('=');
-            const std::string key = LowerCase(entry.substr(0, equals));
-            // The first of two equal keys is the one a read finds.
-            if (!seen.insert(key).second) continue;
-            if (equals != std::string::npos && !IsEmptyValue(entry.substr(equals + 1))) translated.insert(key);
-        }
-        return translated;
-    }
-
-    std::string m_path;
-    std::map<std::string, std::set<std::string>> m_sections;
-};
-
-} // namespace
-
-std::optional<std::vector<WordListEntry>> BuildWordList(const EditedFile& file, bool onlyNotTranslated)
+std::optional<std::string> ReadEnglish(const EditedFile& file)
 {
-    std::string english;
     try {
-        english = ReadWholeFile(file.EnglishPath());
+        return ReadWholeFile(file.EnglishPath());
     } catch (const AppError&) {
         return std::nullopt; // a missing or locked English file leaves nothing to list
     }
+}
+
+bool IsUntranslated(const std::vector<WordListEntry>& list, int index, TranslatedIds& translated)
+{
+    const WordListKey key = KeyOfEntry(list, index);
+    return !key.ID.empty() && !translated.Has(key.Section, key.ID);
+}
+
+} // namespace
+
+void ParseLanguageText(const std::string& text, const std::function<void(const std::string& section)>& onSection,
+                       const std::function<void(const std::string& section, const std::string& id)>& onId)
+{
+    std::string section;
+    for (const std::string& raw : SplitLines(text)) {
+        if (raw.empty()) continue;
+        const std::string line = TrimCharacters(raw, " ");
+        if (!line.empty() && line[0] == ';') continue;
+        if (!line.empty() && line[0] == '[') {
+            // A header without "]" takes the rest of the line as its name.
+            section = line.substr(1, line.find(']', 1) - 1);
+            onSection(section);
+            continue;
+        }
+        onId(section, line.substr(0, line.find_first_of(" \t\r\n=")));
+    }
+}
+
+bool TranslatedIds::Has(const std::string& section, const std::string& id)
+{
+    if (id.empty()) return false; // the profile read answers an empty key with nothing
+    auto found = m_sections.find(LowerCase(section));
+    if (found == m_sections.end()) found = m_sections.emplace(LowerCase(section), ReadSection(section)).first;
+    return found->second.count(LowerCase(id)) > 0;
+}
+
+// Reading every value on its own would let the system parse the whole file again for each ID.
+std::set<std::string> TranslatedIds::ReadSection(const std::string& section) const
+{
+    std::string buffer(32768, '\0');
+    DWORD length = 0;
+    for (;;) {
+        length = GetPrivateProfileSectionA(section.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()),
+                                           m_path.c_str());
+        if (length + 2 < buffer.size()) break;
+        buffer.resize(buffer.size() * 2); // the section did not fit
+    }
+    std::set<std::string> translated, seen;
+    for (size_t pos = 0; pos < length;) {
+        const std::string entry = buffer.c_str() + pos;
+        pos += entry.size() + 1;
+        const size_t equals = entry.find('=');
+        // The section read hands lines over as they stand; the key read trims key and value.
+        const std::string key = LowerCase(TrimCharacters(entry.substr(0, equals), " \t"));
+        // The first of two equal keys is the one a read finds.
+        if (!seen.insert(key).second) continue;
+        if (equals != std::string::npos && !lingo::TrimWhiteSpace(ReadValue(entry.substr(equals + 1))).empty())
+            translated.insert(key);
+    }
+    return translated;
+}
+
+std::optional<std::vector<WordListEntry>> BuildWordList(const EditedFile& file, bool onlyNotTranslated)
+{
+    const std::optional<std::string> english = ReadEnglish(file);
+    if (!english) return std::nullopt;
 
     TranslatedIds translated(file.Path());
     std::vector<WordListEntry> list;
     bool firstLine = true;
     bool noListedId = false;
-    std::string section;
     int headerIndex = NO_ITEM; // IDs above the first header belong to no section
-    for (const std::string& raw : SplitLines(english)) {
-        if (raw.empty()) continue;
-        const std::string line = TrimCharacters(raw, " ");
-        if (!line.empty() && line[0] == ';') continue;
-        if (!line.empty() && line[0] == '[') {
+    ParseLanguageText(
+        *english,
+        [&](const std::string& section) {
             if (noListedId && !firstLine) list.push_back({"\t-", NO_ITEM});
             if (!firstLine) list.push_back({"", NO_ITEM});
-            // A header without "]" takes the rest of the line as its name.
-            section = line.substr(1, line.find(']', 1) - 1);
             headerIndex = static_cast<int>(list.size());
             list.push_back({section, NO_ITEM});
             noListedId = true;
             firstLine = false;
-            continue;
-        }
-        const std::string id = line.substr(0, line.find_first_of(" \t\r\n="));
-        if (!onlyNotTranslated || !translated.Has(section, id)) {
-            list.push_back({"\t" + id, headerIndex});
-            noListedId = false;
-        }
-        firstLine = false;
-    }
+        },
+        [&](const std::string& section, const std::string& id) {
+            if (!onlyNotTranslated || !translated.Has(section, id)) {
+                list.push_back({"\t" + id, headerIndex});
+                noListedId = false;
+            }
+            firstLine = false;
+        });
     if (noListedId && !firstLine) list.push_back({"\t-", NO_ITEM});
     return list;
 }
@@ -127,4 +142,38 @@ WordListKey KeyOfEntry(const std::vector<WordListEntry>& list, int index)
     const int header = list[static_cast<size_t>(index)].ItemNumber;
     if (header < 0 || static_cast<size_t>(header) >= list.size()) return {};
     return {list[static_cast<size_t>(header)].Text, lingo::TrimWhiteSpace(list[static_cast<size_t>(index)].Text)};
+}
+
+int NextUntranslated(const std::vector<WordListEntry>& list, int from, const EditedFile& file)
+{
+    TranslatedIds translated(file.Path());
+    const int count = static_cast<int>(list.size());
+    if (from < 0 || from >= count) from = count - 1; // nothing on show: start at the top
+    for (int step = 1; step <= count; ++step) {
+        const int index = (from + step) % count;
+        if (IsUntranslated(list, index, translated)) return index;
+    }
+    return -1;
+}
+
+std::optional<TranslationCount> CountTranslations(const EditedFile& file)
+{
+    const std::optional<std::string> english = ReadEnglish(file);
+    if (!english) return std::nullopt;
+    TranslatedIds translated(file.Path());
+    TranslationCount count;
+    ParseLanguageText(
+        *english, [](const std::string&) {},
+        [&](const std::string& section, const std::string& id) {
+            if (id.empty()) return; // a line of blanks holds no text
+            ++count.Ids;
+            if (!translated.Has(section, id)) ++count.Untranslated;
+        });
+    return count;
+}
+
+int PercentTranslated(const TranslationCount& count)
+{
+    if (count.Ids == 0) return 100;
+    return (count.Ids - count.Untranslated) * 100 / count.Ids;
 }

@@ -1,12 +1,17 @@
 // The editing window.
 #include "langeditor/frmEditLang.h"
 
+#include <commctrl.h>
+
 #include "base/ControlHost.h"
 #include "base/SystemServices.h"
 #include "base/mError.h"
 #include "base/mFunctions.h"
+#include "langeditor/AccessKeys.h"
+#include "langeditor/KeyCommands.h"
 #include "langeditor/LangLocation.h"
 #include "langeditor/TranslationCheck.h"
+#include "langeditor/mFunctions.h"
 #include "langeditor/frmEditLang_res.h"
 #include "langeditor/frmTest.h"
 
@@ -17,6 +22,10 @@ constexpr int EDIT_AREA[] = {IDC_EL_LBLID,       IDC_EL_SECTION,        IDC_EL_T
                              IDC_EL_SAVE,        IDC_EL_TEST,           IDC_EL_LBLWARNING,  IDC_EL_WARNINGS,
                              IDC_EL_LBLEXAMPLE,  IDC_EL_NOTES};
 constexpr int WARNINGS_PANEL[] = {IDC_EL_LBLWARNING, IDC_EL_WARNINGS};
+// Every control that can hold the focus, so that F3 works wherever the translator is.
+constexpr int FOCUSABLE[] = {IDC_EL_LIST,        IDC_EL_NEXTUNTRANSLATED, IDC_EL_ONLYNOTTRANSLATED, IDC_EL_AUTOSAVE,
+                             IDC_EL_ENGLISH,     IDC_EL_TRANSLATION,      IDC_EL_SAVE,              IDC_EL_TEST,
+                             IDC_EL_WARNINGS};
 
 constexpr const char* NOTES = "  &&File = &File\r\n  A &&&& B = A && B \r\n  %P1% is a placeholder for parameters"
                               "\r\n\r\n  You can add line-breaks with the enter-key";
@@ -41,6 +50,12 @@ void frmEditLang::OnInit()
     }
     const int tabStop = 8; // dialog units: the IDs stand a little right of their section
     SendMessageA(Item(IDC_EL_LIST), LB_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&tabStop));
+    // Esc in the translation box takes back what was typed; left to the box, it would close the
+    // window, and closing saves.
+    SendKeyAsCommand(Item(IDC_EL_TRANSLATION), VK_ESCAPE, IDM_EL_DISCARD);
+    // F3 goes on to the next text still to translate, as it goes on to the next hit in a search.
+    for (int id : FOCUSABLE) SendKeyAsCommand(Item(id), VK_F3, IDC_EL_NEXTUNTRANSLATED);
+    AddTooltip(IDC_EL_NEXTUNTRANSLATED, "Next untranslated (F3)");
     SetChecked(IDC_EL_AUTOSAVE, true);
     SetChecked(IDC_EL_ONLYNOTTRANSLATED, false);
     ShowEditArea(false);
@@ -51,6 +66,7 @@ bool frmEditLang::InitDialog(const std::string& strFile)
     return PassErrors("frmEditLang.InitDialog", [&] {
         m_file.emplace(strFile, EnglishFilePath(SetTrailingBackslash(ExtractPath(strFile), false)));
         if (!BuildWordList()) return false;
+        ShowUntranslatedCount();
         if (!m_words.empty()) {
             SendMessageA(Item(IDC_EL_LIST), LB_SETCURSEL, 0, 0);
             lstID_Click();
@@ -70,6 +86,8 @@ void frmEditLang::OnCommand(int id, int code, HWND control)
     case IDC_EL_ONLYNOTTRANSLATED: ckOnlyNotTranslated_Click(); break;
     case IDC_EL_TRANSLATION: if (code == EN_CHANGE) txtTranslation_Change(); break;
     case IDC_EL_SECTION: if (code == EN_CHANGE) txtSection_Change(); break;
+    case IDM_EL_DISCARD: txtTranslation_Escape(); break;
+    case IDC_EL_NEXTUNTRANSLATED: cmdNextUntranslated_Click(); break;
     }
 }
 
@@ -142,6 +160,7 @@ void frmEditLang::SaveTranslation()
             (IsChecked(IDC_EL_AUTOSAVE) ||
              Sys().MsgBox(Hwnd(), "Would you like to save your changes?", MB_YESNO) == IDYES)) {
             m_file->SaveTranslation(section, id, GetItemText(IDC_EL_TRANSLATION));
+            ShowUntranslatedCount();
         }
         m_blnChanged = false;
     });
@@ -172,9 +191,65 @@ void frmEditLang::txtTranslation_Change()
     ShowErrors("frmEditLang.txtTranslation_Change", [&] { CheckTranslation(); });
 }
 
+void frmEditLang::txtTranslation_Escape()
+{
+    ShowErrors("frmEditLang.txtTranslation_Escape", [&] {
+        const std::string section = GetItemText(IDC_EL_SECTION);
+        const std::string id = GetItemText(IDC_EL_ID);
+        if (section.empty() || id.empty()) return;
+        SetItemText(IDC_EL_TRANSLATION, m_file->ReadTranslation(section, id));
+        m_blnChanged = false;
+    });
+}
+
+void frmEditLang::cmdNextUntranslated_Click()
+{
+    ShowErrors("frmEditLang.cmdNextUntranslated_Click", [&] {
+        const LRESULT selected = SendMessageA(Item(IDC_EL_LIST), LB_GETCURSEL, 0, 0);
+        const int from = selected == LB_ERR ? m_shownIndex : static_cast<int>(selected);
+        // The entry on show is stored first, so that it no longer counts if it has been translated.
+        if (m_blnChanged) SaveTranslation();
+        const int next = NextUntranslated(m_words, from, *m_file);
+        if (next < 0) {
+            Sys().MsgBox(Hwnd(), "Every text of the word list is translated.", MB_OK | MB_ICONINFORMATION);
+            return;
+        }
+        SendMessageA(Item(IDC_EL_LIST), LB_SETCURSEL, static_cast<WPARAM>(next), 0);
+        lstID_Click();
+    });
+}
+
+void frmEditLang::ShowUntranslatedCount()
+{
+    const std::optional<TranslationCount> count = CountTranslations(*m_file);
+    SetItemText(IDC_EL_UNTRANSLATED, count ? "Untranslated: " + std::to_string(count->Untranslated) : "");
+}
+
+void frmEditLang::AddTooltip(int id, const char* text)
+{
+    HWND tooltip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Hwnd(), nullptr,
+                                   GetModuleHandleA(nullptr), nullptr);
+    TOOLINFOA tool = {};
+    tool.cbSize = sizeof(tool);
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = Hwnd();
+    tool.uId = reinterpret_cast<UINT_PTR>(Item(id));
+    tool.lpszText = const_cast<char*>(text);
+    SendMessageA(tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
 void frmEditLang::CheckTranslation()
 {
-    const std::string warnings = ::CheckTranslation(GetItemText(IDC_EL_ENGLISH), GetItemText(IDC_EL_TRANSLATION));
+    const std::string translation = GetItemText(IDC_EL_TRANSLATION);
+    std::string warnings = ::CheckTranslation(GetItemText(IDC_EL_ENGLISH), translation);
+    // The caption the launcher would show once this is saved, against the others seen with it.
+    const TextRef text = {GetItemText(IDC_EL_SECTION), GetItemText(IDC_EL_ID)};
+    const std::string caption = lingo::TrimWhiteSpace(translation).empty() ? GetItemText(IDC_EL_ENGLISH) : translation;
+    for (const KeyClash& clash : ClashesOf(LauncherKeyScopes(), text, caption, [&](const TextRef& other) {
+             return m_file->LauncherText(other.Section, other.ID);
+         }))
+        warnings += ClashDescription(clash) + "\r\n\r\n";
     SetItemText(IDC_EL_WARNINGS, warnings);
     ShowControls(Hwnd(), WARNINGS_PANEL, std::size(WARNINGS_PANEL),
                  m_blnEditArea && !warnings.empty());

@@ -31,6 +31,8 @@ private:
     void ckOnlyNotTranslated_Click();
     void txtTranslation_Change();
     void txtSection_Change();
+    void txtTranslation_Escape();
+    void cmdNextUntranslated_Click();
     void Form_Unload();
 
     // Stores the entry on show by the save rule; raises when the write fails, and only a
@@ -39,6 +41,8 @@ private:
     void ShowEntry(int index);
     void CheckTranslation();
     void ShowEditArea(bool visible);
+    void ShowUntranslatedCount();
+    void AddTooltip(int id, const char* text);
     int TextWidth(int id) const;
 
     std::optional<EditedFile> m_file;

@@ -18,3 +18,7 @@
 #define IDC_EL_WARNINGS 4115
 #define IDC_EL_LBLEXAMPLE 4116
 #define IDC_EL_NOTES 4117
+#define IDC_EL_NEXTUNTRANSLATED 4118
+#define IDC_EL_UNTRANSLATED 4119
+// Esc in the translation box; a command of the window, not a control.
+#define IDM_EL_DISCARD 4120

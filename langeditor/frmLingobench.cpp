@@ -4,6 +4,7 @@
 #include "base/SystemServices.h"
 #include "base/mError.h"
 #include "langeditor/LangLocation.h"
+#include "langeditor/WordList.h"
 #include "langeditor/frmEditLang.h"
 #include "langeditor/frmInfo.h"
 #include "langeditor/frmLingobench_res.h"
@@ -20,6 +21,19 @@ std::string GetListText(HWND list, int index)
     text.resize(static_cast<size_t>(length));
     return text;
 }
+
+// An entry shows the file's name and, behind a tab, how much of it is translated.
+std::string ListEntry(const std::string& translationDir, const std::string& name)
+{
+    const std::optional<TranslationCount> count =
+        CountTranslations(EditedFile(translationDir + "\\" + name, EnglishFilePath(translationDir)));
+    return count ? name + "\t" + std::to_string(PercentTranslated(*count)) + "%" : name;
+}
+
+std::string FileOfEntry(const std::string& entry)
+{
+    return entry.substr(0, entry.find('\t'));
+}
 } // namespace
 
 bool frmLingobench::InitDialog(const std::string& programDir, const std::string& exeTitle)
@@ -31,6 +45,8 @@ bool frmLingobench::InitDialog(const std::string& programDir, const std::string&
             return false;
         }
         m_translationDir = *translationDir;
+        const int tabStop = 104; // dialog units: the share translated stands right of the longest name
+        SendMessageA(Item(IDC_LB_LANG), LB_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&tabStop));
         FillLanguageList();
         return true;
     });
@@ -57,7 +73,7 @@ void frmLingobench::FillLanguageList()
         HWND list = Item(IDC_LB_LANG);
         SendMessageA(list, LB_RESETCONTENT, 0, 0);
         for (const std::string& name : ListLanguageFiles(m_translationDir)) {
-            SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+            SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ListEntry(m_translationDir, name).c_str()));
         }
         const bool any = SendMessageA(list, LB_GETCOUNT, 0, 0) > 0;
         if (any) SendMessageA(list, LB_SETCURSEL, 0, 0);
@@ -73,7 +89,7 @@ void frmLingobench::cmdEdit_Click()
         HWND list = Item(IDC_LB_LANG);
         const LRESULT selected = SendMessageA(list, LB_GETCURSEL, 0, 0);
         if (selected == LB_ERR) return;
-        const std::string entry = GetListText(list, static_cast<int>(selected));
+        const std::string entry = FileOfEntry(GetListText(list, static_cast<int>(selected)));
         frmEditLang edit;
         edit.Load(Hwnd());
         if (edit.InitDialog(m_translationDir + "\\" + entry)) edit.ShowModal();

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "langeditor/WordList.h"
+#include "langeditor/mFunctions.h"
 #include "support/TestFiles.h"
 
 namespace {
@@ -57,22 +58,23 @@ TEST_F(WordList, ListsHeadersIdsSeparatorsAndEmptySectionMarks)
 
 TEST_F(WordList, HidesExactlyWhatReadsAsTranslated)
 {
-    const std::string values[] = {"x", "", "  ", "\"\"", "''", "\"x\"", "\"", "'a", "\"\" "};
-    std::string english = "[S]\n", edited = "[s]\nDUP=\nDUP=x\nNOVALUE\n";
+    const std::string values[] = {"x", "", "  ", "\"\"", "''", "\"x\"", "\"", "'a", "\"\" ", "\" \"", "\t"};
+    // Blanks around "=" and a value of blanks only: the section read may hand them over as written.
+    std::string english = "[S]\n", edited = "[s]\nDUP=\nDUP=x\nNOVALUE\nSPACED = x\nBLANKS =   \n";
     for (size_t i = 0; i < std::size(values); ++i) {
         const std::string number = std::to_string(i);
         english.append("K").append(number).append("=e\n");
         edited.append("k").append(number).append("=").append(values[i]).append("\n");
     }
-    english += "DUP=e\nNOVALUE=e\nMISSING=e\nLATER=e\n";
+    english += "DUP=e\nNOVALUE=e\nSPACED=e\nBLANKS=e\nMISSING=e\nLATER=e\n";
     edited += "[S]\nLATER=x\n";
     const EditedFile file = Files(english, edited);
     const auto list = BuildWordList(file, true);
     ASSERT_TRUE(list);
     Entries expected = {{"S", -1}};
-    for (const char* id : {"K0", "K1", "K2", "K3", "K4", "K5", "K6", "K7", "K8", "DUP", "NOVALUE", "MISSING",
-                                  "LATER"}) {
-        if (file.ReadTranslation("S", id).empty()) expected.push_back({std::string("\t") + id, 0});
+    for (const char* id : {"K0", "K1", "K2", "K3", "K4", "K5", "K6", "K7", "K8", "K9", "K10", "DUP", "NOVALUE",
+                           "SPACED", "BLANKS", "MISSING", "LATER"}) {
+        if (lingo::TrimWhiteSpace(file.ReadTranslation("S", id)).empty()) expected.push_back({std::string("\t") + id, 0});
     }
     EXPECT_EQ(*list, expected);
     EXPECT_GT(expected.size(), 4u);

@@ -12,6 +12,7 @@ constexpr int MAIN_DIALOG = 3;
 constexpr int BTN_OPEN = 4;
 constexpr int MSG_TWO_LINES = 5;
 constexpr int LBL_NAME = 6;
+constexpr int BTN_OK = 9;
 } // namespace
 
 class EditLangWindow : public LingobenchTest {
@@ -39,6 +40,19 @@ protected:
         SendMessageA(Control(IDC_EL_TRANSLATION), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
     }
     void Tick(int id) { SendMessageA(Control(id), BM_CLICK, 0, 0); }
+    // A key pressed in a control, through the dialog keyboard handling of the window's modal loop.
+    void Press(int id, UINT key)
+    {
+        SetFocus(Control(id));
+        PostMessageA(Control(id), WM_KEYDOWN, key, 1);
+        PostMessageA(Control(id), WM_KEYUP, key, 0xC0000001);
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (IsWindow(Window()) && IsDialogMessageA(Window(), &msg)) continue;
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
     void Close() { SendMessageA(Window(), WM_CLOSE, 0, 0); }
     int ListCount() const { return static_cast<int>(SendMessageA(Control(IDC_EL_LIST), LB_GETCOUNT, 0, 0)); }
     int Selected() const { return static_cast<int>(SendMessageA(Control(IDC_EL_LIST), LB_GETCURSEL, 0, 0)); }
@@ -116,6 +130,58 @@ TEST_F(EditLangWindow, ChangesAreStoredByTheSaveRuleOnSwitchingAndOnClosing)
         }
         m_edit.Unload();
     }
+}
+
+TEST_F(EditLangWindow, EscInTheTranslationBoxTakesBackWhatWasTypedAndLeavesTheWindowOpen)
+{
+    Open();
+    Select(BTN_OPEN);
+    Type("&Auf halb getipp");
+    Press(IDC_EL_TRANSLATION, VK_ESCAPE);
+    EXPECT_TRUE(IsWindowVisible(Window()));
+    EXPECT_EQ(Text(IDC_EL_TRANSLATION), "&\xD6" "ffnen");
+    EXPECT_EQ(Text(IDC_EL_WARNINGS), "");
+    Close();
+    EXPECT_EQ(German(), TEST_GERMAN) << "Esc left nothing to save";
+}
+
+TEST_F(EditLangWindow, NextUntranslatedGoesOnInListOrderWrapsAroundAndSaysWhenNoneIsLeft)
+{
+    Open();
+    EXPECT_EQ(Text(IDC_EL_UNTRANSLATED), "Untranslated: 3");
+    Press(IDC_EL_LIST, VK_F3);
+    EXPECT_EQ(Selected(), MSG_TWO_LINES);
+    Tick(IDC_EL_NEXTUNTRANSLATED);
+    EXPECT_EQ(Selected(), LBL_NAME);
+    Type("Name");
+    Press(IDC_EL_TRANSLATION, VK_F3);
+    EXPECT_EQ(Selected(), BTN_OK) << "the typed text is saved on the way";
+    EXPECT_EQ(Text(IDC_EL_UNTRANSLATED), "Untranslated: 2");
+    Tick(IDC_EL_NEXTUNTRANSLATED);
+    EXPECT_EQ(Selected(), MSG_TWO_LINES) << "from the end back to the top";
+    Type("Erste\r\nZweite");
+    Tick(IDC_EL_NEXTUNTRANSLATED);
+    EXPECT_EQ(Selected(), BTN_OK);
+    EXPECT_TRUE(BoxTexts().empty());
+    Type("OK");
+    Tick(IDC_EL_NEXTUNTRANSLATED);
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Every text of the word list is translated."});
+    EXPECT_EQ(Selected(), BTN_OK);
+    EXPECT_EQ(Text(IDC_EL_UNTRANSLATED), "Untranslated: 0");
+}
+
+TEST_F(EditLangWindow, AnAccessKeyThatAnotherTextSeenWithItHasIsAWarning)
+{
+    WriteTextFile(LanguageFile("LNG_EN.INI"), "[MAIN_DIALOG]\r\nMNU_FILE=&File\r\nMNU_EDIT=&Edit\r\n");
+    WriteTextFile(LanguageFile("LNG_DE.INI"), "[MAIN_DIALOG]\r\nMNU_FILE=&Datei\r\n");
+    Open();
+    Select(2);
+    EXPECT_EQ(Text(IDC_EL_WARNINGS), "");
+    Type("&Dies und das");
+    EXPECT_EQ(Text(IDC_EL_WARNINGS), "The access key 'D' is also the access key of MAIN_DIALOG / MNU_FILE, and both "
+                                     "are seen together in the main window's menu bar.\r\n\r\n");
+    Type("&Bearbeiten");
+    EXPECT_EQ(Text(IDC_EL_WARNINGS), "");
 }
 
 TEST_F(EditLangWindow, AFailedWriteIsReportedAndTheChangeStaysOnShow)

@@ -44,7 +44,8 @@ TEST_F(LingobenchWindow, ListsTheLanguageFilesAndSelectsTheFirst)
     WriteTextFile(LanguageFile("FAQ_EN.txt"), "");
     Open();
     EXPECT_EQ(m_main.TranslationDir(), ConfigDir());
-    EXPECT_EQ(ListTexts(), (std::vector<std::string>{"LNG_DE.INI", "LNG_EN.INI"}));
+    // Two of the five English IDs are translated.
+    EXPECT_EQ(ListTexts(), (std::vector<std::string>{"LNG_DE.INI\t40%", "LNG_EN.INI\t100%"}));
     EXPECT_EQ(SendMessageA(GetDlgItem(Window(), IDC_LB_LANG), LB_GETCURSEL, 0, 0), 0);
     EXPECT_TRUE(EditEnabled());
 }

@@ -55,7 +55,8 @@ TEST_F(LanguageEditorStart, TheAccessoriesMenuStartsLingobenchOnTheLaunchersLang
     DWORD processId = 0;
     GetWindowThreadProcessId(lingobench, &processId);
     ScopedHandle process(OpenProcess(SYNCHRONIZE, FALSE, processId));
-    EXPECT_EQ(ListTexts(GetDlgItem(lingobench, IDC_LB_LANG)), (std::vector<std::string>{"LNG_DE.ini", "LNG_EN.ini"}));
+    EXPECT_EQ(ListTexts(GetDlgItem(lingobench, IDC_LB_LANG)),
+              (std::vector<std::string>{"LNG_DE.ini\t100%", "LNG_EN.ini\t100%"}));
 
     PostMessageA(lingobench, WM_CLOSE, 0, 0);
     EXPECT_EQ(WaitForSingleObject(process.Get(), EVENT_WAIT_MS), WAIT_OBJECT_0) << "Lingobench ends when its window closes";
