@@ -31,9 +31,12 @@ Texts Wizard(std::initializer_list<const char*> ids)
 
 std::vector<KeyScope> BuildScopes()
 {
-    // Around the main window's pages: the tabs and the start button.
-    const Texts mainFrame = Main({"TAB_GAMESETTINGS", "TAB_SCENARIO", "TAB_DISPLAY", "TAB_REFRESH", "TAB_EXTRA",
-                                  "BTN_START_VEKORA"});
+    // Around the main window's pages: the tabs, the start button and the menu bar's titles, whose
+    // Alt key the dialog gives to a control on the page with the same access key.
+    const Texts menuBar = Main({"MNU_FILE", "MNU_EDIT", "MNU_EXTRA"});
+    const Texts mainFrame = Join(Main({"TAB_GAMESETTINGS", "TAB_SCENARIO", "TAB_DISPLAY", "TAB_REFRESH", "TAB_EXTRA",
+                                       "BTN_START_VEKORA"}),
+                                 menuBar);
     // The wizard's navigation bar: Next says Create on step 5, Cancel says Close on step 6.
     const Texts back = {{"GLOBAL", "BTN_BACK"}};
     const Texts nav = Join(back, {{"GLOBAL", "BTN_NEXT"}, {"GLOBAL", "BTN_CANCEL"}});
@@ -41,7 +44,7 @@ std::vector<KeyScope> BuildScopes()
     const Texts okCancel = {{"GLOBAL", "BTN_OK"}, {"GLOBAL", "BTN_CANCEL"}};
     const Texts aboutFrame = {{"INFO_DIALOG", "TAB_INFO"}, {"INFO_DIALOG", "TAB_CREDITS"}, {"GLOBAL", "BTN_CLOSE"}};
     return {
-        {"the main window's menu bar", Main({"MNU_FILE", "MNU_EDIT", "MNU_EXTRA"})},
+        {"the main window's menu bar", menuBar},
         {"the main window's File menu", Main({"MNU_FILE_SAVE", "MNU_PROFILES", "MNU_FILE_QUIT"})},
         {"the main window's Profiles menu", Main({"MNU_PROFILES_NEW", "MNU_PROFILES_EDIT"})},
         {"the main window's Edit menu", Main({"MNU_EDIT_COPYCMDLINE"})},
