@@ -60,8 +60,7 @@ protected:
                 return run;
             }
             ScopedHandle thread(process.hThread), program(process.hProcess);
-            // A cold Wine on a busy machine takes many seconds to start a program.
-            EXPECT_EQ(WaitForSingleObject(program.Get(), 60000), WAIT_OBJECT_0) << "Lingobench did not end";
+            EXPECT_EQ(WaitForSingleObject(program.Get(), EVENT_WAIT_MS), WAIT_OBJECT_0) << "Lingobench did not end";
             GetExitCodeProcess(program.Get(), &run.ExitCode);
         }
         run.Output = ReadTextFile(outputPath);
