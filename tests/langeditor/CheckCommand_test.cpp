@@ -52,7 +52,8 @@ protected:
             startup.dwFlags = STARTF_USESTDHANDLES;
             startup.hStdOutput = output.Get();
             startup.hStdError = output.Get();
-            std::string commandLine = "\"" + ToolsDir() + "\\Lingobench.exe\" " + arguments;
+            std::string commandLine = ToolsDir() + "\\Lingobench.exe";
+            commandLine = "\"" + commandLine + "\" " + arguments;
             PROCESS_INFORMATION process = {};
             if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, ToolsDir().c_str(),
                                 &startup, &process)) {
