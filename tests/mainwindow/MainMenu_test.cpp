@@ -44,7 +44,7 @@ TEST(MainMenu, HasEveryMenuInOrder)
     HMENU menu = bar.Build();
     EXPECT_EQ(Texts(menu), (std::vector<std::string>{"&File", "&Edit", "&Extra", "&?"}));
     EXPECT_EQ(Texts(SubMenuOf(menu, IDM_FILE)), (std::vector<std::string>{"&Save changes", "&Profiles", "-", "&Quit"}));
-    EXPECT_EQ(Texts(SubMenuOf(menu, IDM_FILE_PROFILES)), (std::vector<std::string>{"&New...", "&Edit...", "-"}))
+    EXPECT_EQ(Texts(SubMenuOf(menu, IDM_FILE_PROFILES)), (std::vector<std::string>{"&New...", "&Edit...", "&Duplicate...", "&Rename...", "De&lete...", "-"}))
         << "the first entry of the profile list is hidden";
     EXPECT_EQ(Texts(SubMenuOf(menu, IDM_EXTRA)),
               (std::vector<std::string>{"&Create shortcut...", "-", "&Language", "-", "&Accessories", "-", "&Options...",
@@ -93,7 +93,8 @@ TEST(MainMenu, ArrayEntriesAreLoadedInOrderAndKept)
 
     HMENU menu = bar.Build();
     EXPECT_EQ(Texts(SubMenuOf(menu, IDM_FILE_PROFILES)),
-              (std::vector<std::string>{"&New...", "&Edit...", "-", "Default", "Night"}));
+              (std::vector<std::string>{"&New...", "&Edit...", "&Duplicate...", "&Rename...", "De&lete...", "-", "Default",
+                                        "Night"}));
     EXPECT_TRUE(State(menu, IDM_PROFILE_LIST_FIRST) & MF_CHECKED);
     EXPECT_FALSE(State(menu, IDM_PROFILE_LIST_FIRST + 1) & MF_CHECKED);
     DestroyMenu(menu);
@@ -122,7 +123,8 @@ TEST(MainMenu, ALongProfileListGoesOnInFurtherColumns)
     }
     HMENU menu = bar.Build();
     HMENU list = SubMenuOf(menu, IDM_FILE_PROFILES);
-    ASSERT_EQ(GetMenuItemCount(list), 3 + profiles);
+    const int commands = 6; // New, Edit, Duplicate, Rename, Delete and the bar
+    ASSERT_EQ(GetMenuItemCount(list), commands + profiles);
     EXPECT_NE(State(list, IDM_PROFILE_LIST_FIRST + profiles - 1), static_cast<UINT>(-1));
     const int perColumn = EntriesPerMenuColumn(GetSystemMetrics(SM_CYSCREEN), GetSystemMetrics(SM_CYMENUSIZE));
     for (int i = 0; i < GetMenuItemCount(list); ++i) {
