@@ -50,6 +50,8 @@ bool frmEditLang::InitDialog(const std::string& strFile)
 {
     return PassErrors("frmEditLang.InitDialog", [&] {
         m_file.emplace(strFile, EnglishFilePath(SetTrailingBackslash(ExtractPath(strFile), false)));
+        // Several files are worked on in turn; the title says which one this is.
+        SetCaption(strFile.substr(strFile.find_last_of('\\') + 1) + " - Edit language file");
         if (!BuildWordList()) return false;
         if (!m_words.empty()) {
             SendMessageA(Item(IDC_EL_LIST), LB_SETCURSEL, 0, 0);
