@@ -256,11 +256,14 @@ bool frmMain::Form_QueryUnload()
 {
     bool cancel = false;
     const bool asked = ShowErrors("frmMain.Form_QueryUnload", [&] {
-        RefreshProfileData();
-        if (g_cApp->DataChanged()) {
+        // A switch of profiles alone is no question: the active profile is remembered anyway.
+        const SaveOffer offer = ProfilesToSave();
+        if (!offer.Profiles.empty()) {
             const int answer = Sys().MsgBox(Hwnd(), TranslateDialogItem("MSG_SaveChangesQuestion"), MB_YESNOCANCEL);
             if (answer == IDCANCEL) cancel = true;
-            if (answer == IDYES) SaveData();
+            if (answer == IDYES) g_cApp->SaveData(Hwnd(), offer.Profiles);
+        } else if (offer.SomeCannotBeSaved) {
+            cancel = Sys().MsgBox(Hwnd(), TranslateDialogItem("MSG_QuitVekolaunchQuestion"), MB_YESNO) != IDYES;
         }
     });
     // After a failure the user decides whether the launcher still closes.

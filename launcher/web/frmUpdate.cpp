@@ -55,6 +55,10 @@ void frmUpdate::OnInit()
 
 void frmUpdate::InitDialog()
 {
+    PassErrors("frmUpdate.InitDialog", [&] {
+        SetCaption(g_cTranslate->TranslateWithFallback("UPDATE_DIALOG", "DIALOG_CAPTION", "Internet update"));
+        ApplyTextBindings(TEXTS, [&](int id, const std::string& text) { SetWindowTextA(Control(id), text.c_str()); });
+    });
 }
 
 HWND frmUpdate::Control(int id) const

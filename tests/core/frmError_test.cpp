@@ -11,6 +11,7 @@
 #include "core/Application.h"
 #include "dialogs/frmError.h"
 #include "dialogs/frmError_res.h"
+#include "support/BoundTexts.h"
 #include "support/TestEnvironment.h"
 #include "translation/cTranslate.h"
 
@@ -147,6 +148,32 @@ TEST_F(ErrorWindow, ShowsTheFixedEnglishTextsAndTheReport)
               ExpectedReport("Something failed.", "frmTest.cmdGo_Click\r\nVekolaunch", "11 (11)", IniPath(),
                              "(g_cApp.ActiveProfile not defined)", "(g_cApp.ActiveProfile not defined)"));
     ExpectPage(1);
+}
+
+// In the launcher's language, and in English where no language engine is left to ask.
+TEST_F(ErrorWindow, TextsInGermanAndWithoutLanguageEngine)
+{
+    const struct { bool Engine; const char* Caption; const char* FirstTab; } cases[] = {
+        {true, "Fehler", "Allgemein"}, {false, "Error", "General"}};
+    g_cApp->Options().SetLanguage("DE");
+    for (const auto& c : cases) {
+        std::unique_ptr<cTranslate> engine;
+        if (!c.Engine) engine = std::move(g_cTranslate);
+        frmError german;
+        german.Load();
+        german.InitDialog("d", "s", 11);
+        HWND hwnd = german.Hwnd();
+        EXPECT_EQ(WindowText(hwnd), c.Caption);
+        EXPECT_EQ(TabText(GetDlgItem(hwnd, IDC_ERR_TABSTRIP), 0), c.FirstTab);
+        const auto shown = [&](int id) { return WindowText(german.Control(id)); };
+        if (c.Engine) {
+            ExpectBoundTexts(frmError::TEXTS, g_cApp->GetLanguageFile("DE"), shown);
+        } else {
+            for (const TextBinding& text : frmError::TEXTS) EXPECT_EQ(shown(text.ControlId), text.English);
+        }
+        german.Unload();
+        if (engine) g_cTranslate = std::move(engine);
+    }
 }
 
 TEST_F(ErrorWindow, BothPagesSitAt300By600TwipsInsideTheTabStrip)
