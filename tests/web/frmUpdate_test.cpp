@@ -117,7 +117,7 @@ TEST_F(UpdateWindow, SilentServerEndsTheSearchInTimeAndNextCanBePressedAgain)
     EXPECT_LT(GetTickCount() - start, EVENT_WAIT_MS);
     ASSERT_EQ(m_sys->ErrorReports.size(), 1u);
     EXPECT_EQ(m_sys->ErrorReports[0].Number, 20000);
-    EXPECT_EQ(m_sys->ErrorReports[0].Description, "The website did not answer in time");
+    EXPECT_EQ(m_sys->ErrorReports[0].Description, "Die Webseite hat nicht rechtzeitig geantwortet");
     EXPECT_EQ(m_sys->ErrorReports[0].Source, "frmUpdate.cmdSearchUpdates_Click\r\nfrmUpdate.SearchUpdates\r\n");
     EXPECT_TRUE(AtStep1());
     EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_ARROW));
