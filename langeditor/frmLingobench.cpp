@@ -1,6 +1,7 @@
 // Lingobench's main window.
 #include "langeditor/frmLingobench.h"
 
+#include "base/ProgramIcon.h"
 #include "base/SystemServices.h"
 #include "base/mError.h"
 #include "base/mFunctions.h"
@@ -26,6 +27,7 @@ std::string GetListText(HWND list, int index)
 bool frmLingobench::InitDialog(const std::string& programDir, const std::string& exeTitle)
 {
     return PassErrors("frmLingobench.Form_Load", [&] {
+        SetProgramIcon(Hwnd(), IDI_LINGOBENCH);
         const std::optional<std::string> translationDir = TranslationDirectoryFor(programDir);
         if (!translationDir) {
             Sys().MsgBox(nullptr, WrongLocationMessage(exeTitle, programDir), MB_OK | MB_ICONEXCLAMATION);

@@ -121,6 +121,8 @@ protected:
     void OnOk() override {}
     void OnCancel() override {}
     void OnClose() override;
+    // Ctrl+Tab and its kin switch the pages, as in every tabbed dialog.
+    bool OnPreTranslateMessage(const MSG& msg) override;
     bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
     void OnDestroy() override;
 

@@ -1,6 +1,7 @@
 // Lingobench's main window: its place, its list of language files and its buttons and menus.
 #include "langeditor/LingobenchTest.h"
 
+#include <algorithm>
 #include <set>
 
 #include "langeditor/frmInfo_res.h"
@@ -8,6 +9,7 @@
 #include "langeditor/frmLingobench_res.h"
 #include "langeditor/frmNewLanguage_res.h"
 #include "langeditor/frmUpload_res.h"
+#include "support/ProgramIcons.h"
 
 class LingobenchWindow : public LingobenchTest {
 protected:
@@ -60,6 +62,19 @@ TEST_F(LingobenchWindow, ListsTheLanguageFilesAndSelectsTheFirst)
     EXPECT_EQ(ListTexts(), (std::vector<std::string>{"LNG_DE.INI", "LNG_EN.INI"}));
     EXPECT_EQ(SendMessageA(GetDlgItem(Window(), IDC_LB_LANG), LB_GETCURSEL, 0, 0), 0);
     EXPECT_TRUE(EditEnabled());
+}
+
+// Lingobench's own icon, in its program file (beside this test's) and in its main window.
+TEST_F(LingobenchWindow, TheProgramAndItsWindowCarryTheirOwnIcon)
+{
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    std::string program = self;
+    program = program.substr(0, program.find_last_of('\\') + 1) + "Lingobench.exe";
+    const std::vector<int> widths = ProgramIconWidths(program);
+    for (int size : {16, 32}) EXPECT_NE(std::find(widths.begin(), widths.end(), size), widths.end()) << size;
+    Open();
+    EXPECT_TRUE(HasOwnIcons(Window()));
 }
 
 TEST_F(LingobenchWindow, EditIsDisabledWhileThereIsNoLanguageFile)
