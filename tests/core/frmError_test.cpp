@@ -176,6 +176,29 @@ TEST_F(ErrorWindow, TextsInGermanAndWithoutLanguageEngine)
     }
 }
 
+// The dialog manager turns a control's left and width into pixels apart, each rounded: at 150%
+// (2.25 pixels a unit) a button ending at the page's edge in dialog units ended a pixel beyond it.
+TEST_F(ErrorWindow, PageControlsEndInsideTheirPageAtEveryScaling)
+{
+    for (int id : {IDC_ERR_DESC, IDC_ERR_NOTE}) {
+        HWND page = GetParent(form.Control(id));
+        RECT unit = {0, 0, 4, 8};
+        MapDialogRect(page, &unit); // the pixels of 4 horizontal units: the font's base width
+        RECT client = {};
+        GetClientRect(page, &client);
+        const int pageUnits = MulDiv(client.right, 4, unit.right);
+        for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            RECT r = RectInParent(child, page);
+            const int left = MulDiv(r.left, 4, unit.right);
+            const int width = MulDiv(r.right - r.left, 4, unit.right);
+            for (int base : {6, 7, 8, 9, 10, 12}) { // 100% to 200%
+                EXPECT_LE(MulDiv(left, base, 4) + MulDiv(width, base, 4), MulDiv(pageUnits, base, 4))
+                    << "control " << GetDlgCtrlID(child) << " at base width " << base;
+            }
+        }
+    }
+}
+
 TEST_F(ErrorWindow, BothPagesSitAt300By600TwipsInsideTheTabStrip)
 {
     HDC dc = GetDC(dialog);
