@@ -4,11 +4,17 @@
 #include "base/ControlHost.h"
 #include "base/mError.h"
 
+namespace {
+// The window property that marks a dialog of this base and leads to its object.
+constexpr const char* OWN_DIALOG_PROPERTY = "DialogBase";
+} // namespace
+
 DialogBase::DialogBase(const char* templateName) : m_templateName(templateName) {}
 
 DialogBase::~DialogBase()
 {
     if (m_hwnd) {
+        RemovePropA(m_hwnd, OWN_DIALOG_PROPERTY);
         SetWindowLongPtrA(m_hwnd, DWLP_USER, 0);
         DestroyWindow(m_hwnd);
     }
@@ -93,6 +99,18 @@ void DialogBase::SetCaption(const std::string& text) const
     SetWindowTextA(m_hwnd, text.c_str());
 }
 
+bool DialogBase::PreTranslate(HWND window, const MSG& msg)
+{
+    auto* self = static_cast<DialogBase*>(GetPropA(window, OWN_DIALOG_PROPERTY));
+    if (!self) return false;
+    try {
+        return self->OnPreTranslateMessage(msg);
+    } catch (...) {
+        ShowError(self->WindowName() + ".PreTranslateMessage");
+        return true;
+    }
+}
+
 INT_PTR CALLBACK DialogBase::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     DialogBase* self = nullptr;
@@ -100,6 +118,8 @@ INT_PTR CALLBACK DialogBase::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPAR
         self = reinterpret_cast<DialogBase*>(lParam);
         self->m_hwnd = hwnd;
         SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
+        // Other dialogs (message boxes, the system's file dialogs) use DWLP_USER as they like.
+        SetPropA(hwnd, OWN_DIALOG_PROPERTY, self);
     } else {
         self = reinterpret_cast<DialogBase*>(GetWindowLongPtrA(hwnd, DWLP_USER));
     }
@@ -137,6 +157,7 @@ INT_PTR DialogBase::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
         return TRUE;
     case WM_NCDESTROY:
         OnDestroy();
+        RemovePropA(m_hwnd, OWN_DIALOG_PROPERTY);
         SetWindowLongPtrA(m_hwnd, DWLP_USER, 0);
         m_hwnd = nullptr;
         m_modal = false;
@@ -154,7 +175,7 @@ int RunMessageLoop()
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
         HWND active = GetActiveWindow();
-        if (active && IsDialogMessageA(active, &msg)) continue;
+        if (active && (DialogBase::PreTranslate(active, msg) || IsDialogMessageA(active, &msg))) continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }

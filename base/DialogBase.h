@@ -35,6 +35,9 @@ public:
     bool IsChecked(int id) const;
     void SetChecked(int id, bool checked) const;
     void SetCaption(const std::string& text) const;
+    // Offers a message for the window (its own or a control's) to the window before the dialog
+    // manager sees it; true when the window took it.
+    static bool PreTranslate(HWND window, const MSG& msg);
 
 protected:
     virtual void OnInit() {}
@@ -48,6 +51,8 @@ protected:
     virtual void OnCancel() { EndModal(); }
     // Title-bar close and Alt+F4: counts as Cancel unless overridden.
     virtual void OnClose() { OnCancel(); }
+    // Keys the dialog manager would use otherwise, such as a tabbed window's Ctrl+Tab.
+    virtual bool OnPreTranslateMessage(const MSG& msg) { return false; }
     virtual void OnDestroy() {}
     // Any other message; return true when handled (result in result).
     virtual bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, INT_PTR& result) { return false; }

@@ -1,6 +1,8 @@
 // New language files.
 #include "langeditor/NewLanguage.h"
 
+#include <utility>
+
 #include "base/mError.h"
 #include "base/mFunctions.h"
 #include "base/mIni.h"
@@ -26,6 +28,19 @@ std::string AbbrevProblem(const std::string& abbrev)
     return "";
 }
 
+std::string LanguageNameProblem(const std::string& languageName)
+{
+    // The launcher's Language menu shows this name; without one it shows the bare abbreviation.
+    if (TrimBlanks(languageName).empty()) return "Please enter the language's own name, for example Deutsch.";
+    return "";
+}
+
+std::string AuthorProblem(const std::string& author)
+{
+    if (TrimBlanks(author).empty()) return "Please enter your name: the language file names its translator.";
+    return "";
+}
+
 std::string NewLanguageFilePath(const std::string& translationDir, const std::string& abbrev)
 {
     // Stripped after the extension is added: a blank at the end stays in front of ".INI".
@@ -35,7 +50,14 @@ std::string NewLanguageFilePath(const std::string& translationDir, const std::st
 void CreateLanguageFile(const std::string& path, const std::string& languageName, const std::string& author)
 {
     PassErrors("NewLanguage.CreateLanguageFile", [&] {
-        WriteToIni(path, "FileInfo", "LanguageName", TrimBlanks(languageName));
-        WriteToIni(path, "FileInfo", "Author", TrimBlanks(author));
+        // A value that stays as it is is not written: every write makes some systems rewrite the
+        // whole file (Wine drops its blank lines).
+        const bool exists = FileExists(path);
+        const std::pair<const char*, std::string> values[] = {{"LanguageName", TrimBlanks(languageName)},
+                                                              {"Author", TrimBlanks(author)}};
+        for (const auto& [key, value] : values) {
+            if (exists && ReadFromIni(path, "FileInfo", key, value + "\x01") == value) continue;
+            WriteToIni(path, "FileInfo", key, value);
+        }
     });
 }

@@ -1,8 +1,10 @@
 // Lingobench's main window.
 #include "langeditor/frmLingobench.h"
 
+#include "base/ProgramIcon.h"
 #include "base/SystemServices.h"
 #include "base/mError.h"
+#include "base/mFunctions.h"
 #include "langeditor/LangLocation.h"
 #include "langeditor/WordList.h"
 #include "langeditor/frmEditLang.h"
@@ -39,6 +41,7 @@ std::string FileOfEntry(const std::string& entry)
 bool frmLingobench::InitDialog(const std::string& programDir, const std::string& exeTitle)
 {
     return PassErrors("frmLingobench.Form_Load", [&] {
+        SetProgramIcon(Hwnd(), IDI_LINGOBENCH);
         const std::optional<std::string> translationDir = TranslationDirectoryFor(programDir);
         if (!translationDir) {
             Sys().MsgBox(nullptr, WrongLocationMessage(exeTitle, programDir), MB_OK | MB_ICONEXCLAMATION);
@@ -67,34 +70,50 @@ void frmLingobench::OnCommand(int id, int code, HWND control)
     }
 }
 
-void frmLingobench::FillLanguageList()
+void frmLingobench::FillLanguageList(const std::string& selectName)
 {
     PassErrors("frmLingobench.FillLanguageList", [&] {
         HWND list = Item(IDC_LB_LANG);
         SendMessageA(list, LB_RESETCONTENT, 0, 0);
+        int selected = 0;
         for (const std::string& name : ListLanguageFiles(m_translationDir)) {
-            SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ListEntry(m_translationDir, name).c_str()));
+            const LRESULT index =
+                SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ListEntry(m_translationDir, name).c_str()));
+            // The file system names files without regard to case.
+            if (index >= 0 && LowerCase(name) == LowerCase(selectName)) selected = static_cast<int>(index);
         }
         const bool any = SendMessageA(list, LB_GETCOUNT, 0, 0) > 0;
-        if (any) SendMessageA(list, LB_SETCURSEL, 0, 0);
+        if (any) SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(selected), 0);
         // Without a file, Edit would name the directory itself.
         EnableWindow(Item(IDC_LB_EDIT), any);
         EnableMenuItem(GetMenu(Hwnd()), IDM_LB_EDIT_EDIT, MF_BYCOMMAND | (any ? MF_ENABLED : MF_GRAYED));
     });
 }
 
+std::string frmLingobench::SelectedEntry() const
+{
+    HWND list = Item(IDC_LB_LANG);
+    const LRESULT selected = SendMessageA(list, LB_GETCURSEL, 0, 0);
+    return selected == LB_ERR ? "" : FileOfEntry(GetListText(list, static_cast<int>(selected)));
+}
+
 void frmLingobench::cmdEdit_Click()
 {
     ShowErrors("frmLingobench.cmdEdit_Click", [&] {
-        HWND list = Item(IDC_LB_LANG);
-        const LRESULT selected = SendMessageA(list, LB_GETCURSEL, 0, 0);
-        if (selected == LB_ERR) return;
-        const std::string entry = FileOfEntry(GetListText(list, static_cast<int>(selected)));
+        const std::string entry = SelectedEntry();
+        if (!entry.empty()) EditLanguageFile(entry);
+    });
+}
+
+void frmLingobench::EditLanguageFile(const std::string& fileName)
+{
+    PassErrors("frmLingobench.EditLanguageFile", [&] {
         frmEditLang edit;
         edit.Load(Hwnd());
-        if (edit.InitDialog(m_translationDir + "\\" + entry)) edit.ShowModal();
+        if (edit.InitDialog(m_translationDir + "\\" + fileName)) edit.ShowModal();
         edit.Unload();
-        FillLanguageList();
+        // The translator goes on with the file worked on.
+        FillLanguageList(fileName);
     });
 }
 
@@ -105,8 +124,14 @@ void frmLingobench::cmdNew_Click()
         dialog.Load(Hwnd());
         dialog.InitDialog(m_translationDir);
         dialog.ShowModal();
+        const std::string file = dialog.LanguageFile();
+        const bool open = dialog.OpenExisting();
         dialog.Unload();
-        FillLanguageList();
+        // A cancelled window leaves the list as it was.
+        const std::string fileName = file.empty() ? SelectedEntry() : file.substr(file.find_last_of('\\') + 1);
+        FillLanguageList(fileName);
+        // Opened under the name the file system gives it, as Edit does.
+        if (open) EditLanguageFile(SelectedEntry());
     });
 }
 

@@ -21,8 +21,12 @@ protected:
     void OnDestroy() override { PostQuitMessage(0); }
 
 private:
-    void FillLanguageList();
+    // Lists the language files and selects the one of that name (any case), else the first.
+    void FillLanguageList(const std::string& selectName = "");
+    // The selected list entry, "" without one.
+    std::string SelectedEntry() const;
     void cmdEdit_Click();
+    void EditLanguageFile(const std::string& fileName);
     void cmdNew_Click();
     void cmdUpload_Click();
     void Command1_Click();

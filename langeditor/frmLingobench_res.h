@@ -12,3 +12,5 @@
 #define IDM_LB_EDIT_EDIT 4012
 #define IDM_LB_HELP_HELP 4013
 #define IDM_LB_HELP_INFO 4014
+// The program's icon (16, 32 and 48 pixels): the first icon of the executable, and the main window's.
+#define IDI_LINGOBENCH 1

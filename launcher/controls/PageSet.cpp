@@ -14,6 +14,17 @@ std::vector<int> TabLefts(int firstLeft, const std::vector<int>& widths)
     return lefts;
 }
 
+int PageForKey(int active, int count, UINT key, bool control, bool shift)
+{
+    if (!control || count <= 0) return -1;
+    int step = 0;
+    if (key == VK_TAB) step = shift ? -1 : 1;
+    else if (key == VK_NEXT && !shift) step = 1;
+    else if (key == VK_PRIOR && !shift) step = -1;
+    if (step == 0) return -1;
+    return ((active < 0 ? 0 : active) + step + count) % count;
+}
+
 RECT PageRectInArea(const RECT& area, int dpi)
 {
     const int left = area.left + ScaleForDpi(6, dpi);

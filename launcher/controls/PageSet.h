@@ -16,6 +16,9 @@
 // Left edges of tabs in a row: the first keeps its place, each next one starts one pixel
 // after the right edge of the one before.
 std::vector<int> TabLefts(int firstLeft, const std::vector<int>& widths);
+// The page that Ctrl+Tab or Ctrl+PgDn (the next) or Ctrl+Shift+Tab or Ctrl+PgUp (the one before)
+// leads to from the active one, round the ends; -1 for any other key.
+int PageForKey(int active, int count, UINT key, bool control, bool shift);
 // Where the visible page lies inside the tab area (area in the host's client coordinates).
 RECT PageRectInArea(const RECT& area, int dpi);
 

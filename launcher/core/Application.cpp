@@ -45,7 +45,11 @@ bool Application::LoadData()
             m_activeProfile = m_profiles.ShowLoadProfileDialog();
             if (!m_activeProfile) {
                 result = false;
-                Sys().MsgBox(nullptr, "You have to load a profile, if you want to use this application.", MB_OK);
+                Sys().MsgBox(nullptr,
+                             g_cTranslate->TranslateWithFallback(
+                                 "LOAD_PROFILE_DIALOG", "MSG_NO_PROFILE_LOADED",
+                                 "You have to load a profile, if you want to use this application."),
+                             MB_OK);
             }
         }
         return result;
@@ -89,9 +93,9 @@ bool Application::DataChanged() const
     return PassErrors("Application.DataChanged", [&] { return m_activeProfileChanged || m_profiles.DataChanged(); });
 }
 
-void Application::SaveData(HWND owner)
+void Application::SaveData(HWND owner, const std::vector<std::shared_ptr<Profile>>& offered)
 {
-    ProfileWindowsInForce().ShowSaveDialog(owner);
+    ProfileWindowsInForce().ShowSaveDialog(owner, offered);
 }
 
 void Application::SaveDataEx(const std::string& names)

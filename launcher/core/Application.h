@@ -28,7 +28,8 @@ public:
 
     bool LoadData();
     bool DataChanged() const;
-    void SaveData(HWND owner);
+    // The save window with the profiles offered.
+    void SaveData(HWND owner, const std::vector<std::shared_ptr<Profile>>& offered);
     void SaveDataEx(const std::string& names);
     void SaveAppSettings();
 

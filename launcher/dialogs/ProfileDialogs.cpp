@@ -43,11 +43,11 @@ public:
         return start;
     }
 
-    void ShowSaveDialog(HWND owner) override
+    void ShowSaveDialog(HWND owner, const std::vector<std::shared_ptr<Profile>>& offered) override
     {
         frmSave dialog;
         dialog.Load(owner);
-        dialog.InitDialog();
+        dialog.InitDialog(offered);
         dialog.ShowModal();
         dialog.Unload();
     }

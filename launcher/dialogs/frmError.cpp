@@ -13,6 +13,7 @@
 #include "core/Application.h"
 #include "dialogs/frmError_res.h"
 #include "mMain.h"
+#include "translation/cTranslate.h"
 
 namespace {
 // Where both pages sit in the window's client area, in twips.
@@ -77,9 +78,11 @@ void frmError::OnInit()
     HWND tabs = Item(IDC_ERR_TABSTRIP);
     TCITEMA item = {};
     item.mask = TCIF_TEXT;
-    item.pszText = const_cast<char*>("General");
+    std::string caption = TranslateDialogItem({0, "ERROR_DIALOG", "TAB_GENERAL", "General"});
+    item.pszText = caption.data();
     SendMessageA(tabs, TCM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
-    item.pszText = const_cast<char*>("Contact author");
+    caption = TranslateDialogItem({0, "ERROR_DIALOG", "TAB_CONTACT_AUTHOR", "Contact author"});
+    item.pszText = caption.data();
     SendMessageA(tabs, TCM_INSERTITEMA, 1, reinterpret_cast<LPARAM>(&item));
     m_pages.Create(Hwnd(), {"frmErrorPage0", "frmErrorPage1"}, IDC_ERR_PAGE0);
     // Both pages lie at the page origin inside the tab strip, above it and in the tab order
@@ -89,6 +92,26 @@ void frmError::OnInit()
         SetWindowPos(m_pages.Page(i).Hwnd(), HWND_TOP, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
     }
     SendMessageA(Control(IDC_ERR_ICON), STM_SETICON, reinterpret_cast<WPARAM>(LoadIconA(nullptr, IDI_ERROR)), 0);
+    TranslateDialog();
+}
+
+std::string frmError::TranslateDialogItem(const TextBinding& text, const std::string& p1)
+{
+    // The report of a failure must not fail in turn: any trouble with the language files
+    // leaves the English text.
+    const std::string english = FillInText(text.English, p1, "");
+    if (!g_cTranslate || !g_cApp) return english;
+    try {
+        return g_cTranslate->TranslateWithFallback(text.Section, text.TextId, text.English, p1);
+    } catch (...) {
+        return english;
+    }
+}
+
+void frmError::TranslateDialog()
+{
+    SetCaption(TranslateDialogItem({0, "ERROR_DIALOG", "DIALOG_CAPTION", "Error"}));
+    for (const TextBinding& text : TEXTS) SetWindowTextA(Control(text.ControlId), TranslateDialogItem(text).c_str());
 }
 
 HWND frmError::Control(int id) const
@@ -101,7 +124,10 @@ void frmError::InitDialog(const std::string& description, const std::string& sou
 {
     SetWindowTextA(Control(IDC_ERR_REPORT), BuildReport(description, source, number).c_str());
     SetWindowTextA(Control(IDC_ERR_NOTE),
-                   (std::string("Please send an E-Mail with the following text to ") + VEKOLAUNCH_CONTACT_MAIL).c_str());
+                   TranslateDialogItem({IDC_ERR_NOTE, "ERROR_DIALOG", "LBL_SEND_MAIL",
+                                        "Please send an E-Mail with the following text to %P1%"},
+                                       VEKOLAUNCH_CONTACT_MAIL)
+                       .c_str());
     SetWindowTextA(Control(IDC_ERR_DESC), description.c_str());
     ActivatePage(1);
 }

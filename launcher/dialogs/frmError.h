@@ -6,6 +6,8 @@
 
 #include "base/DialogBase.h"
 #include "controls/ChildPages.h"
+#include "dialogs/frmError_res.h"
+#include "translation/TextBinding.h"
 
 class frmError : public DialogBase {
 public:
@@ -17,6 +19,20 @@ public:
     int ActivePage() const { return m_activePage; }
     // A control of the window or of either page.
     HWND Control(int id) const;
+
+    // The controls' texts, each with its English for language files older than the window's
+    // texts; the tabs and the note to the author are set apart.
+    static constexpr TextBinding TEXTS[] = {
+        {IDC_ERR_LABEL1, "ERROR_DIALOG", "LBL_ERROR_OCCURED", "An error occured."},
+        {IDC_ERR_CONTACT, "ERROR_DIALOG", "BTN_CONTACT_AUTHOR", "Contact author"},
+        {IDC_ERR_DETAILS, "ERROR_DIALOG", "BTN_DETAILS", "Details &"},
+        {IDC_ERR_COPY, "ERROR_DIALOG", "BTN_COPY", "Copy text to clipboard"},
+        {IDC_ERR_MAIL, "ERROR_DIALOG", "BTN_WRITE_MAIL", "Write E-Mail"},
+        {IDOK, "GLOBAL", "BTN_CLOSE", "&Close"},
+    };
+    // A text of the window in the current language; English while there is no language engine
+    // (an error can come before it exists or after it is gone).
+    static std::string TranslateDialogItem(const TextBinding& text, const std::string& p1 = "");
 
     // Load, InitDialog, show modal, unload: what ShowError does for an unexpected error.
     static void ShowReport(const std::string& description, const std::string& source, int32_t number);
@@ -32,6 +48,7 @@ protected:
     LRESULT OnNotify(NMHDR* header) override;
 
 private:
+    void TranslateDialog();
     void SelectTab(int page);
 
     void TabStrip1_Click();

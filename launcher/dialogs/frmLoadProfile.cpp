@@ -16,8 +16,24 @@ void frmLoadProfile::InitDialog()
 {
     PassErrors("frmLoadProfile.InitDialog", [&] {
         m_cancel = true;
+        TranslateDialog();
         m_ucProfiles1.InitControl(false);
         m_ucProfiles1.SetMultiSelect(false);
+    });
+}
+
+void frmLoadProfile::TranslateDialog() const
+{
+    PassErrors("frmLoadProfile.TranslateDialog", [&] {
+        SetCaption(TranslateDialogItem("DIALOG_CAPTION", "Load Profile"));
+        ApplyTextBindings(TEXTS, [&](int id, const std::string& text) { SetItemText(id, text); });
+    });
+}
+
+std::string frmLoadProfile::TranslateDialogItem(const std::string& id, const std::string& english)
+{
+    return PassErrors("frmLoadProfile.TranslateDialogItem", [&] {
+        return g_cTranslate->TranslateWithFallback("LOAD_PROFILE_DIALOG", id, english);
     });
 }
 
@@ -48,7 +64,8 @@ void frmLoadProfile::cmdHelp_Click()
 {
     ShowErrors("frmLoadProfile.cmdHelp_Click", [&] {
         Sys().MsgBox(Hwnd(),
-                     "If you don't know what to do, select the Standard-Profile and then click on the ok-button.",
+                     TranslateDialogItem("MSG_HELP", "If you don't know what to do, select the Standard-Profile "
+                                                     "and then click on the ok-button."),
                      MB_ICONINFORMATION | MB_OK);
     });
 }

@@ -4,7 +4,9 @@
 #include <memory>
 
 #include "base/DialogBase.h"
+#include "dialogs/frmLoadProfile_res.h"
 #include "dialogs/ucProfiles.h"
+#include "translation/TextBinding.h"
 
 class Profile;
 
@@ -18,6 +20,15 @@ public:
     std::shared_ptr<Profile> SelectedProfile() const;
 
     ucProfiles& ucProfiles1() { return m_ucProfiles1; }
+    // The controls whose texts the language file gives as they stand (OK reads the same in
+    // every language the launcher has).
+    static constexpr TextBinding TEXTS[] = {
+        {IDC_LP_LABEL1, "LOAD_PROFILE_DIALOG", "LBL_SELECT_PROFILE", "Please select a profile"},
+        {IDC_LP_HELP, "LOAD_PROFILE_DIALOG", "BTN_HELP", "&Help"},
+        {IDCANCEL, "GLOBAL", "BTN_CANCEL"},
+    };
+    // The window's title and texts of its own.
+    static std::string TranslateDialogItem(const std::string& id, const std::string& english);
 
 protected:
     void OnInit() override;
@@ -26,6 +37,7 @@ protected:
     void OnCancel() override { cmdCancel_Click(); }
 
 private:
+    void TranslateDialog() const;
     void cmdOk_Click();
     void cmdCancel_Click();
     void cmdHelp_Click();

@@ -12,11 +12,11 @@ void frmSave::OnInit()
     PlaceAtPlaceholder(m_ucProfiles1, Hwnd(), IDC_SAVE_PROFILES);
 }
 
-void frmSave::InitDialog()
+void frmSave::InitDialog(const std::vector<std::shared_ptr<Profile>>& offered)
 {
     PassErrors("frmSave.InitDialog", [&] {
         TranslateDialog();
-        m_ucProfiles1.InitControl(true);
+        m_ucProfiles1.InitControl(offered);
         m_ucProfiles1.SetMultiSelect(true);
         m_ucProfiles1.SelectAllProfiles();
     });

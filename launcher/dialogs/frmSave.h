@@ -9,7 +9,8 @@
 class frmSave : public DialogBase {
 public:
     frmSave() : DialogBase("frmSave") {}
-    void InitDialog();
+    // Lists the profiles offered, all selected.
+    void InitDialog(const std::vector<std::shared_ptr<Profile>>& offered);
 
     ucProfiles& ucProfiles1() { return m_ucProfiles1; }
     // The controls whose texts the language file gives as they stand.

@@ -6,6 +6,7 @@
 #include "base/mError.h"
 #include "core/Application.h"
 #include "profiles/Profile.h"
+#include "translation/cTranslate.h"
 
 LRESULT ucProfiles::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
 {
@@ -41,10 +42,21 @@ void ucProfiles::UserControl_Resize()
 
 void ucProfiles::InitControl(bool blnOnlyModifiedProfiles)
 {
-    PassErrors("ucProfiles.InitControl", [&] { FillProfileList(blnOnlyModifiedProfiles); });
+    PassErrors("ucProfiles.InitControl", [&] {
+        std::vector<std::shared_ptr<Profile>> profiles;
+        for (const auto& profile : g_cApp->Profiles()) {
+            if (!blnOnlyModifiedProfiles || profile->DataChanged()) profiles.push_back(profile);
+        }
+        FillProfileList(profiles);
+    });
 }
 
-void ucProfiles::FillProfileList(bool blnOnlyModifiedProfiles)
+void ucProfiles::InitControl(const std::vector<std::shared_ptr<Profile>>& profiles)
+{
+    PassErrors("ucProfiles.InitControl", [&] { FillProfileList(profiles); });
+}
+
+void ucProfiles::FillProfileList(const std::vector<std::shared_ptr<Profile>>& profiles)
 {
     PassErrors("ucProfiles.FillProfileList", [&] {
         SendMessageA(m_listView, LVM_DELETEALLITEMS, 0, 0);
@@ -56,15 +68,14 @@ void ucProfiles::FillProfileList(bool blnOnlyModifiedProfiles)
         LVCOLUMNA column = {};
         column.mask = LVCF_TEXT | LVCF_WIDTH;
         column.cx = width / 3;
-        column.pszText = const_cast<char*>("Profile");
+        std::string caption = g_cTranslate->TranslateWithFallback("GLOBAL", "LST_COLUMN_PROFILE", "Profile");
+        column.pszText = caption.data();
         SendMessageA(m_listView, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
         column.cx = width - width / 3;
-        column.pszText = const_cast<char*>("Description");
+        caption = g_cTranslate->TranslateWithFallback("GLOBAL", "LST_COLUMN_DESCRIPTION", "Description");
+        column.pszText = caption.data();
         SendMessageA(m_listView, LVM_INSERTCOLUMNA, 1, reinterpret_cast<LPARAM>(&column));
-        for (const auto& profile : g_cApp->Profiles()) {
-            if (blnOnlyModifiedProfiles && !profile->DataChanged()) continue;
-            AddRow(*profile);
-        }
+        for (const auto& profile : profiles) AddRow(*profile);
         // The first row is current, so that OK right away picks a profile.
         if (!m_keys.empty()) {
             LVITEMA state = {};

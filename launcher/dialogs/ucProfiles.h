@@ -25,6 +25,8 @@ public:
 
     // Sets the list up and fills it with all profiles, or only the changed ones. Once per control.
     void InitControl(bool blnOnlyModifiedProfiles);
+    // The same with the profiles given, in their order.
+    void InitControl(const std::vector<std::shared_ptr<Profile>>& profiles);
     // The profile of the current (focused) row; nothing without one.
     std::shared_ptr<Profile> SelectedProfile() const;
     void SetMultiSelect(bool blnMultiSelect);
@@ -38,7 +40,7 @@ protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void FillProfileList(bool blnOnlyModifiedProfiles);
+    void FillProfileList(const std::vector<std::shared_ptr<Profile>>& profiles);
     void AddRow(const Profile& profile);
     void UserControl_Resize();
     void OnCreate();

@@ -81,18 +81,21 @@ InputCorrection CorrectResolutionTexts(std::string& width, std::string& height)
     return result;
 }
 
-std::optional<InputProblem> FindInputProblem(const MainWindowInput& input)
+std::optional<InputProblem> FindInputProblem(const MainWindowInput& input, GamePathRule gamePath)
 {
     const std::string folder = GameFolderOf(input.VekoraPath);
     // Without a game path there is no folder to name, and scenario and pak have nothing to lie in.
-    if (folder.empty()) return InputProblem{"ERR_VekoraFolderNotDefined", ""};
-    if (!input.Scenario.empty() && !FolderExists(folder + input.Scenario)) {
-        return InputProblem{"ERR_PathNotFound", folder + input.Scenario};
+    if (folder.empty()) {
+        if (gamePath == GamePathRule::Required) return InputProblem{"ERR_VekoraFolderNotDefined", ""};
+    } else {
+        if (!input.Scenario.empty() && !FolderExists(folder + input.Scenario)) {
+            return InputProblem{"ERR_PathNotFound", folder + input.Scenario};
+        }
+        if (!input.GraphicPak.empty() && !FileExists(folder + input.GraphicPak)) {
+            return InputProblem{"ERR_PathNotFound", folder + input.GraphicPak};
+        }
+        if (!FolderExists(folder)) return InputProblem{"ERR_FileNotFound", folder};
     }
-    if (!input.GraphicPak.empty() && !FileExists(folder + input.GraphicPak)) {
-        return InputProblem{"ERR_PathNotFound", folder + input.GraphicPak};
-    }
-    if (!FolderExists(folder)) return InputProblem{"ERR_FileNotFound", folder};
     if (!IsStorableResolutionText(input.Height)) return InputProblem{"ERR_InvalidUserDefinedResolution", ""};
     if (!IsStorableResolutionText(input.Width)) return InputProblem{"ERR_InvalidUserDefinedResolution", ""};
     return std::nullopt;

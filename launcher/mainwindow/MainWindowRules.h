@@ -51,7 +51,11 @@ struct InputProblem {
     std::string MessageId;
     std::string P1;
 };
-std::optional<InputProblem> FindInputProblem(const MainWindowInput& input);
+// A profile may be left without a game path (the game cannot start, so starting checks it);
+// it cannot be started or saved that way.
+enum class GamePathRule { Required, MayBeMissing };
+std::optional<InputProblem> FindInputProblem(const MainWindowInput& input,
+                                             GamePathRule gamePath = GamePathRule::Required);
 
 // A path as a command prompt or a program that splits its arguments at blanks takes it.
 std::string QuotedWhenBlank(const std::string& path);

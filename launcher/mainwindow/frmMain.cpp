@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "base/ControlHost.h"
+#include "base/ProgramIcon.h"
 #include "base/ScopedWin.h"
 #include "base/SystemServices.h"
 #include "base/mError.h"
@@ -63,6 +64,7 @@ void frmMain::OnInit()
         SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
         SetWindowPos(Hwnd(), nullptr, work.left + (work.right - work.left - width) / 2,
                      work.top + (work.bottom - work.top - height) / 2, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+        SetProgramIcon(Hwnd(), IDI_VEKOLAUNCH);
         ApplyMenu();
         CreateChildControls();
         m_UserControl11.SetPicture(CreateGameScreenPicture());
@@ -175,6 +177,18 @@ void frmMain::ActivatePage(int pageNumber)
     PassErrors("frmMain.ActivatePage", [&] { m_pages.ShowPage(pageNumber - 1); });
 }
 
+bool frmMain::OnPreTranslateMessage(const MSG& msg)
+{
+    if (m_unloaded || msg.message != WM_KEYDOWN || (msg.hwnd != Hwnd() && !IsChild(Hwnd(), msg.hwnd))) return false;
+    const int page = PageForKey(ActiveTab(), TAB_COUNT, static_cast<UINT>(msg.wParam), GetKeyState(VK_CONTROL) < 0,
+                                GetKeyState(VK_SHIFT) < 0);
+    if (page < 0) return false;
+    ucTab1_Click(page);
+    // The control that had the focus went with its page.
+    SetFocus(Tab(page).Hwnd());
+    return true;
+}
+
 void frmMain::OnCommand(int id, int code, HWND control)
 {
     if (m_unloaded) return;
@@ -256,11 +270,14 @@ bool frmMain::Form_QueryUnload()
 {
     bool cancel = false;
     const bool asked = ShowErrors("frmMain.Form_QueryUnload", [&] {
-        RefreshProfileData();
-        if (g_cApp->DataChanged()) {
+        // A switch of profiles alone is no question: the active profile is remembered anyway.
+        const SaveOffer offer = ProfilesToSave();
+        if (!offer.Profiles.empty()) {
             const int answer = Sys().MsgBox(Hwnd(), TranslateDialogItem("MSG_SaveChangesQuestion"), MB_YESNOCANCEL);
             if (answer == IDCANCEL) cancel = true;
-            if (answer == IDYES) SaveData();
+            if (answer == IDYES) g_cApp->SaveData(Hwnd(), offer.Profiles);
+        } else if (offer.SomeCannotBeSaved) {
+            cancel = Sys().MsgBox(Hwnd(), TranslateDialogItem("MSG_QuitVekolaunchQuestion"), MB_YESNO) != IDYES;
         }
     });
     // After a failure the user decides whether the launcher still closes.

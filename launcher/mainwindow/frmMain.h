@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "base/DialogBase.h"
 #include "base/ScopedWin.h"
@@ -31,10 +32,12 @@ public:
     void InitDialog();
     // Shows the profile and makes it the active one.
     bool LoadData(const std::shared_ptr<Profile>& profile);
-    // Corrects and checks the input, then writes it into the active profile.
-    void RefreshProfileData();
-    void CheckData();
+    // Corrects and checks the input, then writes it into the active profile. Leaving a profile
+    // (another one, a new one, closing) lets it keep an empty game path.
+    void RefreshProfileData(GamePathRule gamePath = GamePathRule::Required);
+    void CheckData(GamePathRule gamePath = GamePathRule::Required);
     void CorrectInput();
+    // File > Save: the save window with every changed profile that can be saved.
     void SaveData();
     // The command line built from the controls (untrimmed).
     std::string GetCmdLineParameters() const;
@@ -91,6 +94,7 @@ public:
         {IDM_HELP_ABOUT, "MAIN_DIALOG", "MNU_HELP_ABOUT"},
         {IDM_HELP_FAQ, "MAIN_DIALOG", "MNU_HELP_FAQ"},
         {IDM_EXTRA_ACCESSORIES, "MAIN_DIALOG", "MNU_ACCESSORIES"},
+        {IDM_EXTRA_ACCESSORIES_LINGOBENCH, "MAIN_DIALOG", "MNU_ACCESSORIES_LINGOBENCH", "&Language editor..."},
     };
     void UpdateVersionLabels();
     void ucTab1_Click(int index);
@@ -117,6 +121,8 @@ protected:
     void OnOk() override {}
     void OnCancel() override {}
     void OnClose() override;
+    // Ctrl+Tab and its kin switch the pages, as in every tabbed dialog.
+    bool OnPreTranslateMessage(const MSG& msg) override;
     bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
     void OnDestroy() override;
 
@@ -126,6 +132,16 @@ private:
     // Window life cycle.
     void CreateChildControls();
     bool Form_QueryUnload();
+    // What the save window may offer: the input goes into the active profile as far as it passes
+    // its checks, and each changed profile that cannot be saved is named with what it lacks, so
+    // that it never costs the others their changes.
+    struct SaveOffer {
+        std::vector<std::shared_ptr<Profile>> Profiles;
+        bool SomeCannotBeSaved = false;
+    };
+    SaveOffer ProfilesToSave();
+    void StoreInput();
+    void SayProfileCannotBeSaved(const Profile& profile, const std::string& problem);
     static bool FocusStaysInProgram();
     void Form_Unload();
     void mnuFile_Quit_Click();

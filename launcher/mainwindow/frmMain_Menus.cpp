@@ -136,7 +136,7 @@ void frmMain::mnuFile_Save_Click()
 void frmMain::mnuProfile_New_Click()
 {
     ShowErrors("frmMain.mnuProfile_New_Click", [&] {
-        RefreshProfileData();
+        RefreshProfileData(GamePathRule::MayBeMissing);
         if (std::shared_ptr<Profile> profile = g_cApp->Profiles().ShowAddNewDialog(Hwnd())) LoadData(profile);
     });
 }
@@ -156,7 +156,7 @@ void frmMain::mnuProfile_Edit_Click()
 void frmMain::mnuProfile_List_Click(int index)
 {
     ShowErrors("frmMain.mnuProfile_List_Click", [&] {
-        RefreshProfileData();
+        RefreshProfileData(GamePathRule::MayBeMissing);
         const std::string key = m_menu.ArrayEntry(IDM_FILE_PROFILES, IDM_PROFILE_LIST_FIRST, index).Tag;
         LoadData(g_cApp->Profiles().Item(key));
     });

@@ -68,11 +68,18 @@ MainWindowInput frmMain::ReadInput() const
     return input;
 }
 
-void frmMain::RefreshProfileData()
+void frmMain::RefreshProfileData(GamePathRule gamePath)
 {
     PassErrors("frmMain.RefreshProfileData", [&] {
         CorrectInput();
-        CheckData();
+        CheckData(gamePath);
+        StoreInput();
+    });
+}
+
+void frmMain::StoreInput()
+{
+    PassErrors("frmMain.StoreInput", [&] {
         const MainWindowInput input = ReadInput();
         Profile& active = *g_cApp->ActiveProfile();
         WriteInputToProfile(input, active);
@@ -80,10 +87,10 @@ void frmMain::RefreshProfileData()
     });
 }
 
-void frmMain::CheckData()
+void frmMain::CheckData(GamePathRule gamePath)
 {
     PassErrors("frmMain.CheckData", [&] {
-        if (const std::optional<InputProblem> problem = FindInputProblem(ReadInput())) {
+        if (const std::optional<InputProblem> problem = FindInputProblem(ReadInput(), gamePath)) {
             RaisePlainError(ERR_INPUT_CHECK,
                             g_cTranslate->TranslateEx("ERROR_MESSAGES", problem->MessageId, problem->P1));
         }
@@ -119,9 +126,48 @@ void frmMain::CorrectInput()
 void frmMain::SaveData()
 {
     PassErrors("frmMain.SaveData", [&] {
-        RefreshProfileData();
-        g_cApp->SaveData(Hwnd());
+        // With nothing to save there is nothing to ask.
+        const SaveOffer offer = ProfilesToSave();
+        if (!offer.Profiles.empty()) g_cApp->SaveData(Hwnd(), offer.Profiles);
     });
+}
+
+frmMain::SaveOffer frmMain::ProfilesToSave()
+{
+    return PassErrors("frmMain.ProfilesToSave", [&] {
+        SaveOffer offer;
+        CorrectInput();
+        const std::shared_ptr<Profile> active = g_cApp->ActiveProfile();
+        const std::optional<InputProblem> inputProblem = FindInputProblem(ReadInput(), GamePathRule::MayBeMissing);
+        if (inputProblem) {
+            SayProfileCannotBeSaved(*active, g_cTranslate->TranslateEx("ERROR_MESSAGES", inputProblem->MessageId,
+                                                                        inputProblem->P1));
+            offer.SomeCannotBeSaved = true;
+        } else {
+            StoreInput();
+        }
+        const Profiles::ChangedProfiles changed = g_cApp->Profiles().Changed();
+        for (const std::shared_ptr<Profile>& profile : changed.WithoutGamePath) {
+            if (profile == active && inputProblem) continue; // named already
+            SayProfileCannotBeSaved(*profile, g_cTranslate->TranslateEx("ERROR_MESSAGES", "ERR_VekoraFolderNotDefined"));
+            offer.SomeCannotBeSaved = true;
+        }
+        for (const std::shared_ptr<Profile>& profile : changed.Savable) {
+            // The input that failed its checks is not in the profile; what the profile holds
+            // is not what the user sees.
+            if (profile != active || !inputProblem) offer.Profiles.push_back(profile);
+        }
+        return offer;
+    });
+}
+
+void frmMain::SayProfileCannotBeSaved(const Profile& profile, const std::string& problem)
+{
+    Sys().MsgBox(Hwnd(),
+                 g_cTranslate->TranslateWithFallback("MAIN_DIALOG", "MSG_ProfileCannotBeSaved",
+                                                     "The profile '%P1%' cannot be saved:\\n%P2%",
+                                                     profile.ProfileCaption(), problem),
+                 MB_OK | MB_ICONEXCLAMATION);
 }
 
 std::string frmMain::GetCmdLineParameters() const

@@ -82,3 +82,6 @@
 #define IDM_PROFILE_LIST_LAST 59999
 #define IDM_LANG_ITEM_FIRST 2800
 #define IDM_LANG_ITEM_LAST 2899
+// The program's icon (16, 32 and 48 pixels): the first icon of the executable, which the shell
+// shows for the program and for a shortcut to it, and the main window's.
+#define IDI_VEKOLAUNCH 1

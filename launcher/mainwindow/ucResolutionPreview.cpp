@@ -121,7 +121,7 @@ int16_t RoundToInt16(double value)
 
 std::optional<PreviewLayout> ComputePreviewLayout(int innerWidth, int innerHeight, bool hasPicture,
                                                   int16_t pictureWidth, int16_t pictureHeight,
-                                                  int16_t resWidth, int16_t resHeight, bool windowed)
+                                                  int16_t resWidth, int16_t resHeight, bool windowed, int dpi)
 {
     if (!hasPicture) return std::nullopt;
     if (!windowed && (resWidth < 1 || resHeight < 1)) return std::nullopt;
@@ -134,13 +134,15 @@ std::optional<PreviewLayout> ComputePreviewLayout(int innerWidth, int innerHeigh
         w = RoundToInt16(innerWidth * 0.6);
         h = RoundToInt16(innerHeight * 0.6);
     } else {
-        w = RoundToInt16(static_cast<double>(pictureWidth) / resWidth * 640);
-        h = RoundToInt16(static_cast<double>(pictureHeight) / resHeight * 480);
+        w = RoundToInt16(static_cast<double>(pictureWidth) * dpi / 96 / resWidth * 640);
+        h = RoundToInt16(static_cast<double>(pictureHeight) * dpi / 96 / resHeight * 480);
     }
+    const auto scaled = [&](int pixels) { return RoundToInt16(pixels * dpi / 96.0); };
     layout.Image1 = PreviewRect{(innerWidth - w) / 2.0, (innerHeight - h) / 2.0, w, h};
     const PreviewRect& image = layout.Image1;
-    layout.Shape1 = PreviewRect{image.Left - 2, image.Top - 6, image.Width + 4, 5};
-    layout.Shape2 = PreviewRect{image.Left - 2, image.Top - 2, image.Width + 4, image.Height + 4};
+    const int margin = scaled(2);
+    layout.Shape1 = PreviewRect{image.Left - margin, image.Top - scaled(6), image.Width + 2 * margin, scaled(5)};
+    layout.Shape2 = PreviewRect{image.Left - margin, image.Top - margin, image.Width + 2 * margin, image.Height + 2 * margin};
     return layout;
 }
 
@@ -204,9 +206,14 @@ void ucResolutionPreview::DrawImage()
     PassErrors("ucResolutionPreview.DrawImage", [&] {
         RECT client = {0, 0, 0, 0};
         if (m_hwnd) GetClientRect(m_hwnd, &client);
+        int dpi = 96;
+        if (m_hwnd) {
+            ScopedGetDC dc(m_hwnd);
+            dpi = GetDeviceCaps(dc, LOGPIXELSX);
+        }
         std::optional<PreviewLayout> layout =
             ComputePreviewLayout(client.right, client.bottom, HasPicture(), m_intPictureWidth, m_intPictureHeight,
-                                 m_intResWidth, m_intResHeight, m_blnWindowed);
+                                 m_intResWidth, m_intResHeight, m_blnWindowed, dpi);
         if (!layout) return; // the last drawing stays
         m_layout = layout;
         if (m_hwnd) InvalidateRect(m_hwnd, nullptr, FALSE);

@@ -34,10 +34,12 @@ struct PreviewLayout {
 // Rounds to the nearest 16-bit integer, a tie going to the even number; error 6 outside.
 int16_t RoundToInt16(double value);
 // The drawing for a control of inner size W x H; nullopt when nothing is to be drawn (no
-// picture, or a resolution below 1 x 1 that is not windowed).
+// picture, or a resolution below 1 x 1 that is not windowed). The picture's natural size and
+// the frame's margins are those of a 96-dpi screen and grow with the screen's dpi, as the
+// control itself does.
 std::optional<PreviewLayout> ComputePreviewLayout(int innerWidth, int innerHeight, bool hasPicture,
                                                   int16_t pictureWidth, int16_t pictureHeight,
-                                                  int16_t resWidth, int16_t resHeight, bool windowed);
+                                                  int16_t resWidth, int16_t resHeight, bool windowed, int dpi = 96);
 
 // A picture of a game screen of the natural preview size, drawn in code: the caller owns it.
 HBITMAP CreateGameScreenPicture();

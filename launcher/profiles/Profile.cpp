@@ -151,16 +151,25 @@ std::string Profile::GetSettingsListAsText() const
 {
     return PassErrors("Profile.GetSettingsListAsText", [&] {
         const cTranslate& t = *g_cTranslate;
-        std::string s = "Freeplay: " + t.TranslateBool_YesNo(m_freeplay) + "\r\n";
-        s += "Log messages: " + t.TranslateBool_YesNo(m_logMessages) + "\r\n";
-        s += "Refresh: " + GetRefreshDescription(m_refresh) + "\r\n";
-        s += m_graphicPakPath.empty() ? "Graphic pak: standard graphic pak\r\n" : "Graphic pak: " + m_graphicPakPath + "\r\n";
-        s += m_scenarioPath.empty() ? "Scenario: none\r\n" : "Scenario: " + m_scenarioPath + "\r\n";
-        if (m_usePreDefinedResolution) {
-            s += "Resolution: " + GetStandardResolutionDescription(m_preDefinedResolution);
-        } else {
-            s += "Resolution: " + std::to_string(m_resolutionWidth) + " x " + std::to_string(m_resolutionHeight);
-        }
+        // One line per setting: its name from the language file, ": " and its value.
+        const auto line = [&](const char* id, const char* english, const std::string& value) {
+            return t.TranslateWithFallback("CREATE_SHORTCUT_DIALOG_NEW", id, english) + ": " + value;
+        };
+        const auto word = [&](const char* id, const char* english) {
+            return t.TranslateWithFallback("CREATE_SHORTCUT_DIALOG_NEW", id, english);
+        };
+        std::string s = line("LBL_SUMMARY_FREEPLAY", "Freeplay", t.TranslateBool_YesNo(m_freeplay)) + "\r\n";
+        s += line("LBL_SUMMARY_LOG", "Log messages", t.TranslateBool_YesNo(m_logMessages)) + "\r\n";
+        s += line("LBL_SUMMARY_REFRESH", "Refresh", GetRefreshDescription(m_refresh)) + "\r\n";
+        s += line("LBL_SUMMARY_GRAPHICPAK", "Graphic pak",
+                  m_graphicPakPath.empty() ? word("LBL_SUMMARY_STANDARD_PAK", "standard graphic pak") : m_graphicPakPath) +
+             "\r\n";
+        s += line("LBL_SUMMARY_SCENARIO", "Scenario",
+                  m_scenarioPath.empty() ? word("LBL_SUMMARY_NO_SCENARIO", "none") : m_scenarioPath) +
+             "\r\n";
+        s += line("LBL_SUMMARY_RESOLUTION", "Resolution",
+                  m_usePreDefinedResolution ? GetStandardResolutionDescription(m_preDefinedResolution)
+                                            : std::to_string(m_resolutionWidth) + " x " + std::to_string(m_resolutionHeight));
         return s;
     });
 }

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 #include <memory>
+#include <vector>
 
 class Profile;
 
@@ -16,8 +17,8 @@ public:
     virtual bool ShowNewProfileDialog(HWND owner, Profile& profile) = 0;
     // frmStartingVekora: whether the user lets the game start with the profile.
     virtual bool ShowStartVekoraDialog(HWND owner, const Profile& profile) = 0;
-    // frmSave: the user chooses which of the changed profiles are written.
-    virtual void ShowSaveDialog(HWND owner) = 0;
+    // frmSave: the user chooses which of the offered profiles are written.
+    virtual void ShowSaveDialog(HWND owner, const std::vector<std::shared_ptr<Profile>>& offered) = 0;
 };
 
 // The windows installed; without any, "Object variable ... not set" (91).

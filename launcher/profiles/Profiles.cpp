@@ -227,6 +227,16 @@ bool Profiles::DataChanged() const
     return false;
 }
 
+Profiles::ChangedProfiles Profiles::Changed() const
+{
+    ChangedProfiles changed;
+    for (const auto& entry : m_items) {
+        if (!entry.second->DataChanged()) continue;
+        (entry.second->VekoraPath().empty() ? changed.WithoutGamePath : changed.Savable).push_back(entry.second);
+    }
+    return changed;
+}
+
 std::string Profiles::ReadFromIni_ActiveProfileName() const
 {
     return PassErrors("Profiles.ReadFromIni_ActiveProfileName", [&] { return m_ini.Read_ActiveProfileName(); });

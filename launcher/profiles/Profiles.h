@@ -52,6 +52,13 @@ public:
     void SaveData(const std::string& names);
     void SaveWhichProfileIsActive() const;
     bool DataChanged() const;
+    // The changed profiles in collection order: those that can be saved, and those without a
+    // game path, which may be left so but not saved (nor started).
+    struct ChangedProfiles {
+        std::vector<std::shared_ptr<Profile>> Savable;
+        std::vector<std::shared_ptr<Profile>> WithoutGamePath;
+    };
+    ChangedProfiles Changed() const;
     std::string ReadFromIni_ActiveProfileName() const;
 
     // Section names of the profile headers of a settings file's text, in file order, as

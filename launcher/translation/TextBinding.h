@@ -11,7 +11,16 @@ struct TextBinding {
     int ControlId;
     const char* Section;
     const char* TextId;
+    // For a text younger than some language files: what stands where no file has it.
+    const char* English = nullptr;
 };
+
+// The binding's text in the current language.
+inline std::string BoundText(const TextBinding& binding)
+{
+    return binding.English ? g_cTranslate->TranslateWithFallback(binding.Section, binding.TextId, binding.English)
+                           : g_cTranslate->TranslateEx(binding.Section, binding.TextId);
+}
 
 // Gives every bound control its text in the current language through setText(controlId, text),
 // so that a window whose controls sit on child pages or in a menu can route them itself.
@@ -19,6 +28,6 @@ template <typename SetText>
 void ApplyTextBindings(std::span<const TextBinding> bindings, SetText&& setText)
 {
     for (const TextBinding& binding : bindings) {
-        setText(binding.ControlId, g_cTranslate->TranslateEx(binding.Section, binding.TextId));
+        setText(binding.ControlId, BoundText(binding));
     }
 }

@@ -48,19 +48,31 @@ std::string FillInText(const std::string& text, const std::string& p1, const std
     return result;
 }
 
+namespace {
+std::string LanguageText(const std::string& section, const std::string& id, const std::string& missing)
+{
+    if (g_textRequestObserver) g_textRequestObserver(section, id);
+    if (!g_cApp) RaiseRuntimeError(RTE_OBJECT_NOT_SET);
+    const std::string language = g_cApp->Options().Language();
+    std::string text = ReadFromIni(g_cApp->GetLanguageFile(language), section, id, "");
+    if (TrimWhiteSpace(text).empty()) text = ReadFromIni(g_cApp->GetLanguageFile("EN"), section, id, missing);
+    return text;
+}
+} // namespace
+
 std::string cTranslate::TranslateEx(const std::string& section, const std::string& id, const std::string& p1,
                                     const std::string& p2) const
 {
-    return PassErrors("cTranslate.TranslateEx", [&] {
-        if (g_textRequestObserver) g_textRequestObserver(section, id);
-        if (!g_cApp) RaiseRuntimeError(RTE_OBJECT_NOT_SET);
-        const std::string language = g_cApp->Options().Language();
-        std::string text = ReadFromIni(g_cApp->GetLanguageFile(language), section, id, "");
-        if (TrimWhiteSpace(text).empty()) {
-            text = ReadFromIni(g_cApp->GetLanguageFile("EN"), section, id, NO_TEXT_AVAILABLE);
-        }
-        return FillInText(text, p1, p2);
-    });
+    return PassErrors("cTranslate.TranslateEx",
+                      [&] { return FillInText(LanguageText(section, id, NO_TEXT_AVAILABLE), p1, p2); });
+}
+
+std::string cTranslate::TranslateWithFallback(const std::string& section, const std::string& id,
+                                              const std::string& english, const std::string& p1,
+                                              const std::string& p2) const
+{
+    return PassErrors("cTranslate.TranslateWithFallback",
+                      [&] { return FillInText(LanguageText(section, id, english), p1, p2); });
 }
 
 std::string cTranslate::TranslateBool_YesNo(bool value) const

@@ -12,6 +12,10 @@ public:
     // lacks too shows NO_TEXT_AVAILABLE.
     std::string TranslateEx(const std::string& section, const std::string& id, const std::string& p1 = "",
                             const std::string& p2 = "") const;
+    // The same for a text younger than some language files: where neither the chosen language
+    // nor English has it, the English text given stands instead.
+    std::string TranslateWithFallback(const std::string& section, const std::string& id, const std::string& english,
+                                      const std::string& p1 = "", const std::string& p2 = "") const;
     // The GLOBAL text of BTN_Yes or BTN_No.
     std::string TranslateBool_YesNo(bool value) const;
 };

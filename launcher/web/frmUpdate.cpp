@@ -55,6 +55,10 @@ void frmUpdate::OnInit()
 
 void frmUpdate::InitDialog()
 {
+    PassErrors("frmUpdate.InitDialog", [&] {
+        SetCaption(g_cTranslate->TranslateWithFallback("UPDATE_DIALOG", "DIALOG_CAPTION", "Internet update"));
+        ApplyTextBindings(TEXTS, [&](int id, const std::string& text) { SetWindowTextA(Control(id), text.c_str()); });
+    });
 }
 
 HWND frmUpdate::Control(int id) const
@@ -96,7 +100,12 @@ void frmUpdate::SearchUpdates()
     PassErrors("frmUpdate.SearchUpdates", [&] {
         const Hourglass hourglass(m_searching);
         const std::string host = UpdateHost();
-        const std::string text = ReadUrl(UpdateFileAddress(host, RunningProgramVersion()), ACCESS_PRECONFIG);
+        std::string text;
+        try {
+            text = ReadUrl(UpdateFileAddress(host, RunningProgramVersion()), ACCESS_PRECONFIG);
+        } catch (const AppError& error) {
+            throw InLauncherLanguage(error);
+        }
         const UpdateAnswer answer = ReadUpdateAnswer(text, host);
         SetWindowTextA(Control(IDC_UPDATE_LBLUPDATEINFO), answer.Description.c_str());
         // An update whose page does not lie on the web site is not offered.

@@ -1,6 +1,5 @@
 // frmUpdate: asks the project web site whether a newer launcher exists, in two steps (go
-// online and press Next; the answer and the way to the update page). Its texts are English
-// whatever the launcher's language.
+// online and press Next; the answer and the way to the update page).
 #pragma once
 
 #include <string>
@@ -9,11 +8,25 @@
 #include "base/ScopedWin.h"
 #include "controls/ChildPages.h"
 #include "controls/HLine.h"
+#include "translation/TextBinding.h"
+#include "web/frmUpdate_res.h"
 
 class frmUpdate : public DialogBase {
 public:
     frmUpdate() : DialogBase("frmUpdate") {}
     void InitDialog();
+    // The controls' texts, each with its English for language files older than the window's texts.
+    static constexpr TextBinding TEXTS[] = {
+        {IDC_UPDATE_LABEL1, "UPDATE_DIALOG", "LBL_TITLE", "Vekolaunch Internet Update"},
+        {IDC_UPDATE_LABEL2, "UPDATE_DIALOG", "LBL_SEARCH_INFO", "Click 'Next' to search for updates."},
+        {IDC_UPDATE_LABEL3, "UPDATE_DIALOG", "LBL_CONNECT_INFO",
+         "Please connect your computer with the internet before clicking on the next button."},
+        {IDC_UPDATE_LABEL4, "UPDATE_DIALOG", "LBL_AVAILABLE_UPDATES", "Available updates:"},
+        {IDC_UPDATE_LBLOPENUPDATEPAGE, "UPDATE_DIALOG", "LBL_OPEN_UPDATE_PAGE", "Click next to open the update page"},
+        {IDC_UPDATE_CMDSEARCHUPDATES, "GLOBAL", "BTN_NEXT"},
+        {IDC_UPDATE_CMDOPENUPDATEPAGE, "GLOBAL", "BTN_NEXT"},
+        {IDCANCEL, "GLOBAL", "BTN_CANCEL"},
+    };
 
     // A control of the window or of one of its steps.
     HWND Control(int id) const;

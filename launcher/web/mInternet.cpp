@@ -12,8 +12,29 @@
 
 #include "base/ScopedWin.h"
 #include "base/mError.h"
+#include "translation/cTranslate.h"
 
 namespace {
+
+// Why a fetch failed: its language-file ID and its English text. ReadUrl raises the English;
+// it runs on worker threads too, which must not read language files while the window's thread
+// may release them.
+struct FetchFailure {
+    const char* Id;
+    const char* English;
+};
+constexpr FetchFailure FAILURES[] = {
+    {"ERR_NO_CONNECTION", "No internet connection or website not found"},
+    {"ERR_CONNECTION_BROKEN", "The connection to the website broke off"},
+    {"ERR_ANSWER_TOO_LONG", "The answer of the website is too long"},
+    {"ERR_NO_INTERNET", "No internet"},
+    {"ERR_NO_ANSWER", "The website did not answer in time"},
+};
+
+AppError UpdateErrorText(const FetchFailure& failure)
+{
+    return AppError(ERR_UPDATE_CHECK, failure.English);
+}
 
 constexpr const char* AGENT_NAME = "Vekolaunch Internet Update";
 constexpr DWORD CHUNK_SIZE = 2048;
@@ -26,30 +47,25 @@ struct Fetch {
     bool Abandoned = false;         // the caller gave up waiting
     HINTERNET Session = nullptr;    // open while the worker uses it; closing it cancels the worker
     std::string Text;
-    std::optional<AppError> Error;
+    std::optional<FetchFailure> Error;
 };
 
-AppError UpdateError(const char* description)
-{
-    return AppError(ERR_UPDATE_CHECK, description);
-}
-
 // Reads the whole resource or tells why not.
-std::optional<AppError> ReadResource(HINTERNET session, const std::string& address, Fetch& fetch, std::string& text)
+std::optional<FetchFailure> ReadResource(HINTERNET session, const std::string& address, Fetch& fetch, std::string& text)
 {
     ScopedInternetHandle url(InternetOpenUrlA(session, address.c_str(), nullptr, 0, INTERNET_FLAG_RELOAD, 0));
-    if (!url) return UpdateError("No internet connection or website not found");
-    std::optional<AppError> error;
+    if (!url) return FAILURES[0];
+    std::optional<FetchFailure> error;
     char chunk[CHUNK_SIZE];
     for (;;) {
         DWORD got = 0;
         if (!InternetReadFile(url.Get(), chunk, CHUNK_SIZE, &got)) {
-            error = UpdateError("The connection to the website broke off");
+            error = FAILURES[1];
             break;
         }
         if (got == 0) break;
         if (text.size() + got > READ_URL_SIZE_CAP) {
-            error = UpdateError("The answer of the website is too long");
+            error = FAILURES[2];
             break;
         }
         text.append(chunk, got);
@@ -62,10 +78,10 @@ std::optional<AppError> ReadResource(HINTERNET session, const std::string& addre
 void RunFetch(std::shared_ptr<Fetch> fetch, std::string address, DWORD accessType)
 {
     std::string text;
-    std::optional<AppError> error;
+    std::optional<FetchFailure> error;
     HINTERNET session = InternetOpenA(AGENT_NAME, accessType, nullptr, nullptr, 0);
     if (!session) {
-        error = UpdateError("No internet");
+        error = FAILURES[3];
     } else {
         bool abandoned = false;
         {
@@ -86,6 +102,18 @@ void RunFetch(std::shared_ptr<Fetch> fetch, std::string address, DWORD accessTyp
 
 } // namespace
 
+AppError InLauncherLanguage(const AppError& error)
+{
+    if (error.Number != ERR_UPDATE_CHECK || !g_cTranslate) return error;
+    for (const FetchFailure& failure : FAILURES) {
+        if (error.Description != failure.English) continue;
+        AppError translated = error;
+        translated.Description = g_cTranslate->TranslateWithFallback("UPDATE_DIALOG", failure.Id, failure.English);
+        return translated;
+    }
+    return error;
+}
+
 std::string ReadUrl(const std::string& address, DWORD accessType, DWORD deadlineMs)
 {
     auto fetch = std::make_shared<Fetch>();
@@ -95,7 +123,7 @@ std::string ReadUrl(const std::string& address, DWORD accessType, DWORD deadline
     {
         std::unique_lock<std::mutex> lock(fetch->Lock);
         if (fetch->Finished.wait_for(lock, std::chrono::milliseconds(deadlineMs), [&] { return fetch->Done; })) {
-            if (fetch->Error) throw *fetch->Error;
+            if (fetch->Error) throw UpdateErrorText(*fetch->Error);
             return std::move(fetch->Text);
         }
         fetch->Abandoned = true;
@@ -104,5 +132,5 @@ std::string ReadUrl(const std::string& address, DWORD accessType, DWORD deadline
     // Closing the session is the library's way to cancel a blocking call; where it does not,
     // the worker ends by itself once the server lets go, and nobody waits for it.
     cancel.Reset();
-    throw UpdateError("The website did not answer in time");
+    throw UpdateErrorText(FAILURES[4]);
 }

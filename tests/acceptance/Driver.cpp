@@ -221,6 +221,16 @@ bool DrivenProgram::AnswerMessageBoxesUntilExit(int button) const
     return !Running();
 }
 
+std::optional<std::string> DrivenProgram::AnswerMessageBox(int button, DWORD ms) const
+{
+    HWND box = WaitForMessageBox(ms);
+    if (!box) return std::nullopt;
+    std::string text = MessageBoxText(box);
+    Command(box, button);
+    WaitUntil([&] { return !IsWindow(box) || !IsWindowVisible(box); });
+    return text;
+}
+
 std::string TextOf(HWND window)
 {
     const LRESULT length = SendWithTimeout(window, WM_GETTEXTLENGTH, 0, 0);

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,8 @@ public:
                                                      DWORD ms = WINDOW_WAIT_MS) const;
     // Answers message boxes until the program has ended (a close question, say); whether it did.
     bool AnswerMessageBoxesUntilExit(int button) const;
+    // Answers the next message box with the button; its text, nothing when none came.
+    std::optional<std::string> AnswerMessageBox(int button, DWORD ms = WINDOW_WAIT_MS) const;
 
 private:
     PROCESS_INFORMATION m_info = {};

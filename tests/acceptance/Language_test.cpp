@@ -105,7 +105,7 @@ TEST(Language, NewLanguageFromLingobenchIsOfferedAfterARestart)
         ASSERT_TRUE(WaitUntil(listed));
         SelectListItem(window, IDC_LB_LANG, file);
         Click(window, IDC_LB_EDIT);
-        HWND edit = lingobench.WaitForWindowTitled("Edit language file");
+        HWND edit = lingobench.WaitForWindowTitled("LNG_NDS.INI - Edit language file");
         ASSERT_NE(edit, nullptr);
         const std::vector<std::string> words = ListBoxTexts(Control(edit, IDC_EL_LIST));
         const int word = IndexOf(words, "\tBTN_START_VEKORA", static_cast<size_t>(IndexOf(words, "MAIN_DIALOG") + 1));

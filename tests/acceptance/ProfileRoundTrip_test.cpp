@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 struct MainValues {
     bool Freeplay, Log, UserResolution;
@@ -48,15 +50,20 @@ bool NewProfile(const DrivenProgram& launcher, HWND main, const std::string& nam
     return WaitUntil([&] { return !IsWindow(ask) && !IsWindow(edit); });
 }
 
+// Whether every line of part stands in whole, in the same order.
+bool InOrder(const std::vector<std::string>& part, const std::vector<std::string>& whole)
+{
+    size_t at = 0;
+    for (const std::string& line : whole) {
+        if (at < part.size() && line == part[at]) ++at;
+    }
+    return at == part.size();
+}
+
 // The save window's Yes; the profiles it offered.
 bool IsSaveWindow(HWND window)
 {
     return Control(window, IDC_SAVE_PROFILES) != nullptr;
-}
-
-bool SaveWindowShown(const DrivenProgram& launcher)
-{
-    return launcher.WaitForWindow(IsSaveWindow, 0) != nullptr;
 }
 
 std::vector<std::string> AnswerSaveWindow(const DrivenProgram& launcher)
@@ -74,6 +81,7 @@ TEST(ProfileRoundTrip, NewProfileKeepsEveryValueOverSwitchesAndRestart)
     StagedInstall install;
     install.WriteDemoProfileSettings();
     MainValues set;
+    std::vector<std::string> saved;
     {
         auto launcher = install.StartLauncher();
         HWND main = launcher->WaitForMainWindow();
@@ -96,18 +104,22 @@ TEST(ProfileRoundTrip, NewProfileKeepsEveryValueOverSwitchesAndRestart)
 
         Command(main, IDM_FILE_SAVE);
         ASSERT_EQ(AnswerSaveWindow(*launcher).size(), 1u);
+        // All but the active profile's name, which closing writes.
+        for (const std::string& line : IniLines(install.ReadSettings()))
+            if (line.rfind("LASTACTIVEPROFILE=", 0) != 0) saved.push_back(line);
 
         Command(main, IDM_PROFILE_LIST_FIRST);
         EXPECT_TRUE(WaitUntil([&] { return ReadValues(main) == standard; })) << ReadValues(main);
         Command(main, IDM_PROFILE_LIST_FIRST + 1);
         EXPECT_TRUE(WaitUntil([&] { return ReadValues(main) == set; })) << ReadValues(main);
-        // Switching profiles is a change of its own that the close question asks about, but no
-        // profile that was only shown has anything to save.
+        // Profiles only shown have nothing to save: no question, and the active one is remembered.
         Close(main);
-        ASSERT_EQ(launcher->AnswerMessageBoxesUntil(IDYES, [&] { return SaveWindowShown(*launcher); }).size(), 1u);
-        EXPECT_EQ(AnswerSaveWindow(*launcher), std::vector<std::string>{});
+        EXPECT_EQ(launcher->AnswerMessageBoxesUntil(IDYES, [&] { return !launcher->Running(); }),
+                  std::vector<std::string>{});
         ASSERT_TRUE(launcher->WaitForExit());
     }
+    EXPECT_TRUE(InOrder(saved, IniLines(install.ReadSettings()))) << install.ReadSettings();
+    EXPECT_EQ(install.Setting("PROFILES", "LASTACTIVEPROFILE"), "profile_Winter, long run");
     EXPECT_EQ(install.Setting("profile_Winter, long run", "DESCRIPTION"), "Harbour in winter");
     auto again = install.StartLauncher();
     HWND main = again->WaitForMainWindow();
@@ -115,6 +127,50 @@ TEST(ProfileRoundTrip, NewProfileKeepsEveryValueOverSwitchesAndRestart)
     EXPECT_TRUE(WaitUntil([&] { return ReadValues(main) == set; })) << ReadValues(main);
     Close(main);
     EXPECT_TRUE(again->WaitForExit());
+}
+
+// A new profile left without a game (its prompt cancelled) can be left for another one, and at
+// closing it is named while the other profile's change is still saved; the file keeps
+// everything else.
+TEST(ProfileRoundTrip, AProfileWithoutAGameCostsTheOthersNoChange)
+{
+    StagedInstall install;
+    install.WriteDemoProfileSettings("FREEPLAY=0\r\n; the player's own note\r\n[MYTOOL]\r\nCOLOUR=blue\r\n");
+    std::vector<std::string> expected = IniLines(install.ReadSettings());
+    for (std::string& line : expected) {
+        if (line == "FREEPLAY=0") line = "FREEPLAY=1";
+    }
+    auto launcher = install.StartLauncher();
+    HWND main = launcher->WaitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    SetChecked(main, IDC_CKFREEPLAY, true);
+
+    Command(main, IDM_PROFILE_NEW);
+    HWND edit = launcher->WaitForWindow([](HWND w) { return Control(w, IDC_EP_NAME) != nullptr; });
+    ASSERT_NE(edit, nullptr);
+    Type(edit, IDC_EP_NAME, "Later");
+    Type(edit, IDC_EP_DESCRIPTION, "no game yet");
+    Click(edit, IDOK);
+    HWND ask = launcher->WaitForWindowTitled(LanguageText("EN", "SELECT_VEKORAFOLDER_DIALOG", "DIALOG_CAPTION"));
+    ASSERT_NE(ask, nullptr);
+    Click(ask, IDCANCEL);
+    EXPECT_TRUE(launcher->AnswerMessageBox(IDOK)) << "the launcher says the game is missing";
+
+    Command(main, IDM_PROFILE_LIST_FIRST);
+    // The standard profile shows its ticked free play again, and no message refuses the switch.
+    EXPECT_EQ(launcher->AnswerMessageBoxesUntil(IDOK, [&] { return IsChecked(main, IDC_CKFREEPLAY); }),
+              std::vector<std::string>{});
+
+    Close(main);
+    const std::optional<std::string> named = launcher->AnswerMessageBox(IDOK);
+    ASSERT_TRUE(named);
+    EXPECT_NE(named->find("'Later'"), std::string::npos) << *named;
+    EXPECT_TRUE(launcher->AnswerMessageBox(IDYES));
+    EXPECT_EQ(AnswerSaveWindow(*launcher), std::vector<std::string>{"DEFAULT"});
+    ASSERT_TRUE(launcher->WaitForExit());
+    const std::vector<std::string> after = IniLines(install.ReadSettings());
+    EXPECT_TRUE(InOrder(expected, after)) << install.ReadSettings();
+    EXPECT_EQ(std::count(after.begin(), after.end(), "[profile_Later]"), 0);
 }
 
 // A second launcher runs beside the first on the same file: each keeps its own new profile, and

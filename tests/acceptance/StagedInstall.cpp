@@ -29,6 +29,11 @@ std::unique_ptr<DrivenProgram> StagedInstall::StartLauncher(const std::string& a
                                            arguments);
 }
 
+std::unique_ptr<DrivenProgram> StagedInstall::StartLingobench() const
+{
+    return std::make_unique<DrivenProgram>(LauncherDir() + "tools\\Lingobench.exe", LauncherDir() + "tools");
+}
+
 std::string StagedInstall::TakeStartRecord() const
 {
     if (GetFileAttributesA(StartRecordPath().c_str()) == INVALID_FILE_ATTRIBUTES) return "";
@@ -50,6 +55,29 @@ std::string ExpectedStartRecord(const std::string& parameters, const std::string
     std::string directory = gameDir;
     if (directory.size() > 3 && directory.back() == '\\') directory.pop_back();
     return "Parameters: " + parameters + "\r\nDirectory: " + directory + "\r\n";
+}
+
+std::vector<std::string> IniLines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string::npos) end = text.size();
+        const auto trim = [](const std::string& part) {
+            const size_t first = part.find_first_not_of(" \t");
+            return first == std::string::npos ? "" : part.substr(first, part.find_last_not_of(" \t") - first + 1);
+        };
+        std::string line = trim(text.substr(start, end - start));
+        start = end + 1;
+        if (line.empty()) continue;
+        const size_t equals = line.find('=');
+        if (line[0] != ';' && line[0] != '[' && equals != std::string::npos) {
+            line = trim(line.substr(0, equals)) + "=" + trim(line.substr(equals + 1));
+        }
+        lines.push_back(line);
+    }
+    return lines;
 }
 
 std::string LanguageText(const std::string& abbrev, const std::string& section, const std::string& id)

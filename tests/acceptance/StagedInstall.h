@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "acceptance/Driver.h"
 #include "support/TestEnvironment.h"
@@ -22,6 +23,9 @@ public:
 
     // Starts the launcher with its own folder as the working folder, as a shortcut does.
     std::unique_ptr<DrivenProgram> StartLauncher(const std::string& arguments = "") const;
+    // Starts Lingobench from the install's tools folder.
+    std::unique_ptr<DrivenProgram> StartLingobench() const;
+    std::string LanguageFilePath(const std::string& fileName) const { return LauncherDir() + "config\\" + fileName; }
     // The demo game's record of its last start ("" when it did not run), and its removal.
     std::string TakeStartRecord() const;
 
@@ -41,5 +45,8 @@ private:
 
 // The game's record for a start with these parameters in the demo game's folder.
 std::string ExpectedStartRecord(const std::string& parameters, const std::string& gameDir);
+// The comments, section headers and entries of an INI file's text in file order, as the system's
+// writer keeps them: blank lines left out, blanks around an entry's "=" removed.
+std::vector<std::string> IniLines(const std::string& text);
 // A value of a launcher's language file.
 std::string LanguageText(const std::string& abbrev, const std::string& section, const std::string& id);

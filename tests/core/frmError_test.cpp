@@ -11,6 +11,7 @@
 #include "core/Application.h"
 #include "dialogs/frmError.h"
 #include "dialogs/frmError_res.h"
+#include "support/BoundTexts.h"
 #include "support/TestEnvironment.h"
 #include "translation/cTranslate.h"
 
@@ -147,6 +148,55 @@ TEST_F(ErrorWindow, ShowsTheFixedEnglishTextsAndTheReport)
               ExpectedReport("Something failed.", "frmTest.cmdGo_Click\r\nVekolaunch", "11 (11)", IniPath(),
                              "(g_cApp.ActiveProfile not defined)", "(g_cApp.ActiveProfile not defined)"));
     ExpectPage(1);
+}
+
+// In the launcher's language, and in English where no language engine is left to ask.
+TEST_F(ErrorWindow, TextsInGermanAndWithoutLanguageEngine)
+{
+    const struct { bool Engine; const char* Caption; const char* FirstTab; } cases[] = {
+        {true, "Fehler", "Allgemein"}, {false, "Error", "General"}};
+    g_cApp->Options().SetLanguage("DE");
+    for (const auto& c : cases) {
+        std::unique_ptr<cTranslate> engine;
+        if (!c.Engine) engine = std::move(g_cTranslate);
+        frmError german;
+        german.Load();
+        german.InitDialog("d", "s", 11);
+        HWND hwnd = german.Hwnd();
+        EXPECT_EQ(WindowText(hwnd), c.Caption);
+        EXPECT_EQ(TabText(GetDlgItem(hwnd, IDC_ERR_TABSTRIP), 0), c.FirstTab);
+        const auto shown = [&](int id) { return WindowText(german.Control(id)); };
+        if (c.Engine) {
+            ExpectBoundTexts(frmError::TEXTS, g_cApp->GetLanguageFile("DE"), shown);
+        } else {
+            for (const TextBinding& text : frmError::TEXTS) EXPECT_EQ(shown(text.ControlId), text.English);
+        }
+        german.Unload();
+        if (engine) g_cTranslate = std::move(engine);
+    }
+}
+
+// The dialog manager turns a control's left and width into pixels apart, each rounded: at 150%
+// (2.25 pixels a unit) a button ending at the page's edge in dialog units ended a pixel beyond it.
+TEST_F(ErrorWindow, PageControlsEndInsideTheirPageAtEveryScaling)
+{
+    for (int id : {IDC_ERR_DESC, IDC_ERR_NOTE}) {
+        HWND page = GetParent(form.Control(id));
+        RECT unit = {0, 0, 4, 8};
+        MapDialogRect(page, &unit); // the pixels of 4 horizontal units: the font's base width
+        RECT client = {};
+        GetClientRect(page, &client);
+        const int pageUnits = MulDiv(client.right, 4, unit.right);
+        for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            RECT r = RectInParent(child, page);
+            const int left = MulDiv(r.left, 4, unit.right);
+            const int width = MulDiv(r.right - r.left, 4, unit.right);
+            for (int base : {6, 7, 8, 9, 10, 12}) { // 100% to 200%
+                EXPECT_LE(MulDiv(left, base, 4) + MulDiv(width, base, 4), MulDiv(pageUnits, base, 4))
+                    << "control " << GetDlgCtrlID(child) << " at base width " << base;
+            }
+        }
+    }
 }
 
 TEST_F(ErrorWindow, BothPagesSitAt300By600TwipsInsideTheTabStrip)

@@ -8,6 +8,7 @@
 #include "core/Application.h"
 #include "dialogs/frmLoadProfile.h"
 #include "dialogs/frmLoadProfile_res.h"
+#include "support/BoundTexts.h"
 #include "support/TestEnvironment.h"
 
 class LoadProfileWindow : public AppFixture {
@@ -35,18 +36,29 @@ protected:
     frmLoadProfile m_dialog;
 };
 
-TEST_F(LoadProfileWindow, FixedEnglishTextsWhateverTheLanguage)
+TEST_F(LoadProfileWindow, TextsInEnglishAndGerman)
 {
-    g_cApp->Options().SetLanguage("DE");
-    frmLoadProfile dialog;
-    dialog.Load();
-    dialog.InitDialog();
-    HWND hwnd = dialog.Hwnd();
-    EXPECT_EQ(WindowText(hwnd), "Load Profile");
-    EXPECT_EQ(ItemText(hwnd, IDC_LP_LABEL1), "Please select a profile");
-    EXPECT_EQ(ItemText(hwnd, IDOK), "Ok");
-    EXPECT_EQ(ItemText(hwnd, IDCANCEL), "Cancel");
-    EXPECT_EQ(ItemText(hwnd, IDC_LP_HELP), "&Help");
+    const struct { const char* Language; const char* Caption; const char* Column; } cases[] = {
+        {"EN", "Load Profile", "Profile"}, {"DE", "Profil laden", "Profil"}};
+    for (const auto& c : cases) {
+        g_cApp->Options().SetLanguage(c.Language);
+        frmLoadProfile dialog;
+        dialog.Load();
+        dialog.InitDialog();
+        HWND hwnd = dialog.Hwnd();
+        EXPECT_EQ(WindowText(hwnd), c.Caption);
+        ExpectBoundTexts(frmLoadProfile::TEXTS, g_cApp->GetLanguageFile(c.Language),
+                         [&](int id) { return ItemText(hwnd, id); });
+        EXPECT_EQ(ItemText(hwnd, IDOK), "Ok");
+        char column[64] = {};
+        LVCOLUMNA header = {};
+        header.mask = LVCF_TEXT;
+        header.pszText = column;
+        header.cchTextMax = sizeof(column);
+        SendMessageA(GetDlgItem(GetDlgItem(hwnd, IDC_LP_PROFILES), ucProfiles::LISTVIEW_ID), LVM_GETCOLUMNA, 0,
+                     reinterpret_cast<LPARAM>(&header));
+        EXPECT_STREQ(column, c.Column);
+    }
 }
 
 TEST_F(LoadProfileWindow, ListsAllProfilesForOneChoice)

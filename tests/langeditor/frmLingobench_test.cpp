@@ -1,11 +1,15 @@
 // Lingobench's main window: its place, its list of language files and its buttons and menus.
 #include "langeditor/LingobenchTest.h"
 
+#include <algorithm>
+#include <set>
+
 #include "langeditor/frmInfo_res.h"
 #include "langeditor/frmLingobench.h"
 #include "langeditor/frmLingobench_res.h"
 #include "langeditor/frmNewLanguage_res.h"
 #include "langeditor/frmUpload_res.h"
+#include "support/ProgramIcons.h"
 
 class LingobenchWindow : public LingobenchTest {
 protected:
@@ -27,6 +31,17 @@ protected:
         }
         std::sort(texts.begin(), texts.end());
         return texts;
+    }
+    std::string Selected() const
+    {
+        HWND list = GetDlgItem(Window(), IDC_LB_LANG);
+        return ItemTextAt(list, static_cast<int>(SendMessageA(list, LB_GETCURSEL, 0, 0)));
+    }
+    static std::string ItemTextAt(HWND list, int index)
+    {
+        char text[MAX_PATH] = {};
+        if (index >= 0) SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
+        return text;
     }
     bool EditEnabled() const
     {
@@ -50,6 +65,19 @@ TEST_F(LingobenchWindow, ListsTheLanguageFilesAndSelectsTheFirst)
     EXPECT_TRUE(EditEnabled());
 }
 
+// Lingobench's own icon, in its program file (beside this test's) and in its main window.
+TEST_F(LingobenchWindow, TheProgramAndItsWindowCarryTheirOwnIcon)
+{
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    std::string program = self;
+    program = program.substr(0, program.find_last_of('\\') + 1) + "Lingobench.exe";
+    const std::vector<int> widths = ProgramIconWidths(program);
+    for (int size : {16, 32}) EXPECT_NE(std::find(widths.begin(), widths.end(), size), widths.end()) << size;
+    Open();
+    EXPECT_TRUE(HasOwnIcons(Window()));
+}
+
 TEST_F(LingobenchWindow, EditIsDisabledWhileThereIsNoLanguageFile)
 {
     DeleteFileA(LanguageFile("LNG_DE.INI").c_str());
@@ -60,6 +88,32 @@ TEST_F(LingobenchWindow, EditIsDisabledWhileThereIsNoLanguageFile)
     // New refills the list when its window closes.
     WhileModal([&] { Command(IDM_LB_EDIT_NEW); }, [](HWND dialog) { ClickButton(dialog, IDCANCEL); });
     EXPECT_TRUE(EditEnabled());
+}
+
+// The list stays on the file edited, a new file is selected, a cancelled one changes nothing.
+TEST_F(LingobenchWindow, KeepsTheFileWorkedOnAndSelectsANewOne)
+{
+    Open();
+    HWND list = GetDlgItem(Window(), IDC_LB_LANG);
+    const std::string second = ItemTextAt(list, 1);
+    SendMessageA(list, LB_SETCURSEL, 1, 0);
+    std::string caption;
+    WhileModal([&] { Command(IDC_LB_EDIT); }, [&](HWND dialog) {
+        caption = WindowText(dialog);
+        PostMessageA(dialog, WM_CLOSE, 0, 0);
+    });
+    EXPECT_EQ(caption, second + " - Edit language file");
+    EXPECT_EQ(Selected(), second);
+
+    WhileModal([&] { Command(IDC_LB_NEW); }, [](HWND dialog) {
+        SetDlgItemTextA(dialog, IDC_NL_LANGNAME, "Fran\xE7" "ais");
+        SetDlgItemTextA(dialog, IDC_NL_USERNAME, "Anna");
+        SetDlgItemTextA(dialog, IDC_NL_ABBREV, "fr");
+        ClickButton(dialog, IDOK);
+    });
+    EXPECT_EQ(Selected(), "LNG_FR.INI");
+    WhileModal([&] { Command(IDC_LB_NEW); }, [](HWND dialog) { ClickButton(dialog, IDCANCEL); });
+    EXPECT_EQ(Selected(), "LNG_FR.INI");
 }
 
 TEST_F(LingobenchWindow, OutsideAToolsDirectoryItSaysWhereItIsAndDoesNotStart)
@@ -76,8 +130,9 @@ TEST_F(LingobenchWindow, OutsideAToolsDirectoryItSaysWhereItIsAndDoesNotStart)
 TEST_F(LingobenchWindow, MenusDoWhatTheButtonsDo)
 {
     Open();
+    const std::string edit = Selected() + " - Edit language file";
     const struct { int Command; std::string Caption; } cases[] = {
-        {IDC_LB_EDIT, "Edit language file"}, {IDM_LB_EDIT_EDIT, "Edit language file"},
+        {IDC_LB_EDIT, edit}, {IDM_LB_EDIT_EDIT, edit},
         {IDC_LB_NEW, "New language"},        {IDM_LB_EDIT_NEW, "New language"},
         {IDC_LB_UPLOAD, "Upload translation"}, {IDM_LB_HELP_INFO, "Info"},
     };
@@ -98,6 +153,27 @@ TEST_F(LingobenchWindow, MenusDoWhatTheButtonsDo)
 
     Command(IDM_LB_FILE_QUIT);
     EXPECT_FALSE(IsWindow(Window()));
+}
+
+// Alt and a letter must reach a menu or a button, not both: each marked letter is used once.
+TEST_F(LingobenchWindow, ButtonsAndMenusHaveTheirOwnAccessKeys)
+{
+    Open();
+    std::vector<std::string> captions;
+    HMENU bar = GetMenu(Window());
+    for (int i = 0; i < GetMenuItemCount(bar); ++i) {
+        char text[64] = {};
+        GetMenuStringA(bar, static_cast<UINT>(i), text, sizeof(text), MF_BYPOSITION);
+        captions.push_back(text);
+    }
+    for (int id : {IDC_LB_EDIT, IDC_LB_NEW, IDC_LB_UPLOAD, IDC_LB_HELP}) captions.push_back(ItemText(Window(), id));
+    std::set<char> keys;
+    for (const std::string& caption : captions) {
+        const size_t mark = caption.find('&');
+        if (mark == std::string::npos || mark + 1 >= caption.size()) continue;
+        EXPECT_TRUE(keys.insert(static_cast<char>(toupper(static_cast<unsigned char>(caption[mark + 1])))).second)
+            << caption;
+    }
 }
 
 TEST_F(LingobenchWindow, UploadShowsTheFolderAndOpensItAndThePage)

@@ -41,6 +41,61 @@ TEST_F(NewLanguageWindow, RefusesAnAbbreviationThatCannotNameALanguageFile)
     EXPECT_EQ(GetFileAttributesA(LanguageFile("LNG_.INI").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
+TEST_F(NewLanguageWindow, RefusesEmptyNamesAndFocusesTheFieldThatLacksOne)
+{
+    const struct { const char* Name; const char* Author; int Field; } cases[] = {
+        {"", "Anna", IDC_NL_LANGNAME}, {"  ", "Anna", IDC_NL_LANGNAME}, {"Fran\xE7" "ais", "", IDC_NL_USERNAME},
+    };
+    for (const auto& c : cases) {
+        m_sys.MessageBoxes.clear();
+        Create(ConfigDir(), c.Name, c.Author, "fr");
+        ASSERT_EQ(m_sys.MessageBoxes.size(), 1u) << c.Name << "/" << c.Author;
+        EXPECT_EQ(m_sys.MessageBoxes[0].Text.find("created"), std::string::npos);
+        EXPECT_EQ(GetFocus(), GetDlgItem(m_dialog.Hwnd(), c.Field)) << c.Name << "/" << c.Author;
+        EXPECT_EQ(m_dialog.LanguageFile(), "");
+        m_dialog.Unload();
+    }
+    EXPECT_EQ(GetFileAttributesA(LanguageFile("LNG_FR.INI").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+// An abbreviation whose file exists: Yes opens that file instead, No replaces only its two names
+// (empty ones still refused), Cancel goes back to the abbreviation.
+TEST_F(NewLanguageWindow, AnExistingFileIsOpenedOrOnlyItsNamesReplaced)
+{
+    const std::string path = LanguageFile("LNG_DE.INI");
+    const std::string kept = "; by hand\r\n[FileInfo]\r\nLanguageName=Deutsch\r\nAuthor=Hein\r\n[MAIN_DIALOG]\r\n"
+                             "BTN_OPEN=&\xD6" "ffnen\r\n";
+    const struct {
+        int Answer;
+        const char *Name, *Author;
+        bool Open, Ends;
+        int Focus;
+        std::string After;
+    } cases[] = {
+        {IDYES, "", "", true, true, 0, kept},
+        {IDCANCEL, "", "", false, false, IDC_NL_ABBREV, kept},
+        {IDNO, "", "", false, false, IDC_NL_LANGNAME, kept},
+        {IDNO, "Deutsch", "Hein", false, true, 0, kept},
+        {IDNO, " Plattdeutsch ", "Anna", false, true, 0,
+         "; by hand\r\n[FileInfo]\r\nLanguageName=Plattdeutsch\r\nAuthor=Anna\r\n[MAIN_DIALOG]\r\nBTN_OPEN=&\xD6" "ffnen\r\n"},
+    };
+    for (const auto& c : cases) {
+        WriteTextFile(path, kept);
+        m_sys.MessageBoxes.clear();
+        m_sys.MessageBoxAnswers = {c.Answer};
+        Create(ConfigDir(), c.Name, c.Author, " de");
+        ASSERT_FALSE(m_sys.MessageBoxes.empty());
+        EXPECT_NE(m_sys.MessageBoxes[0].Text.find("'" + path + "' already exists"), std::string::npos);
+        EXPECT_EQ(m_sys.MessageBoxes[0].Type, static_cast<UINT>(MB_YESNOCANCEL | MB_ICONQUESTION));
+        EXPECT_EQ(ReadTextFile(path), c.After) << c.Answer << " " << c.Name;
+        EXPECT_EQ(m_dialog.OpenExisting(), c.Open);
+        EXPECT_EQ(m_dialog.LanguageFile(), c.Ends ? path : "");
+        EXPECT_EQ(IsWindowVisible(m_dialog.Hwnd()) == FALSE, c.Ends) << c.Answer << " " << c.Name;
+        if (c.Focus) EXPECT_EQ(GetFocus(), GetDlgItem(m_dialog.Hwnd(), c.Focus)) << c.Answer;
+        m_dialog.Unload();
+    }
+}
+
 TEST_F(NewLanguageWindow, AFileThatCannotBeWrittenIsReportedNotAnnouncedAsCreated)
 {
     Create(m_folder.Path() + "gone", "Deutsch", "Anna", "de");

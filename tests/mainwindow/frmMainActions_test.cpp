@@ -2,7 +2,10 @@
 // the close question with each answer and the settings file afterwards.
 #include "mainwindow/MainWindowTest.h"
 
+#include <commctrl.h>
+
 #include "base/mIni.h"
+#include "dialogs/frmEditProfile_res.h"
 #include "dialogs/frmSave_res.h"
 
 using MainWindowActions = MainWindowTest;
@@ -233,16 +236,53 @@ TEST_F(MainWindowActions, CloseQuestionYesSavesThroughTheSaveWindowThenCloses)
     EXPECT_EQ(ReadFromIni(IniPath(), "profile_Test", "FREEPLAY", ""), "1");
 }
 
-TEST_F(MainWindowActions, SwitchedProfileAloneCountsAsChangeAndIsRemembered)
+// With no profile to save there is no save window to show: a switch of profiles alone is
+// remembered without a question.
+TEST_F(MainWindowActions, SwitchedProfileAloneAsksNothingAndIsRemembered)
 {
     WriteSettings("", "[profile_Night]\r\nVEKOPATH=" + GamePath() + "\r\n");
     OpenWindow();
     Menu(IDM_PROFILE_LIST_FIRST + 1);
-    const std::string question = Translated("MAIN_DIALOG", "MSG_SaveChangesQuestion");
-    m_sys->MessageBoxAnswers = {IDNO};
+    EXPECT_FALSE(WhileModal([&] { Menu(IDM_FILE_SAVE); }, [](HWND dialog) { ClickButton(dialog, IDCANCEL); }));
     EXPECT_TRUE(Close());
-    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{question}));
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{});
     EXPECT_EQ(ReadFromIni(IniPath(), "PROFILES", "LASTACTIVEPROFILE", ""), "profile_Night");
+}
+
+// A new profile whose game prompt was cancelled can be left, and at closing it is named while
+// the change of another profile is still offered and saved.
+TEST_F(MainWindowActions, AProfileWithoutGamePathCostsTheOthersNothing)
+{
+    WriteSettings("FREEPLAY=0\r\n");
+    OpenWindow();
+    Click(IDC_CKFREEPLAY);
+    m_sys->OpenFileAnswers = {std::nullopt};
+    ASSERT_TRUE(WhileModal([&] { Menu(IDM_PROFILE_NEW); }, [](HWND dialog) {
+        SetDlgItemTextA(dialog, IDC_EP_NAME, "Empty");
+        SetDlgItemTextA(dialog, IDC_EP_DESCRIPTION, "no game yet");
+        ClickButton(dialog, IDOK);
+    }));
+    ASSERT_EQ(Active().ProfileCaption(), "Empty");
+    const std::string noGame = Translated("ERROR_MESSAGES", "ERR_VekoraFolderNotDefined");
+    Menu(IDM_PROFILE_LIST_FIRST);
+    EXPECT_EQ(Active().ProfileCaption(), "Test") << "leaving a profile without a game is allowed";
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{noGame}) << "only the prompt's own message";
+
+    const std::string question = Translated("MAIN_DIALOG", "MSG_SaveChangesQuestion"); // gone with the window
+    m_sys->MessageBoxes.clear();
+    m_sys->MessageBoxAnswers = {IDOK, IDYES};
+    LRESULT offered = 0;
+    bool closed = false;
+    EXPECT_TRUE(WhileModal([&] { closed = Close(); }, [&](HWND dialog) {
+        offered = SendMessageA(FindChildWindow(dialog, WC_LISTVIEWA, ""), LVM_GETITEMCOUNT, 0, 0);
+        ClickButton(dialog, IDOK);
+    }));
+    EXPECT_TRUE(closed);
+    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{
+                              FillInText("The profile 'Empty' cannot be saved:\\n%P1%", noGame, ""), question}));
+    EXPECT_EQ(offered, 1) << "the profile that can be saved";
+    EXPECT_EQ(ReadFromIni(IniPath(), "profile_Test", "FREEPLAY", ""), "1");
+    EXPECT_EQ(ReadFromIni(IniPath(), "profile_Empty", "DESCRIPTION", "<none>"), "<none>");
 }
 
 TEST_F(MainWindowActions, InvalidInputAtCloseAsksWhetherToQuitAnyway)
@@ -251,7 +291,8 @@ TEST_F(MainWindowActions, InvalidInputAtCloseAsksWhetherToQuitAnyway)
     OpenWindow();
     Click(IDC_CKFREEPLAY);
     SetText(IDC_TXTRES_WIDTH, "");
-    const std::string check = Translated("ERROR_MESSAGES", "ERR_InvalidUserDefinedResolution");
+    const std::string check = FillInText("The profile 'Test' cannot be saved:\\n%P1%",
+                                         Translated("ERROR_MESSAGES", "ERR_InvalidUserDefinedResolution"), "");
     const std::string quit = Translated("MAIN_DIALOG", "MSG_QuitVekolaunchQuestion");
 
     m_sys->MessageBoxAnswers = {IDOK, IDNO};

@@ -2,9 +2,12 @@
 // the tab area, every text from the language file, and no text clipped, no controls overlapping.
 #include "mainwindow/MainWindowTest.h"
 
+#include <algorithm>
+
 #include "AppVersion.h"
 #include "base/ControlHost.h"
 #include "mainwindow/MainLayout.h"
+#include "support/ProgramIcons.h"
 
 namespace {
 bool Inside(const RECT& inner, const RECT& outer)
@@ -259,4 +262,48 @@ TEST_F(MainWindowKeyboard, TabKeyReachesTheTabsAndSpaceOpensTheirPage)
     for (int i = 0; i < frmMain::TAB_COUNT; ++i) EXPECT_EQ(Shown(Form().Page(i).Hwnd()), i == frmMain::TAB_DISPLAY);
     item = GetNextDlgTabItem(form, Form().Tab(frmMain::TAB_COUNT - 1).Hwnd(), FALSE);
     EXPECT_TRUE(IsChild(Form().Page(frmMain::TAB_DISPLAY).Hwnd(), item)) << "the Display page's controls follow";
+}
+
+// Ctrl+Tab and Ctrl+PgDn go to the next page, with Shift or Ctrl+PgUp to the one before, round
+// the ends, from wherever the focus is in the window; the keys without Ctrl stay the dialog's.
+TEST_F(MainWindowKeyboard, ControlTabAndPageKeysSwitchThePages)
+{
+    WriteSettings();
+    OpenWindow();
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    const auto press = [&](UINT key, bool control, bool shift, HWND target) {
+        keys[VK_CONTROL] = control ? 0x80 : 0;
+        keys[VK_SHIFT] = shift ? 0x80 : 0;
+        SetKeyboardState(keys);
+        const MSG msg = {target, WM_KEYDOWN, key, 0, 0, {}};
+        return DialogBase::PreTranslate(Form().Hwnd(), msg);
+    };
+    const struct { UINT Key; bool Shift; int Page; } steps[] = {
+        {VK_TAB, false, 1}, {VK_NEXT, false, 2}, {VK_TAB, true, 1}, {VK_PRIOR, false, 0}, {VK_PRIOR, false, 4},
+        {VK_TAB, false, 0},
+    };
+    for (const auto& step : steps) {
+        EXPECT_TRUE(press(step.Key, true, step.Shift, Ctl(IDC_CKFREEPLAY))) << step.Key;
+        EXPECT_EQ(Form().ActiveTab(), step.Page) << step.Key << " shift " << step.Shift;
+        EXPECT_EQ(GetFocus(), Form().Tab(step.Page).Hwnd());
+    }
+    EXPECT_FALSE(press(VK_TAB, false, false, Ctl(IDC_CMDSTART)));
+    EXPECT_FALSE(press(VK_NEXT, false, false, Ctl(IDC_CMDSTART)));
+    EXPECT_EQ(Form().ActiveTab(), 0);
+    keys[VK_CONTROL] = keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+}
+
+using MainWindowIcon = MainWindowTest;
+
+// The launcher's own icon: in the program file the shell shows (and a shortcut to it takes by
+// default), in small and large sizes, and in the main window's title bar.
+TEST_F(MainWindowIcon, TheProgramAndItsWindowCarryTheirOwnIcon)
+{
+    const std::vector<int> widths = ProgramIconWidths(TestProgramDir() + "Vekolaunch.exe");
+    for (int size : {16, 32}) EXPECT_NE(std::find(widths.begin(), widths.end(), size), widths.end()) << size;
+    WriteSettings();
+    OpenWindow();
+    EXPECT_TRUE(HasOwnIcons(Form().Hwnd()));
 }

@@ -58,6 +58,26 @@ TEST(PreviewGeometry, ScalesThePictureForTheScreenAndCentresIt)
     }
 }
 
+// At 150% the control is half as large again, and so are the picture and the frame around it.
+TEST(PreviewGeometry, GrowsWithTheScreensDpi)
+{
+    const struct { int16_t resW, resH; bool Windowed; int w, h, bar, margin; } cases[] = {
+        {640, 480, false, 315, 310, 8, 3}, // 310.5 to the even neighbour
+        {1280, 1024, false, 158, 146, 8, 3},
+        {0, 0, true, 270, 225, 8, 3},
+    };
+    for (const auto& c : cases) {
+        std::optional<PreviewLayout> layout =
+            ComputePreviewLayout(INNER_W * 3 / 2, INNER_H * 3 / 2, true, 210, 207, c.resW, c.resH, c.Windowed, 144);
+        ASSERT_TRUE(layout) << c.resW;
+        EXPECT_EQ(layout->Image1.Width, c.w) << c.resW;
+        EXPECT_EQ(layout->Image1.Height, c.h) << c.resW;
+        EXPECT_EQ(layout->Shape1.Height, c.bar);
+        EXPECT_DOUBLE_EQ(layout->Shape2.Left, layout->Image1.Left - c.margin);
+        EXPECT_DOUBLE_EQ(layout->Shape1.Top + layout->Shape1.Height, layout->Image1.Top - 1);
+    }
+}
+
 TEST(PreviewGeometry, WindowedTakesSixTenthsOfTheControlWithFrameAndTitleBar)
 {
     std::optional<PreviewLayout> layout = Layout(0, 0, true);

@@ -64,6 +64,17 @@ TEST_F(TranslateEx, TextMissingInBothLanguagesShowsTheMarker)
     EXPECT_EQ(g_cTranslate->TranslateEx("MAIN_DIALOG", "LBL_NOWHERE", "", ""), "<NO TEXT AVAILABLE>");
 }
 
+// A text younger than a language file: the file's own text where it has one, else English,
+// else the English the program brings.
+TEST_F(TranslateEx, FallbackStandsOnlyWhereNoFileHasTheText)
+{
+    const struct { const char* Id; const char* Expected; } cases[] = {
+        {"BTN_START", "Starten"}, {"LBL_ONLY_EN", "English only"}, {"LBL_NOWHERE", "Built in:\r\na"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(g_cTranslate->TranslateWithFallback("MAIN_DIALOG", c.Id, "Built in:\\n%P1%", "a"), c.Expected) << c.Id;
+    }
+}
+
 TEST_F(TranslateEx, EmptyEnglishTextIsShownEmptyNotAsMarker)
 {
     EXPECT_EQ(g_cTranslate->TranslateEx("MAIN_DIALOG", "LBL_EMPTY_BOTH", "", ""), "");

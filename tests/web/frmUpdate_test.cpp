@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/Application.h"
+#include "support/BoundTexts.h"
 #include "support/TestEnvironment.h"
 #include "support/TestHttpServer.h"
 #include "web/frmUpdate.h"
@@ -59,9 +60,8 @@ protected:
 TEST_F(UpdateWindow, UpdateOfferedOpensItsPageOnTheWebSite)
 {
     ShowWindow(dialog.Hwnd(), SW_SHOW);
-    // English whatever the language.
-    EXPECT_EQ(WindowText(dialog.Hwnd()), "Internet update");
-    EXPECT_EQ(WindowText(Control(IDC_UPDATE_LABEL2)), "Click 'Next' to search for updates.");
+    EXPECT_EQ(WindowText(dialog.Hwnd()), "Internet-Update");
+    ExpectBoundTexts(frmUpdate::TEXTS, g_cApp->GetLanguageFile("DE"), [&](int id) { return WindowText(Control(id)); });
     EXPECT_TRUE(AtStep1());
 
     Search("true\n/down/new.html\nVersion 0.0.25\nFaster start\n");
@@ -117,7 +117,7 @@ TEST_F(UpdateWindow, SilentServerEndsTheSearchInTimeAndNextCanBePressedAgain)
     EXPECT_LT(GetTickCount() - start, EVENT_WAIT_MS);
     ASSERT_EQ(m_sys->ErrorReports.size(), 1u);
     EXPECT_EQ(m_sys->ErrorReports[0].Number, 20000);
-    EXPECT_EQ(m_sys->ErrorReports[0].Description, "The website did not answer in time");
+    EXPECT_EQ(m_sys->ErrorReports[0].Description, "Die Webseite hat nicht rechtzeitig geantwortet");
     EXPECT_EQ(m_sys->ErrorReports[0].Source, "frmUpdate.cmdSearchUpdates_Click\r\nfrmUpdate.SearchUpdates\r\n");
     EXPECT_TRUE(AtStep1());
     EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_ARROW));
