@@ -7,11 +7,14 @@
 #include <gtest/gtest.h>
 
 namespace {
+// The file name of the chosen entry, without the share translated behind it.
 std::string SelectedEntry(HWND lingobench)
 {
     const int selected = SelectedListItem(lingobench, IDC_LB_LANG);
     const std::vector<std::string> entries = ListBoxTexts(Control(lingobench, IDC_LB_LANG));
-    return selected >= 0 && selected < static_cast<int>(entries.size()) ? entries[static_cast<size_t>(selected)] : "";
+    if (selected < 0 || selected >= static_cast<int>(entries.size())) return "";
+    const std::string& entry = entries[static_cast<size_t>(selected)];
+    return entry.substr(0, entry.find('\t'));
 }
 
 // The lines of the file with the two names replaced.

@@ -32,11 +32,13 @@ protected:
         std::sort(texts.begin(), texts.end());
         return texts;
     }
+    // The file name of the chosen entry, without the share translated behind it.
     std::string Selected() const
     {
         HWND list = GetDlgItem(Window(), IDC_LB_LANG);
-        return ItemTextAt(list, static_cast<int>(SendMessageA(list, LB_GETCURSEL, 0, 0)));
+        return FileNameOf(ItemTextAt(list, static_cast<int>(SendMessageA(list, LB_GETCURSEL, 0, 0))));
     }
+    static std::string FileNameOf(const std::string& entry) { return entry.substr(0, entry.find('\t')); }
     static std::string ItemTextAt(HWND list, int index)
     {
         char text[MAX_PATH] = {};
@@ -95,7 +97,7 @@ TEST_F(LingobenchWindow, KeepsTheFileWorkedOnAndSelectsANewOne)
 {
     Open();
     HWND list = GetDlgItem(Window(), IDC_LB_LANG);
-    const std::string second = ItemTextAt(list, 1);
+    const std::string second = FileNameOf(ItemTextAt(list, 1));
     SendMessageA(list, LB_SETCURSEL, 1, 0);
     std::string caption;
     WhileModal([&] { Command(IDC_LB_EDIT); }, [&](HWND dialog) {
