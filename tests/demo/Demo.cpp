@@ -31,7 +31,7 @@ namespace {
 
 // Every window the tour passes, each language's pages counted: a tour that saves fewer has lost
 // a window on the way, even where nothing reported it missing.
-constexpr int SHOTS_EXPECTED = 32;
+constexpr int SHOTS_EXPECTED = 37;
 
 std::string g_output;
 int g_shot = 0;
