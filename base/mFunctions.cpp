@@ -32,6 +32,11 @@ std::string ExtractPath(const std::string& filePath)
     return pos == std::string::npos ? "" : filePath.substr(0, pos + 1);
 }
 
+std::string ExtractFileName(const std::string& filePath)
+{
+    return filePath.substr(filePath.find_last_of('\\') + 1);
+}
+
 int FindLast(const std::string& text, const std::string& search, int start)
 {
     if (search.empty() || search.size() > text.size()) return 0;

@@ -11,6 +11,8 @@ std::string CutAtNull(const std::string& text);
 bool ExecuteFile(HWND owner, const std::string& file, const std::string& operation, const std::string& parameters,
                  const std::string& directory, int showMode, INT_PTR* shellResult = nullptr);
 std::string ExtractPath(const std::string& filePath);
+// The part after the last backslash: the file's name without its folder.
+std::string ExtractFileName(const std::string& filePath);
 // 1-based position of the last occurrence starting at or before start (0 = from the end); 0 if none.
 int FindLast(const std::string& text, const std::string& search, int start = 0);
 // A directory listing finds the path (hidden and system entries too) and it is a file / a

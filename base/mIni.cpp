@@ -8,6 +8,7 @@
 #include <unordered_set>
 #include <utility>
 
+#include "base/IniSections.h"
 #include "base/mError.h"
 #include "base/mFunctions.h"
 #include "base/mVB6.h"
@@ -48,30 +49,10 @@ std::string LowerAscii(std::string text)
     return text;
 }
 
-// The whole section through the system's own section read: "key=value" entries, each ended by
-// a zero, the list by a second one.
-std::string ReadSectionEntries(const std::string& file, const std::string& section)
-{
-    // Small first: Wine's section read costs time in proportion to the buffer it is given.
-    std::string buffer(1024, '\0');
-    for (;;) {
-        const DWORD size = static_cast<DWORD>(buffer.size());
-        const DWORD length = GetPrivateProfileSectionA(section.c_str(), buffer.data(), size, file.c_str());
-        // A list that did not fit comes back cut, its length the buffer's less two.
-        if (length + 2 < size) return buffer.substr(0, length);
-        buffer.assign(buffer.size() * 4, '\0');
-    }
-}
-
 SectionCopy CopySection(const std::string& file, const std::string& section)
 {
     SectionCopy copy;
-    const std::string entries = ReadSectionEntries(file, section);
-    for (size_t pos = 0; pos < entries.size();) {
-        size_t end = entries.find('\0', pos);
-        if (end == std::string::npos) end = entries.size();
-        const std::string entry = entries.substr(pos, end - pos);
-        pos = end + 1;
+    for (const std::string& entry : ReadIniSection(file, section)) {
         const size_t equals = entry.find('=');
         const std::string key = LowerAscii(TrimCharacters(entry.substr(0, equals), " \t"));
         const std::string value = equals == std::string::npos ? "" : TrimCharacters(entry.substr(equals + 1), " \t");

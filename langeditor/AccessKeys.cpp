@@ -6,6 +6,8 @@
 #include <set>
 #include <utility>
 
+#include "base/mFunctions.h"
+
 char AccessKey(const std::string& caption)
 {
     for (size_t i = 0; i + 1 < caption.size(); ++i) {
@@ -28,16 +30,10 @@ bool SameText(const TextRef& a, const TextRef& b)
 
 namespace {
 
-std::string Upper(std::string text)
-{
-    if (!text.empty()) CharUpperBuffA(text.data(), static_cast<DWORD>(text.size()));
-    return text;
-}
-
 // A pair of texts in one order, whatever the order they were found in.
 std::pair<std::string, std::string> PairName(const TextRef& a, const TextRef& b)
 {
-    std::string first = Upper(a.Section + "/" + a.ID), second = Upper(b.Section + "/" + b.ID);
+    std::string first = UpperCase(a.Section + "/" + a.ID), second = UpperCase(b.Section + "/" + b.ID);
     if (second < first) std::swap(first, second);
     return {first, second};
 }

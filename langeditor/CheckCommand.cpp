@@ -11,6 +11,7 @@
 #include "langeditor/EditedFile.h"
 #include "langeditor/LangLocation.h"
 #include "langeditor/LanguageCheck.h"
+#include "langeditor/NewLanguage.h"
 
 namespace {
 
@@ -68,11 +69,6 @@ std::optional<CheckRequest> ParseArguments(const std::vector<std::string>& args,
     return request;
 }
 
-bool IsAbbreviation(const std::string& text)
-{
-    return !text.empty() && text.find_first_of("\\/:*?\"<>|") == std::string::npos;
-}
-
 // The files to check, in name order; an abbreviation without its file is an error.
 std::optional<std::vector<std::string>> FilesToCheck(const CheckRequest& request, const std::string& configDir,
                                                      std::string& error)
@@ -82,7 +78,8 @@ std::optional<std::vector<std::string>> FilesToCheck(const CheckRequest& request
     for (const std::string& abbreviation : request.Abbreviations) {
         const std::string name = "LNG_" + abbreviation + ".ini";
         WIN32_FIND_DATAA found;
-        ScopedFindHandle find(IsAbbreviation(abbreviation) ? FindFirstFileA((configDir + "\\" + name).c_str(), &found)
+        // The new-language window's rule: a wildcard or separator never reaches the file search.
+        ScopedFindHandle find(AbbrevProblem(abbreviation).empty() ? FindFirstFileA((configDir + "\\" + name).c_str(), &found)
                                                            : INVALID_HANDLE_VALUE);
         if (!find.IsValid() || (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
             error = "There is no language file for the abbreviation '" + abbreviation + "': '" + configDir + "\\" +

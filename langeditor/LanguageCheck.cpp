@@ -13,11 +13,6 @@
 
 namespace {
 
-std::string FileName(const std::string& path)
-{
-    return path.substr(path.find_last_of('\\') + 1);
-}
-
 std::string Key(const std::string& section, const std::string& id)
 {
     return LowerCase(section) + "\n" + LowerCase(id);
@@ -54,7 +49,7 @@ std::string WithoutLineBreaks(std::string text)
 FileCheck CheckLanguageFile(const EditedFile& file)
 {
     FileCheck result;
-    const std::string name = FileName(file.Path());
+    const std::string name = ExtractFileName(file.Path());
     auto add = [&](const TextRef& text, const char* kind, const std::string& message) {
         result.Findings.push_back({name, text.Section, text.ID, kind, WithoutLineBreaks(message)});
     };

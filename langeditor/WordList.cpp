@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "base/IniSections.h"
 #include "base/mError.h"
 #include "base/mFunctions.h"
 #include "langeditor/mFunctions.h"
@@ -82,18 +83,8 @@ bool TranslatedIds::Has(const std::string& section, const std::string& id)
 // Reading every value on its own would let the system parse the whole file again for each ID.
 std::set<std::string> TranslatedIds::ReadSection(const std::string& section) const
 {
-    std::string buffer(32768, '\0');
-    DWORD length = 0;
-    for (;;) {
-        length = GetPrivateProfileSectionA(section.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()),
-                                           m_path.c_str());
-        if (length + 2 < buffer.size()) break;
-        buffer.resize(buffer.size() * 2); // the section did not fit
-    }
     std::set<std::string> translated, seen;
-    for (size_t pos = 0; pos < length;) {
-        const std::string entry = buffer.c_str() + pos;
-        pos += entry.size() + 1;
+    for (const std::string& entry : ReadIniSection(m_path, section)) {
         const size_t equals = entry.find('=');
         // The section read hands lines over as they stand; the key read trims key and value.
         const std::string key = LowerCase(TrimCharacters(entry.substr(0, equals), " \t"));

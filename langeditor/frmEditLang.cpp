@@ -66,7 +66,7 @@ bool frmEditLang::InitDialog(const std::string& strFile)
     return PassErrors("frmEditLang.InitDialog", [&] {
         m_file.emplace(strFile, EnglishFilePath(SetTrailingBackslash(ExtractPath(strFile), false)));
         // Several files are worked on in turn; the title says which one this is.
-        SetCaption(strFile.substr(strFile.find_last_of('\\') + 1) + " - Edit language file");
+        SetCaption(ExtractFileName(strFile) + " - Edit language file");
         if (!BuildWordList()) return false;
         ShowUntranslatedCount();
         if (!m_words.empty()) {

@@ -128,7 +128,7 @@ void frmLingobench::cmdNew_Click()
         const bool open = dialog.OpenExisting();
         dialog.Unload();
         // A cancelled window leaves the list as it was.
-        const std::string fileName = file.empty() ? SelectedEntry() : file.substr(file.find_last_of('\\') + 1);
+        const std::string fileName = file.empty() ? SelectedEntry() : ExtractFileName(file);
         FillLanguageList(fileName);
         // Opened under the name the file system gives it, as Edit does.
         if (open) EditLanguageFile(SelectedEntry());

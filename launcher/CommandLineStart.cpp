@@ -3,8 +3,6 @@
 #include "CommandLineStart.h"
 
 #include <windows.h>
-#include <commctrl.h>
-#include <ole2.h>
 
 #include "base/SystemServices.h"
 #include "base/mError.h"
@@ -76,24 +74,14 @@ int Run(const LauncherCommand& command)
 
 int RunLauncherCommand(const LauncherCommand& command)
 {
-    return RunLauncherCommand(command, "");
-}
-
-int RunLauncherCommand(const LauncherCommand& command, const std::string& workDirectory)
-{
-    OleInitialize(nullptr);
-    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
+    const LauncherThreadSetup setup;
     InstallLauncherServices();
     int exitCode = EXIT_START_REFUSED;
     ShowErrors("mCommandLine.RunLauncherCommand", [&] {
-        g_cApp = workDirectory.empty() ? std::make_unique<Application>()
-                                       : std::make_unique<Application>(workDirectory);
-        g_cTranslate = std::make_unique<cTranslate>();
+        CreatePublicObjects("");
         g_cApp->Options().LoadData(); // the language of the messages
         exitCode = Run(command);
     });
     ClosePublicObjects();
-    OleUninitialize();
     return exitCode;
 }

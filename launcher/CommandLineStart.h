@@ -12,5 +12,3 @@ constexpr int EXIT_START_REFUSED = 2; // bad input, a failed check, a start the 
 // Runs a command other than OpenWindow without the main window; writes nothing to the settings
 // file. Returns the exit code.
 int RunLauncherCommand(const LauncherCommand& command);
-// The same on another work folder ("" for the launcher's own), for tests.
-int RunLauncherCommand(const LauncherCommand& command, const std::string& workDirectory);

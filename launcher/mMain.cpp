@@ -66,9 +66,7 @@ bool Main(const std::string& workDirectory)
     bool started = false;
     ShowErrors("mMain.Main", [&] {
         CreateMutex();
-        g_cApp = workDirectory.empty() ? std::make_unique<Application>()
-                                       : std::make_unique<Application>(workDirectory);
-        g_cTranslate = std::make_unique<cTranslate>();
+        CreatePublicObjects(workDirectory);
         if (!g_cApp->LoadData()) return;
         g_frmMain = std::make_unique<frmMain>();
         g_frmMain->Load();
@@ -81,15 +79,30 @@ bool Main(const std::string& workDirectory)
     return started;
 }
 
-int RunLauncher()
+LauncherThreadSetup::LauncherThreadSetup()
 {
-    OleInitialize(nullptr); // drag and drop needs OLE on this thread
+    OleInitialize(nullptr);
     INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
+}
+
+LauncherThreadSetup::~LauncherThreadSetup()
+{
+    OleUninitialize();
+}
+
+void CreatePublicObjects(const std::string& workDirectory)
+{
+    g_cApp = workDirectory.empty() ? std::make_unique<Application>() : std::make_unique<Application>(workDirectory);
+    g_cTranslate = std::make_unique<cTranslate>();
+}
+
+int RunLauncher()
+{
+    const LauncherThreadSetup setup;
     int exitCode = 0;
     if (Main()) exitCode = RunMessageLoop();
     g_frmMain.reset();
-    OleUninitialize();
     return exitCode;
 }
 

@@ -10,6 +10,17 @@
 // What the launcher gives the layers below it before anything else runs: its title (also the
 // source of run-time errors), its error report window and its profile windows.
 void InstallLauncherServices();
+// OLE (drag and drop, shell links) and the common controls on this thread for the life of the
+// object: what every run of the launcher needs before its first window.
+class LauncherThreadSetup {
+public:
+    LauncherThreadSetup();
+    ~LauncherThreadSetup();
+    LauncherThreadSetup(const LauncherThreadSetup&) = delete;
+    LauncherThreadSetup& operator=(const LauncherThreadSetup&) = delete;
+};
+// Creates g_cApp and g_cTranslate over the work folder ("" for the launcher's own).
+void CreatePublicObjects(const std::string& workDirectory);
 // The launcher's entry: creates the global objects, loads, shows the main window.
 // Returns false when the launcher ends without a window.
 bool Main();

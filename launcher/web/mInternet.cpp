@@ -23,13 +23,12 @@ struct FetchFailure {
     const char* Id;
     const char* English;
 };
-constexpr FetchFailure FAILURES[] = {
-    {"ERR_NO_CONNECTION", "No internet connection or website not found"},
-    {"ERR_CONNECTION_BROKEN", "The connection to the website broke off"},
-    {"ERR_ANSWER_TOO_LONG", "The answer of the website is too long"},
-    {"ERR_NO_INTERNET", "No internet"},
-    {"ERR_NO_ANSWER", "The website did not answer in time"},
-};
+constexpr FetchFailure NO_CONNECTION{"ERR_NO_CONNECTION", "No internet connection or website not found"};
+constexpr FetchFailure CONNECTION_BROKEN{"ERR_CONNECTION_BROKEN", "The connection to the website broke off"};
+constexpr FetchFailure ANSWER_TOO_LONG{"ERR_ANSWER_TOO_LONG", "The answer of the website is too long"};
+constexpr FetchFailure NO_INTERNET{"ERR_NO_INTERNET", "No internet"};
+constexpr FetchFailure NO_ANSWER{"ERR_NO_ANSWER", "The website did not answer in time"};
+constexpr FetchFailure FAILURES[] = {NO_CONNECTION, CONNECTION_BROKEN, ANSWER_TOO_LONG, NO_INTERNET, NO_ANSWER};
 
 AppError UpdateErrorText(const FetchFailure& failure)
 {
@@ -54,18 +53,18 @@ struct Fetch {
 std::optional<FetchFailure> ReadResource(HINTERNET session, const std::string& address, Fetch& fetch, std::string& text)
 {
     ScopedInternetHandle url(InternetOpenUrlA(session, address.c_str(), nullptr, 0, INTERNET_FLAG_RELOAD, 0));
-    if (!url) return FAILURES[0];
+    if (!url) return NO_CONNECTION;
     std::optional<FetchFailure> error;
     char chunk[CHUNK_SIZE];
     for (;;) {
         DWORD got = 0;
         if (!InternetReadFile(url.Get(), chunk, CHUNK_SIZE, &got)) {
-            error = FAILURES[1];
+            error = CONNECTION_BROKEN;
             break;
         }
         if (got == 0) break;
         if (text.size() + got > READ_URL_SIZE_CAP) {
-            error = FAILURES[2];
+            error = ANSWER_TOO_LONG;
             break;
         }
         text.append(chunk, got);
@@ -81,7 +80,7 @@ void RunFetch(std::shared_ptr<Fetch> fetch, std::string address, DWORD accessTyp
     std::optional<FetchFailure> error;
     HINTERNET session = InternetOpenA(AGENT_NAME, accessType, nullptr, nullptr, 0);
     if (!session) {
-        error = FAILURES[3];
+        error = NO_INTERNET;
     } else {
         bool abandoned = false;
         {
@@ -132,5 +131,5 @@ std::string ReadUrl(const std::string& address, DWORD accessType, DWORD deadline
     // Closing the session is the library's way to cancel a blocking call; where it does not,
     // the worker ends by itself once the server lets go, and nobody waits for it.
     cancel.Reset();
-    throw UpdateErrorText(FAILURES[4]);
+    throw UpdateErrorText(NO_ANSWER);
 }
