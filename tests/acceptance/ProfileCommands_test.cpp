@@ -11,31 +11,12 @@ namespace {
 // them: blank lines left out, no blanks around "=".
 using Sections = std::vector<std::pair<std::string, std::vector<std::string>>>;
 
-std::string Trimmed(const std::string& text)
-{
-    const size_t first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return "";
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 Sections Entries(const std::string& text)
 {
     Sections sections{{"", {}}};
-    size_t pos = 0;
-    while (pos < text.size()) {
-        size_t end = text.find_first_of("\r\n", pos);
-        if (end == std::string::npos) end = text.size();
-        std::string line = Trimmed(text.substr(pos, end - pos));
-        pos = end + 1;
-        if (line.empty()) continue;
-        if (line[0] == '[') {
-            sections.push_back({line.substr(1, line.find(']') - 1), {}});
-            continue;
-        }
-        const size_t equals = line.find('=');
-        if (line[0] != ';' && equals != std::string::npos)
-            line = Trimmed(line.substr(0, equals)) + "=" + Trimmed(line.substr(equals + 1));
-        sections.back().second.push_back(line);
+    for (const std::string& line : IniLines(text)) {
+        if (line[0] == '[') sections.push_back({line.substr(1, line.find(']') - 1), {}});
+        else sections.back().second.push_back(line);
     }
     return sections;
 }

@@ -5,6 +5,7 @@
 
 #include <map>
 
+#include "base/mFunctions.h"
 #include "base/mIni.h"
 #include "langeditor/AccessKeys.h"
 
@@ -49,10 +50,7 @@ TEST(KeyClashes, AreTwoTextsOfOneScopeWithOneKeyToldOnce)
 
 TEST(KeyClashes, TheLaunchersScopesNameTextsOfItsEnglishFile)
 {
-    char self[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, self, MAX_PATH);
-    std::string english = self;
-    english = english.substr(0, english.find_last_of('\\') + 1) + "config\\LNG_EN.ini";
+    const std::string english = SetTrailingBackslash(GetAppPath(), true) + "config\\LNG_EN.ini";
     for (const KeyScope& scope : LauncherKeyScopes()) {
         for (const TextRef& text : scope.Texts) {
             EXPECT_NE(ReadFromIni(english, text.Section, text.ID, ""), "") << scope.Name << ": " << text.ID;

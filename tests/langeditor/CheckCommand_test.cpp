@@ -3,6 +3,7 @@
 #include "langeditor/LingobenchTest.h"
 
 #include "base/ScopedWin.h"
+#include "base/mFunctions.h"
 
 namespace {
 
@@ -26,10 +27,7 @@ protected:
     void SetUp() override
     {
         LingobenchTest::SetUp();
-        char self[MAX_PATH] = {};
-        GetModuleFileNameA(nullptr, self, MAX_PATH);
-        std::string folder = self;
-        folder.resize(folder.find_last_of('\\') + 1);
+        const std::string folder = SetTrailingBackslash(GetAppPath(), true);
         ASSERT_TRUE(CopyFileA((folder + "Lingobench.exe").c_str(), (ToolsDir() + "\\Lingobench.exe").c_str(), FALSE));
         // The check names each file as the file system does.
         DeleteFileA(LanguageFile("LNG_EN.INI").c_str());

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <set>
 
+#include "base/mFunctions.h"
 #include "langeditor/frmInfo_res.h"
 #include "langeditor/frmLingobench.h"
 #include "langeditor/frmLingobench_res.h"
@@ -70,11 +71,7 @@ TEST_F(LingobenchWindow, ListsTheLanguageFilesAndSelectsTheFirst)
 // Lingobench's own icon, in its program file (beside this test's) and in its main window.
 TEST_F(LingobenchWindow, TheProgramAndItsWindowCarryTheirOwnIcon)
 {
-    char self[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, self, MAX_PATH);
-    std::string program = self;
-    program = program.substr(0, program.find_last_of('\\') + 1) + "Lingobench.exe";
-    const std::vector<int> widths = ProgramIconWidths(program);
+    const std::vector<int> widths = ProgramIconWidths(SetTrailingBackslash(GetAppPath(), true) + "Lingobench.exe");
     for (int size : {16, 32}) EXPECT_NE(std::find(widths.begin(), widths.end(), size), widths.end()) << size;
     Open();
     EXPECT_TRUE(HasOwnIcons(Window()));
