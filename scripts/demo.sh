@@ -3,13 +3,26 @@
 # private X server and saves a picture of each in build/screenshots/ (PNG). The update window
 # asks a small HTTP server on 127.0.0.1 that this script starts and stops, serving an update file.
 # Fails unless every window the tour expects was captured and saved.
+# DEMO_SCALE=150 (or another percentage) takes the pictures at that display scaling instead, in
+# build/screenshots-150/; the prefix is set back to 100% afterwards. DEMO_LANGUAGE=DE shows the
+# launcher's windows after the main window in German, in build/screenshots-de/ (or -150-de/).
 set -uo pipefail
 cd "$(dirname "$0")/.."
 source scripts/wine-env.sh
 set -e
 select_build Touring
 cmake --build "$ARCH_BUILD_DIR" --target demo_tour >/dev/null
+scale=${DEMO_SCALE:-100}
+[[ $scale =~ ^[0-9]+$ ]] && [ "$scale" -ge 100 ] && [ "$scale" -le 300 ] ||
+  die "DEMO_SCALE must be a percentage from 100 to 300, not '$scale'"
 shots=$BUILD_DIR/screenshots
+[ "$scale" -eq 100 ] || shots=$shots-$scale
+language=${DEMO_LANGUAGE:-EN}
+case $language in
+  EN) ;;
+  DE) shots=$shots-de ;;
+  *) die "DEMO_LANGUAGE must be EN or DE, not '$language'" ;;
+esac
 rm -rf "$shots"
 mkdir -p "$shots"
 
@@ -24,8 +37,12 @@ printf 'true\n/down/veko_launch/vekolaunch.html\nVekolaunch %s.1 is available.\n
 port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
 python3 -m http.server "$port" --bind 127.0.0.1 --directory "$www" </dev/null >"$ARCH_BUILD_DIR/demo-http.log" 2>&1 &
 HTTP_PID=$!
+set_scale() {
+  wine_quiet reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d $(($1 * 96 / 100)) /f
+}
 cleanup() {
   kill "$HTTP_PID" 2>/dev/null || true
+  [ "$scale" -eq 100 ] || set_scale 100 || true
   remove_run_temp
   rm -rf "$www"
   stop_xvfb
@@ -39,12 +56,13 @@ export VEKOLAUNCH_UPDATE_HOST=127.0.0.1:$port
 
 start_xvfb
 start_wine
+[ "$scale" -eq 100 ] || set_scale "$scale" || die "Wine could not set the display scaling"
 # The staged install lives in a temporary folder of this run's own, made fresh and removed after.
 make_run_temp demo-temp
 export VEKOLAUNCH_TEST_TEMP=$RUN_TEMP_WIN
 out=$("$WINE" winepath.exe -w "$shots" 2>/dev/null </dev/null)
 set +e
-"$WINE" "$ARCH_BUILD_DIR/bin/demo_tour.exe" "$out" </dev/null >"$shots/tour.log" 2>&1
+"$WINE" "$ARCH_BUILD_DIR/bin/demo_tour.exe" "$out" "$language" </dev/null >"$shots/tour.log" 2>&1
 rc=$?
 set -e
 tr -d '\r' <"$shots/tour.log" | grep -v '^$' || true
