@@ -49,7 +49,8 @@ namespace {
 // Attributes of the entry a directory listing finds for the path, or nothing.
 bool FindEntry(const std::string& path, DWORD& attributes)
 {
-    if (path.empty()) return false;
+    // A listing takes * and ? as wildcards: such a path names no one entry of its own.
+    if (path.empty() || path.find_first_of("*?") != std::string::npos) return false;
     WIN32_FIND_DATAA data;
     ScopedFindHandle find(FindFirstFileA(path.c_str(), &data));
     if (!find.IsValid()) return false;

@@ -4,8 +4,8 @@
 #include "base/ControlHost.h"
 #include "base/mError.h"
 #include "core/Application.h"
+#include "core/Prompts.h"
 #include "dialogs/frmOptions_res.h"
-#include "mMain.h"
 #include "translation/cTranslate.h"
 
 void frmOptions::OnInit()

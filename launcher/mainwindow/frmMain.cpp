@@ -10,7 +10,6 @@
 #include "base/SystemServices.h"
 #include "base/mError.h"
 #include "core/Application.h"
-#include "mMain.h"
 #include "mainwindow/MainLayout.h"
 #include "mainwindow/frmMain_res.h"
 #include "profiles/Profile.h"
@@ -172,11 +171,6 @@ void frmMain::ucTab1_Click(int index)
     ShowErrors("frmMain.ucTab1_Click", [&] { m_pages.Activate(index); });
 }
 
-void frmMain::ActivatePage(int pageNumber)
-{
-    PassErrors("frmMain.ActivatePage", [&] { m_pages.ShowPage(pageNumber - 1); });
-}
-
 bool frmMain::OnPreTranslateMessage(const MSG& msg)
 {
     if (m_unloaded || msg.message != WM_KEYDOWN || (msg.hwnd != Hwnd() && !IsChild(Hwnd(), msg.hwnd))) return false;
@@ -292,7 +286,7 @@ void frmMain::Form_Unload()
     // The public objects go also when the settings could not be saved.
     ShowErrors("frmMain.Form_Unload", [&] {
         g_cApp->SaveAppSettings();
-        g_cApp->Profiles().SaveWhichProfileIsActive();
+        g_cApp->Profiles().SaveWhichProfileIsActive(g_cApp->ActiveProfile().get());
     });
     ClosePublicObjects();
 }

@@ -1,6 +1,8 @@
 // The wizard's header.
 #include "shortcuts/ucWizard_TitleArea.h"
 
+#include <algorithm>
+
 #include "base/mError.h"
 #include "base/mFunctions.h"
 
@@ -53,6 +55,15 @@ ucWizard_TitleArea::Layout ucWizard_TitleArea::LayoutFor(int width, int dpi)
     return layout;
 }
 
+RECT ucWizard_TitleArea::DescriptionRect(const Layout& layout, int lineHeight, int textHeight)
+{
+    if (textHeight <= layout.StepDesc.bottom - layout.StepDesc.top) return layout.StepDesc;
+    RECT rect = layout.StepDesc;
+    rect.bottom = layout.Band.top;
+    rect.top = std::max(layout.Step.top + lineHeight, static_cast<int>(rect.bottom - textHeight));
+    return rect;
+}
+
 void ucWizard_TitleArea::SetTexts(const std::string& strTitle, const std::string& strDesc, const std::string& strTask)
 {
     m_step = strTitle;
@@ -76,7 +87,18 @@ void ucWizard_TitleArea::Paint(HDC dc)
         DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &rect, format | DT_NOPREFIX);
     };
     draw(m_step, layout.Step, m_boldFont.Get(), DT_SINGLELINE | DT_END_ELLIPSIS);
-    draw(m_stepDesc, layout.StepDesc, m_font, DT_SINGLELINE | DT_END_ELLIPSIS);
+    RECT desc = layout.StepDesc;
+    int lineHeight = 0;
+    {
+        ScopedSelectObject select(dc, m_font);
+        TEXTMETRICA metrics = {};
+        GetTextMetricsA(dc, &metrics);
+        lineHeight = metrics.tmHeight;
+        DrawTextA(dc, m_stepDesc.c_str(), static_cast<int>(m_stepDesc.size()), &desc,
+                  DT_WORDBREAK | DT_NOPREFIX | DT_CALCRECT);
+    }
+    // A description too long for its line takes a second one instead of losing its end.
+    draw(m_stepDesc, DescriptionRect(layout, lineHeight, desc.bottom - desc.top), m_font, DT_WORDBREAK | DT_END_ELLIPSIS);
     draw(m_stepTask, layout.StepTask, m_font, DT_WORDBREAK | DT_END_ELLIPSIS);
 }
 

@@ -128,5 +128,5 @@ void frmInfo::lblEMail_Click()
 
 void frmInfo::cmdClose_Click()
 {
-    Unload();
+    EndModal();
 }

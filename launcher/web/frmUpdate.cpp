@@ -3,7 +3,7 @@
 
 #include "base/ControlHost.h"
 #include "base/mError.h"
-#include "core/ShellStart.h"
+#include "shell/ShellStart.h"
 #include "fileinfo/ProgramVersion.h"
 #include "web/UpdateCheck.h"
 #include "web/frmUpdate_res.h"
@@ -136,5 +136,5 @@ void frmUpdate::cmdOpenUpdatePage_Click()
 
 void frmUpdate::Command1_Click()
 {
-    Unload();
+    EndModal();
 }

@@ -111,6 +111,10 @@ TEST_F(FileAndFolder, FilesAndFoldersAreToldApart)
     EXPECT_TRUE(FolderExists(sub + "\\"));
     EXPECT_TRUE(FolderExists(folder.Path()));
     EXPECT_FALSE(FileExists(folder.Path() + "missing.exe"));
+    for (const char* wildcard : {"*", "*.*", "?*"}) {
+        EXPECT_FALSE(FileExists(folder.Path() + wildcard)) << wildcard;
+        EXPECT_FALSE(FolderExists(folder.Path() + wildcard)) << wildcard;
+    }
     EXPECT_FALSE(FolderExists(folder.Path() + "missing"));
     EXPECT_FALSE(FolderExists(folder.Path() + "missing\\"));
     EXPECT_FALSE(FileExists(""));
