@@ -60,7 +60,7 @@ RECT ucWizard_TitleArea::DescriptionRect(const Layout& layout, int lineHeight, i
     if (textHeight <= layout.StepDesc.bottom - layout.StepDesc.top) return layout.StepDesc;
     RECT rect = layout.StepDesc;
     rect.bottom = layout.Band.top;
-    rect.top = std::max(layout.Step.top + lineHeight, static_cast<int>(rect.bottom - textHeight));
+    rect.top = std::max<LONG>(layout.Step.top + lineHeight, rect.bottom - textHeight);
     return rect;
 }
 

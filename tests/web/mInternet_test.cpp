@@ -63,19 +63,3 @@ TEST_F(ReadUrlTest, SilentServerEndsAtTheDeadline)
     EXPECT_LT(elapsed, EVENT_WAIT_MS) << "the library's own wait for a silent server never ends";
 }
 
-// A read given up at its deadline keeps its handles to its own end: the searches after it get
-// handles of their own, which the abandoned read never closes.
-TEST_F(ReadUrlTest, AnAbandonedReadLeavesTheNextSearchesTheirHandles)
-{
-    m_server.SendEndlessly();
-    TestHttpServer answering;
-    answering.Serve(200, "Version 0.0.25");
-    for (int round = 0; round < 3; ++round) {
-        EXPECT_EQ(ErrorOf([&] { ReadUrl(Address("/endless.txt"), 0, 300); }).Description,
-                  "The website did not answer in time");
-        for (int search = 0; search < 5; ++search) {
-            EXPECT_EQ(ReadUrl("http://" + answering.HostWithPort() + "/update.txt", 0), "Version 0.0.25")
-                << round << "." << search;
-        }
-    }
-}
