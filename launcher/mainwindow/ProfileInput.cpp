@@ -4,6 +4,7 @@
 #include "base/mError.h"
 #include "base/mFunctions.h"
 #include "base/mVB6.h"
+#include "LauncherErrors.h"
 #include "profiles/Profile.h"
 
 MainWindowInput InputShownFor(const Profile& profile)

@@ -8,7 +8,7 @@
 #include "base/mError.h"
 #include "base/mFunctions.h"
 #include "core/Application.h"
-#include "core/ShellStart.h"
+#include "shell/ShellStart.h"
 #include "fileinfo/ProgramVersion.h"
 #include "web/frmUpdateNotice.h"
 #include "web/mInternet.h"
