@@ -41,10 +41,7 @@ void ShowControls(HWND dialog, const int* ids, size_t count, bool visible)
 void frmEditLang::OnInit()
 {
     // The heading stands out in bold.
-    LOGFONTA font = {};
-    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(Hwnd(), WM_GETFONT, 0, 0)), sizeof(font), &font);
-    font.lfWeight = FW_BOLD;
-    m_headingFont.Reset(CreateFontIndirectA(&font));
+    m_headingFont = DerivedFont(WindowFont(Hwnd()), {.Bold = true});
     for (int id : {IDC_EL_SECTION, IDC_EL_TRENNER, IDC_EL_ID}) {
         SendMessageA(Item(id), WM_SETFONT, reinterpret_cast<WPARAM>(m_headingFont.Get()), FALSE);
     }

@@ -73,7 +73,7 @@ void frmMain::OnInit()
 void frmMain::CreateChildControls()
 {
     HWND hwnd = Hwnd();
-    HFONT font = reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0));
+    const HFONT font = WindowFont(hwnd);
     const int textHeight = FontLineHeight(hwnd);
     RECT client = {};
     GetClientRect(hwnd, &client);

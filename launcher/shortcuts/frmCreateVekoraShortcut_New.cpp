@@ -56,7 +56,7 @@ void frmCreateVekoraShortcut_New::OnInit()
         PlaceAtPlaceholder(m_ucWizard_TitleArea, hwnd, IDC_CS_TITLEAREA);
         PlaceAtPlaceholder(m_ucWizard_Nav, hwnd, IDC_CS_NAV);
         m_picStep.Create(hwnd, {std::begin(PAGE_TEMPLATES), std::end(PAGE_TEMPLATES)}, IDC_CS_PICSTEP0);
-        const WPARAM font = SendMessageA(hwnd, WM_GETFONT, 0, 0);
+        const WPARAM font = reinterpret_cast<WPARAM>(WindowFont(hwnd));
         PlaceAtPlaceholder(m_txtDest, PageHwnd(0), IDC_CS_TXTDEST);
         SendMessageA(m_txtDest.Hwnd(), WM_SETFONT, font, FALSE);
         m_txtDest.SetAcceptFiles(true);

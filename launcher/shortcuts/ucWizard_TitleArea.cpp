@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "base/ControlHost.h"
 #include "base/mError.h"
 #include "base/mFunctions.h"
 
@@ -27,11 +28,8 @@ bool ucWizard_TitleArea::Create(HWND parent, int id, const RECT& rect)
         ScopedGetDC screen(nullptr);
         m_dpi = GetDeviceCaps(screen, LOGPIXELSY);
     }
-    m_font = reinterpret_cast<HFONT>(SendMessageA(parent, WM_GETFONT, 0, 0));
-    LOGFONTA bold = {};
-    GetObjectA(m_font ? static_cast<HGDIOBJ>(m_font) : GetStockObject(DEFAULT_GUI_FONT), sizeof(bold), &bold);
-    bold.lfWeight = FW_BOLD;
-    m_boldFont.Reset(CreateFontIndirectA(&bold));
+    m_font = WindowFont(parent);
+    m_boldFont = DerivedFont(m_font, {.Bold = true});
     RECT own = rect;
     own.bottom = own.top + FixedHeight(m_dpi);
     return BaseWindow::Create(parent, id, own);
