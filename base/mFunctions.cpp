@@ -89,8 +89,14 @@ std::string TrimCharacters(const std::string& text, std::string_view characters,
     return text.substr(begin, end - begin);
 }
 
+std::string Trim(const std::string& text, TrimEnds ends)
+{
+    return TrimCharacters(text, " ", ends);
+}
+
 namespace {
 constexpr std::string_view WHITE_SPACE = " \r\n";
+constexpr std::string_view WHITE_SPACE_AND_TAB = " \t\r\n";
 } // namespace
 
 std::string TrimLeftWhiteSpace(const std::string& text)
@@ -103,9 +109,9 @@ std::string TrimRightWhiteSpace(const std::string& text)
     return TrimCharacters(text, WHITE_SPACE, TrimEnds::Right);
 }
 
-std::string TrimWhiteSpace(const std::string& text)
+std::string TrimWhiteSpace(const std::string& text, TabIs tab)
 {
-    return TrimCharacters(text, WHITE_SPACE);
+    return TrimCharacters(text, tab == TabIs::WhiteSpace ? WHITE_SPACE_AND_TAB : WHITE_SPACE);
 }
 
 std::string BrowseForFolder(HWND owner, const std::string& title, int rootFolder)

@@ -11,7 +11,6 @@
 #include "langeditor/KeyCommands.h"
 #include "langeditor/LangLocation.h"
 #include "langeditor/TranslationCheck.h"
-#include "langeditor/mFunctions.h"
 #include "langeditor/frmEditLang_res.h"
 #include "langeditor/frmTest.h"
 
@@ -244,7 +243,7 @@ void frmEditLang::CheckTranslation()
     std::string warnings = ::CheckTranslation(GetItemText(IDC_EL_ENGLISH), translation);
     // The caption the launcher would show once this is saved, against the others seen with it.
     const TextRef text = {GetItemText(IDC_EL_SECTION), GetItemText(IDC_EL_ID)};
-    const std::string caption = lingo::TrimWhiteSpace(translation).empty() ? GetItemText(IDC_EL_ENGLISH) : translation;
+    const std::string caption = TrimWhiteSpace(translation, TabIs::WhiteSpace).empty() ? GetItemText(IDC_EL_ENGLISH) : translation;
     for (const KeyClash& clash : ClashesOf(LauncherKeyScopes(), text, caption, [&](const TextRef& other) {
              return m_file->LauncherText(other.Section, other.ID);
          }))

@@ -172,7 +172,7 @@ void CFileInfo::ReadShellInfo()
     m_displayName = info.szDisplayName;
     m_typeName = info.szTypeName;
     if (m_typeName.find_first_not_of(' ') == std::string::npos) {
-        m_typeName = TrimCharacters(UpperCase(m_fileExtension) + " File", " ", TrimEnds::Left);
+        m_typeName = Trim(UpperCase(m_fileExtension) + " File", TrimEnds::Left);
     }
 }
 

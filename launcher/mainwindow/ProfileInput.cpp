@@ -43,7 +43,7 @@ void CheckCmdLinesAgree(const MainWindowInput& input, const Profile& profile)
     // The window's and the profile's command lines are built separately; they must agree.
     const std::string windowText = BuildCmdLineParameters(input);
     const std::string profileText = profile.GetCmdLineParameters();
-    if (TrimCharacters(windowText, " ") != profileText) {
+    if (Trim(windowText) != profileText) {
         RaisePlainError(ERR_SELF_CHECK, "Commandline parameters should be: " + windowText +
                                             "\r\nCommandline parameters are: " + profileText +
                                             "\r\n\r\nPlease contact the author. Thanks.");

@@ -128,7 +128,7 @@ std::string Profile::GetCmdLineParameters() const
     if (m_refresh > 0) s += "-refresh " + std::to_string(m_refresh) + " ";
     if (!m_scenarioPath.empty()) s += "-scenario " + m_scenarioPath + " ";
     if (!m_graphicPakPath.empty()) s += "-graphicpack " + m_graphicPakPath;
-    return TrimCharacters(s, " ");
+    return Trim(s);
 }
 
 Profile::StartOutcome Profile::StartVekora(HWND owner)
