@@ -4,10 +4,10 @@
 #include <commctrl.h>
 
 #include "base/ControlHost.h"
+#include "base/ProgramVersion.h"
 #include "base/mError.h"
 #include "core/AppConstants.h"
 #include "core/Application.h"
-#include "fileinfo/ProgramVersion.h"
 #include "translation/cTranslate.h"
 #include "web/frmInfo_res.h"
 

@@ -2,9 +2,9 @@
 #include "web/frmUpdate.h"
 
 #include "base/ControlHost.h"
+#include "base/ProgramVersion.h"
 #include "base/mError.h"
 #include "shell/ShellStart.h"
-#include "fileinfo/ProgramVersion.h"
 #include "web/UpdateCheck.h"
 #include "web/frmUpdate_res.h"
 #include "web/mInternet.h"
