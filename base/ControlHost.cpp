@@ -77,9 +77,25 @@ void ReplacePlaceholder(HWND dialog, int id, HWND control)
     DestroyWindow(placeholder);
 }
 
+HFONT WindowFont(HWND hwnd)
+{
+    const HFONT font = hwnd ? reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0)) : nullptr;
+    return font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
+
+ScopedGdiObj<HFONT> DerivedFont(HFONT font, const FontChange& change)
+{
+    LOGFONTA look = {};
+    GetObjectA(font, sizeof(look), &look);
+    look.lfHeight *= change.HeightTimes;
+    if (change.Bold) look.lfWeight = FW_BOLD;
+    if (change.Underline) look.lfUnderline = TRUE;
+    return ScopedGdiObj<HFONT>(CreateFontIndirectA(&look));
+}
+
 int FontLineHeight(HWND hwnd)
 {
-    HFONT font = reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0));
+    const HFONT font = WindowFont(hwnd);
     ScopedGetDC dc(hwnd);
     ScopedSelectObject select(dc, font);
     TEXTMETRICA metrics = {};

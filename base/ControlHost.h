@@ -6,14 +6,28 @@
 #include <string>
 #include <utility>
 
+#include "base/ScopedWin.h"
+
 // The whole text of a window or control.
 std::string WindowText(HWND hwnd);
 
 // A window's rectangle in its parent's client coordinates.
 RECT RectInParent(HWND window, HWND parent);
 
+// The font the window draws its text with; the default GUI font where it names none.
+HFONT WindowFont(HWND hwnd);
 // The line height of the font the window draws its text with.
 int FontLineHeight(HWND hwnd);
+
+// How a derived font differs from the one it is made from.
+struct FontChange {
+    bool Bold = false;
+    bool Underline = false;
+    int HeightTimes = 1;
+};
+// A font of its own made from the given one with the change, as headings and links use.
+//   m_headingFont = DerivedFont(WindowFont(Hwnd()), {.Bold = true});
+ScopedGdiObj<HFONT> DerivedFont(HFONT font, const FontChange& change);
 
 // The brush the control's parent paints behind its static texts with, for a control that
 // paints its own background; the button face where the parent gives none.

@@ -2,6 +2,7 @@
 #include "base/DialogBase.h"
 
 #include "base/ControlHost.h"
+#include "base/SystemServices.h"
 #include "base/mError.h"
 
 namespace {
@@ -15,6 +16,7 @@ DialogBase::~DialogBase()
 {
     if (m_hwnd) {
         RemovePropA(m_hwnd, OWN_DIALOG_PROPERTY);
+        HandBackOwner();
         SetWindowLongPtrA(m_hwnd, DWLP_USER, 0);
         DestroyWindow(m_hwnd);
     }
@@ -25,15 +27,22 @@ void DialogBase::Load(HWND owner)
     if (m_hwnd) return;
     CreateDialogParamA(GetModuleHandleA(nullptr), m_templateName.c_str(), owner, DialogProc,
                        reinterpret_cast<LPARAM>(this));
-    if (!m_hwnd) RaiseRuntimeError(RTE_OUT_OF_MEMORY);
+    // A template that cannot be made into a window is a fault of the program, not of memory.
+    if (!m_hwnd) {
+        throw AppError(RTE_INTERNAL, RuntimeErrorDescription(RTE_INTERNAL) + " (the window " + m_templateName +
+                                         " could not be created: " + std::to_string(GetLastError()) + ")",
+                       ProgramTitle());
+    }
 }
 
 void DialogBase::ShowModal()
 {
     if (!m_hwnd) return;
     HWND owner = GetWindow(m_hwnd, GW_OWNER);
-    const bool disableOwner = owner && IsWindowEnabled(owner);
-    if (disableOwner) EnableWindow(owner, FALSE);
+    if (owner && IsWindowEnabled(owner)) {
+        EnableWindow(owner, FALSE);
+        m_disabledOwner = owner;
+    }
     ShowWindow(m_hwnd, SW_SHOW);
     // Activated at once, not when the window system gets round to it: activation puts the
     // focus on the control the dialog chose, and the user types there from the first key.
@@ -51,8 +60,20 @@ void DialogBase::ShowModal()
         DispatchMessageA(&msg);
     }
     m_modal = false;
-    // Enable the owner before hiding, so that activation returns to it.
-    if (disableOwner) EnableWindow(owner, TRUE);
+    HandBackOwner();
+}
+
+void DialogBase::HandBackOwner()
+{
+    // The owner takes input and the activation again before this window hides or goes: a
+    // window that goes while its owner is still disabled leaves the system to activate some
+    // other program's window.
+    HWND owner = m_disabledOwner;
+    m_disabledOwner = nullptr;
+    if (owner) {
+        EnableWindow(owner, TRUE);
+        if (m_hwnd && GetActiveWindow() == m_hwnd) SetActiveWindow(owner);
+    }
     if (m_hwnd) ShowWindow(m_hwnd, SW_HIDE);
 }
 
@@ -63,13 +84,15 @@ void DialogBase::ShowModeless()
 
 void DialogBase::Unload()
 {
-    if (m_hwnd) DestroyWindow(m_hwnd);
+    if (!m_hwnd) return;
+    m_modal = false;
+    HandBackOwner();
+    DestroyWindow(m_hwnd);
 }
 
 void DialogBase::EndModal()
 {
-    // A modal loop hides the window itself once the owner is enabled again, so that
-    // activation returns to the owner.
+    // A modal loop hands the owner back itself once it ends.
     if (m_modal) m_modal = false;
     else if (m_hwnd) ShowWindow(m_hwnd, SW_HIDE);
 }
@@ -155,6 +178,12 @@ INT_PTR DialogBase::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_CLOSE:
         OnClose();
         return TRUE;
+    case WM_DESTROY: {
+        // Destroyed from outside while modal: the owner still gets its input back first.
+        HandBackOwner();
+        INT_PTR result = 0;
+        return OnMessage(msg, wParam, lParam, result) ? result : FALSE;
+    }
     case WM_NCDESTROY:
         OnDestroy();
         RemovePropA(m_hwnd, OWN_DIALOG_PROPERTY);

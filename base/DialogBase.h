@@ -17,13 +17,15 @@ public:
 
     // Creates the (still hidden) window from its template; OnInit runs inside.
     void Load(HWND owner = nullptr);
-    // Shows the window and runs a modal loop, the owner disabled, until the window unloads
-    // or EndModal is called.
+    // Shows the window and runs a modal loop, the owner disabled, until EndModal is called
+    // (or the window unloads). Every way out goes through one closing path: the owner is
+    // enabled and activated again before the window hides or goes.
     void ShowModal();
     void ShowModeless();
-    // Destroys the window; ends a modal loop.
+    // Destroys the window (handing its owner back first when it is still modal).
     void Unload();
-    // Leaves the modal loop (or, shown modeless, just hides the window) without destroying it.
+    // Leaves the modal loop (or, shown modeless, just hides the window) without destroying it;
+    // the way a window closes itself: its caller reads the results and unloads it.
     void EndModal();
 
     HWND Hwnd() const { return m_hwnd; }
@@ -62,10 +64,13 @@ protected:
 private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     INT_PTR HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+    // The one closing path of a modal window: its owner enabled and active again, itself hidden.
+    void HandBackOwner();
 
     std::string m_templateName;
     HWND m_hwnd = nullptr;
     bool m_modal = false;
+    HWND m_disabledOwner = nullptr; // disabled by ShowModal, until handed back
 };
 
 // The message loop of a modeless top-level window, with dialog keyboard handling.

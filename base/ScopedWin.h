@@ -47,6 +47,12 @@ public:
     ~ScopedGdiObj() { if (m_obj) DeleteObject(m_obj); }
     ScopedGdiObj(const ScopedGdiObj&) = delete;
     ScopedGdiObj& operator=(const ScopedGdiObj&) = delete;
+    ScopedGdiObj(ScopedGdiObj&& other) noexcept : m_obj(std::exchange(other.m_obj, nullptr)) {}
+    ScopedGdiObj& operator=(ScopedGdiObj&& other) noexcept
+    {
+        if (this != &other) Reset(std::exchange(other.m_obj, nullptr));
+        return *this;
+    }
     T Get() const { return m_obj; }
     void Reset(T obj = nullptr)
     {

@@ -6,6 +6,15 @@
 
 #include "base/SystemServices.h"
 
+namespace {
+std::span<const MessageBoxError> g_messageBoxErrors;
+} // namespace
+
+void SetMessageBoxErrors(std::span<const MessageBoxError> errors)
+{
+    g_messageBoxErrors = errors;
+}
+
 AppError::AppError(int32_t number, std::string description, std::string source)
     : Number(number), Description(std::move(description)), Source(std::move(source))
 {
@@ -95,16 +104,15 @@ void ShowError(const std::string& procedureName)
 void ShowErrorValue(AppError e, const std::string& procedureName)
 {
     e.Source = procedureName + "\r\n" + e.Source;
-    if (e.Number == ERR_CANCELED) {
-        if (!e.Description.empty()) Sys().MsgBox(nullptr, e.Description, MB_ICONINFORMATION | MB_OK);
-    } else if (e.Number == ERR_INPUT_CHECK) {
-        Sys().MsgBox(nullptr, e.Description, MB_ICONEXCLAMATION | MB_OK);
-    } else {
-        try {
-            Sys().ShowErrorReport(e.Description, e.Source, e.Number);
-        } catch (...) {
-            // The report window itself failed: the user still learns what went wrong.
-            Sys().MsgBox(nullptr, e.Description, MB_ICONERROR | MB_OK);
-        }
+    for (const MessageBoxError& plain : g_messageBoxErrors) {
+        if (plain.Number != e.Number) continue;
+        if (!(plain.SilentWithoutText && e.Description.empty())) Sys().MsgBox(nullptr, e.Description, plain.Type);
+        return;
+    }
+    try {
+        Sys().ShowErrorReport(e.Description, e.Source, e.Number);
+    } catch (...) {
+        // The report window itself failed: the user still learns what went wrong.
+        Sys().MsgBox(nullptr, e.Description, MB_ICONERROR | MB_OK);
     }
 }

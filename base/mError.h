@@ -5,24 +5,17 @@
 
 #include <cstdint>
 #include <exception>
+#include <span>
 #include <string>
 
 // Base of program errors raised through RaiseError (vbObjectError).
 constexpr int32_t OBJECT_ERROR_BASE = static_cast<int32_t>(0x80040000u);
 
-// Program error numbers.
+// The settings routines' error numbers (a program numbers its own errors above these).
 enum ProgramError : int32_t {
     ERR_INI_WRITE = 1,             // with the base: "Invalid value" given to a settings write
     ERR_INI_READ = 2,              // with the base: "Invalid value" given to a settings read
     ERR_INI_WRITE_FAILED = 3,      // with the base: the system refused a settings write (file named)
-    ERR_UPDATE_CHECK = 20000,
-    ERR_SELF_CHECK = 20001,
-    ERR_RESOLUTION_WARNING = 20002, // only shown inside the resolution warning text
-    ERR_CANCELED = 20004,
-    ERR_COMMON_DIALOG = 20005,
-    ERR_INPUT_CHECK = 20006,
-    ERR_LANGUAGE_ABBREV = 20007,
-    ERR_CREATE_SHORTCUT = 20008,
 };
 
 // Run-time error numbers. The launcher's own code raises them with RaiseRuntimeError; a C++
@@ -58,8 +51,6 @@ public:
     int32_t Number;
     std::string Description;
     std::string Source;
-    std::string HelpFile;
-    int32_t HelpContext = 0;
 };
 
 // Raises program error (base OR n) with the description.
@@ -77,6 +68,16 @@ AppError CurrentError();
 
 // Inside a catch block: prepends the procedure name to the source and throws again.
 [[noreturn]] void PassError(const std::string& procedureName);
+
+// An error number that ShowError shows in a plain message box instead of the error report.
+struct MessageBoxError {
+    int32_t Number;
+    uint32_t Type;           // the message box's icon and buttons
+    bool SilentWithoutText;  // an empty description shows nothing at all
+};
+// The program's message-box errors; without any, every error goes to the report. The table
+// must outlive its use (a constant of the program).
+void SetMessageBoxErrors(std::span<const MessageBoxError> errors);
 
 // Inside a catch block at the top of an event: shows the error to the user.
 void ShowError(const std::string& procedureName);

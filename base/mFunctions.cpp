@@ -49,7 +49,8 @@ namespace {
 // Attributes of the entry a directory listing finds for the path, or nothing.
 bool FindEntry(const std::string& path, DWORD& attributes)
 {
-    if (path.empty()) return false;
+    // A listing takes * and ? as wildcards: such a path names no one entry of its own.
+    if (path.empty() || path.find_first_of("*?") != std::string::npos) return false;
     WIN32_FIND_DATAA data;
     ScopedFindHandle find(FindFirstFileA(path.c_str(), &data));
     if (!find.IsValid()) return false;
@@ -88,8 +89,14 @@ std::string TrimCharacters(const std::string& text, std::string_view characters,
     return text.substr(begin, end - begin);
 }
 
+std::string Trim(const std::string& text, TrimEnds ends)
+{
+    return TrimCharacters(text, " ", ends);
+}
+
 namespace {
 constexpr std::string_view WHITE_SPACE = " \r\n";
+constexpr std::string_view WHITE_SPACE_AND_TAB = " \t\r\n";
 } // namespace
 
 std::string TrimLeftWhiteSpace(const std::string& text)
@@ -102,9 +109,9 @@ std::string TrimRightWhiteSpace(const std::string& text)
     return TrimCharacters(text, WHITE_SPACE, TrimEnds::Right);
 }
 
-std::string TrimWhiteSpace(const std::string& text)
+std::string TrimWhiteSpace(const std::string& text, TabIs tab)
 {
-    return TrimCharacters(text, WHITE_SPACE);
+    return TrimCharacters(text, tab == TabIs::WhiteSpace ? WHITE_SPACE_AND_TAB : WHITE_SPACE);
 }
 
 std::string BrowseForFolder(HWND owner, const std::string& title, int rootFolder)

@@ -23,10 +23,14 @@ bool FolderExists(const std::string& path);
 // to the set.
 enum class TrimEnds { Left, Right, Both };
 std::string TrimCharacters(const std::string& text, std::string_view characters, TrimEnds ends = TrimEnds::Both);
-// Trimming removes blanks, CR and LF only; a tab stays.
+// Blanks only, as Basic's Trim: tabs, CR and LF stay.
+std::string Trim(const std::string& text, TrimEnds ends = TrimEnds::Both);
+// Trimming removes blanks, CR and LF; a tab stays unless the caller counts it as white space
+// too, as Lingobench does for a translation.
+enum class TabIs { Kept, WhiteSpace };
 std::string TrimLeftWhiteSpace(const std::string& text);
 std::string TrimRightWhiteSpace(const std::string& text);
-std::string TrimWhiteSpace(const std::string& text);
+std::string TrimWhiteSpace(const std::string& text, TabIs tab = TabIs::Kept);
 // The shell's folder browser; "" when the user cancels.
 std::string BrowseForFolder(HWND owner, const std::string& title, int rootFolder);
 // Creates every missing folder of a path that ends with "\", outermost first. A path that is

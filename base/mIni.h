@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-// The stored value, or the default when the file, section or key is missing. At most
-// 254 characters; surrounding blanks and one pair of enclosing quotes are removed.
+// The stored value, or the default when the file, section or key is missing, at any length;
+// surrounding blanks and one pair of enclosing quotes are removed.
 std::string ReadFromIni(const std::string& file, const std::string& section, const std::string& key,
                         const std::string& defaultValue);
 // Stores the value; a line break is stored as backslash-n. A section or key holding a line

@@ -1,11 +1,15 @@
-# Fails when a source or header of the given folders includes a project header outside the
-# allowed prefixes: a library may use only itself and the libraries below it.
-# cmake -DROOT=<repo> -DFOLDERS=<folders relative to ROOT, "|" between> -DALLOWED=<prefixes, "|" between>
-#       -DSTAMP=<file> -P CheckIncludes.cmake
-string(REPLACE "|" ";" FOLDERS "${FOLDERS}")
+# Fails when a source or header of the given folders or files includes a project header outside
+# the allowed prefixes: a layer may use only itself and the layers below it that it names.
+# cmake -DROOT=<repo> -DNAME=<what is checked> -DSOURCES=<folders or files relative to ROOT, "|" between>
+#       -DALLOWED=<prefixes, "|" between> -DSTAMP=<file> -P CheckIncludes.cmake
+string(REPLACE "|" ";" SOURCES "${SOURCES}")
 string(REPLACE "|" ";" ALLOWED "${ALLOWED}")
-foreach(folder ${FOLDERS})
-  file(GLOB files ${ROOT}/${folder}/*.h ${ROOT}/${folder}/*.cpp)
+foreach(source ${SOURCES})
+  if(IS_DIRECTORY ${ROOT}/${source})
+    file(GLOB files ${ROOT}/${source}/*.h ${ROOT}/${source}/*.cpp)
+  else()
+    set(files ${ROOT}/${source})
+  endif()
   foreach(file ${files})
     file(STRINGS ${file} lines REGEX "^#include \"")
     foreach(line ${lines})
@@ -19,7 +23,8 @@ foreach(folder ${FOLDERS})
       endforeach()
       if(NOT allowed)
         file(RELATIVE_PATH shown ${ROOT} ${file})
-        message(FATAL_ERROR "${shown} includes \"${included}\": only ${ALLOWED} may be used there")
+        string(REPLACE ";" " " allowed_text "${ALLOWED}")
+        message(FATAL_ERROR "${shown} includes \"${included}\", which ${NAME} may not use: only ${allowed_text}")
       endif()
     endforeach()
   endforeach()

@@ -7,7 +7,6 @@
 #include "base/mFunctions.h"
 #include "base/mIni.h"
 #include "base/mVB6.h"
-#include "langeditor/mFunctions.h"
 
 std::string ShownText(const std::string& stored)
 {
@@ -16,7 +15,7 @@ std::string ShownText(const std::string& stored)
 
 std::string StoredText(const std::string& shown)
 {
-    return EncodeLineBreaks(lingo::TrimWhiteSpace(shown));
+    return EncodeLineBreaks(TrimWhiteSpace(shown, TabIs::WhiteSpace));
 }
 
 EditedFile::EditedFile(std::string path, std::string englishPath)
@@ -44,7 +43,7 @@ std::string EditedFile::ReadEnglishText(const std::string& section, const std::s
 std::string EditedFile::LauncherText(const std::string& section, const std::string& id) const
 {
     const std::string translation = ReadTranslation(section, id);
-    return lingo::TrimWhiteSpace(translation).empty() ? ReadEnglishText(section, id) : translation;
+    return TrimWhiteSpace(translation, TabIs::WhiteSpace).empty() ? ReadEnglishText(section, id) : translation;
 }
 
 void EditedFile::SaveTranslation(const std::string& section, const std::string& id, const std::string& shown) const

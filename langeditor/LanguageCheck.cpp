@@ -9,7 +9,6 @@
 #include "langeditor/AccessKeys.h"
 #include "langeditor/TranslationCheck.h"
 #include "langeditor/WordList.h"
-#include "langeditor/mFunctions.h"
 
 namespace {
 
@@ -59,7 +58,7 @@ FileCheck CheckLanguageFile(const EditedFile& file)
         if (!english.insert(Key(id.Section, id.ID)).second) continue; // a second line of the same ID
         ++result.IdsChecked;
         const std::string translation = file.ReadTranslation(id.Section, id.ID);
-        if (lingo::TrimWhiteSpace(translation).empty()) {
+        if (TrimWhiteSpace(translation, TabIs::WhiteSpace).empty()) {
             add(id, "missing", "The English file has this ID; this file has no text for it.");
             continue;
         }
@@ -73,7 +72,7 @@ FileCheck CheckLanguageFile(const EditedFile& file)
     }
 
     auto own = [&](const TextRef& text) {
-        return file.IsEnglish() || !lingo::TrimWhiteSpace(file.ReadTranslation(text.Section, text.ID)).empty();
+        return file.IsEnglish() || !TrimWhiteSpace(file.ReadTranslation(text.Section, text.ID), TabIs::WhiteSpace).empty();
     };
     for (const KeyClash& clash : FindKeyClashes(LauncherKeyScopes(), [&](const TextRef& text) {
              return file.LauncherText(text.Section, text.ID);

@@ -6,7 +6,6 @@
 #include "base/IniSections.h"
 #include "base/mError.h"
 #include "base/mFunctions.h"
-#include "langeditor/mFunctions.h"
 
 namespace {
 
@@ -60,7 +59,7 @@ void ParseLanguageText(const std::string& text, const std::function<void(const s
     std::string section;
     for (const std::string& raw : SplitLines(text)) {
         if (raw.empty()) continue;
-        const std::string line = TrimCharacters(raw, " ");
+        const std::string line = Trim(raw);
         if (!line.empty() && line[0] == ';') continue;
         if (!line.empty() && line[0] == '[') {
             // A header without "]" takes the rest of the line as its name.
@@ -90,7 +89,7 @@ std::set<std::string> TranslatedIds::ReadSection(const std::string& section) con
         const std::string key = LowerCase(TrimCharacters(entry.substr(0, equals), " \t"));
         // The first of two equal keys is the one a read finds.
         if (!seen.insert(key).second) continue;
-        if (equals != std::string::npos && !lingo::TrimWhiteSpace(ReadValue(entry.substr(equals + 1))).empty())
+        if (equals != std::string::npos && !TrimWhiteSpace(ReadValue(entry.substr(equals + 1)), TabIs::WhiteSpace).empty())
             translated.insert(key);
     }
     return translated;
@@ -132,7 +131,7 @@ WordListKey KeyOfEntry(const std::vector<WordListEntry>& list, int index)
     if (index < 0 || static_cast<size_t>(index) >= list.size()) return {};
     const int header = list[static_cast<size_t>(index)].ItemNumber;
     if (header < 0 || static_cast<size_t>(header) >= list.size()) return {};
-    return {list[static_cast<size_t>(header)].Text, lingo::TrimWhiteSpace(list[static_cast<size_t>(index)].Text)};
+    return {list[static_cast<size_t>(header)].Text, TrimWhiteSpace(list[static_cast<size_t>(index)].Text, TabIs::WhiteSpace)};
 }
 
 int NextUntranslated(const std::vector<WordListEntry>& list, int from, const EditedFile& file)

@@ -11,7 +11,6 @@
 #include "langeditor/KeyCommands.h"
 #include "langeditor/LangLocation.h"
 #include "langeditor/TranslationCheck.h"
-#include "langeditor/mFunctions.h"
 #include "langeditor/frmEditLang_res.h"
 #include "langeditor/frmTest.h"
 
@@ -41,10 +40,7 @@ void ShowControls(HWND dialog, const int* ids, size_t count, bool visible)
 void frmEditLang::OnInit()
 {
     // The heading stands out in bold.
-    LOGFONTA font = {};
-    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(Hwnd(), WM_GETFONT, 0, 0)), sizeof(font), &font);
-    font.lfWeight = FW_BOLD;
-    m_headingFont.Reset(CreateFontIndirectA(&font));
+    m_headingFont = DerivedFont(WindowFont(Hwnd()), {.Bold = true});
     for (int id : {IDC_EL_SECTION, IDC_EL_TRENNER, IDC_EL_ID}) {
         SendMessageA(Item(id), WM_SETFONT, reinterpret_cast<WPARAM>(m_headingFont.Get()), FALSE);
     }
@@ -247,7 +243,7 @@ void frmEditLang::CheckTranslation()
     std::string warnings = ::CheckTranslation(GetItemText(IDC_EL_ENGLISH), translation);
     // The caption the launcher would show once this is saved, against the others seen with it.
     const TextRef text = {GetItemText(IDC_EL_SECTION), GetItemText(IDC_EL_ID)};
-    const std::string caption = lingo::TrimWhiteSpace(translation).empty() ? GetItemText(IDC_EL_ENGLISH) : translation;
+    const std::string caption = TrimWhiteSpace(translation, TabIs::WhiteSpace).empty() ? GetItemText(IDC_EL_ENGLISH) : translation;
     for (const KeyClash& clash : ClashesOf(LauncherKeyScopes(), text, caption, [&](const TextRef& other) {
              return m_file->LauncherText(other.Section, other.ID);
          }))

@@ -1,6 +1,7 @@
 // The upload window.
 #include "langeditor/frmUpload.h"
 
+#include "base/ControlHost.h"
 #include "base/mError.h"
 #include "base/mFunctions.h"
 #include "langeditor/frmUpload_res.h"
@@ -9,10 +10,7 @@ void frmUpload::OnInit()
 {
     SetItemText(IDC_UP_LINK, UPLOAD_PAGE_ADDRESS);
     // The address is underlined as a link is.
-    LOGFONTA font = {};
-    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(Hwnd(), WM_GETFONT, 0, 0)), sizeof(font), &font);
-    font.lfUnderline = TRUE;
-    m_linkFont.Reset(CreateFontIndirectA(&font));
+    m_linkFont = DerivedFont(WindowFont(Hwnd()), {.Underline = true});
     SendMessageA(Item(IDC_UP_LINK), WM_SETFONT, reinterpret_cast<WPARAM>(m_linkFont.Get()), FALSE);
 }
 

@@ -7,6 +7,7 @@
 #include "base/SystemServices.h"
 #include "base/mError.h"
 #include "base/mFunctions.h"
+#include "LauncherErrors.h"
 #include "core/Application.h"
 #include "mMain.h"
 #include "mainwindow/ProfileInput.h"

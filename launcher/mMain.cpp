@@ -5,37 +5,20 @@
 #include <commctrl.h>
 #include <ole2.h>
 
+#include "LauncherErrors.h"
 #include "base/DialogBase.h"
 #include "base/SystemServices.h"
 #include "base/mError.h"
 #include "base/mFunctions.h"
 #include "core/Application.h"
-#include "core/mCommonDialog.h"
 #include "dialogs/ProfileDialogs.h"
 #include "dialogs/frmError.h"
-#include "fileinfo/CFileVersionInfo.h"
 #include "mainwindow/frmMain.h"
 #include "translation/cTranslate.h"
 #include "web/UpdateNotice.h"
 
 namespace {
 std::unique_ptr<frmMain> g_frmMain;
-
-std::string AskForExecutable(HWND owner, const std::string& initialName, const std::string& titleSection)
-{
-    OpenFileDialogArgs args;
-    // Owned by the window that asks, so that it takes no input, and asks nothing twice, meanwhile.
-    args.Owner = owner;
-    args.FileName = initialName;
-    args.Filter = g_cTranslate->TranslateEx("GLOBAL", "FILETYPEDESC_EXE", "", "") + " (*.exe)|*.exe";
-    args.FilterIndex = 1;
-    args.Title = g_cTranslate->TranslateEx(titleSection, "DIALOG_CAPTION", "", "");
-    args.DefaultExt = ".exe";
-    args.FileMustExist = true;
-    args.HideReadOnly = true;
-    args.RaiseOnCancel = false;
-    return ShowOpenFileDialog(args);
-}
 } // namespace
 
 void CreateMutex()
@@ -52,6 +35,7 @@ void InstallLauncherServices()
 {
     SetProgramTitle("Vekolaunch");
     SetErrorReportDisplay(&frmError::ShowReport);
+    SetMessageBoxErrors(LAUNCHER_MESSAGE_BOX_ERRORS);
     SetProfileWindows(&ProfileDialogs());
 }
 
@@ -104,42 +88,4 @@ int RunLauncher()
     if (Main()) exitCode = RunMessageLoop();
     g_frmMain.reset();
     return exitCode;
-}
-
-void ClosePublicObjects()
-{
-    g_cTranslate.reset();
-    g_cApp.reset();
-}
-
-std::string AskForVekoPath(HWND owner, const std::string& currentPath)
-{
-    return PassErrors("mMain.AskForVekoPath", [&] {
-        const std::string initial = FileExists(currentPath) ? currentPath : "vekora.exe";
-        return AskForExecutable(owner, initial, "SELECT_VEKORAFOLDER_DIALOG");
-    });
-}
-
-std::string AskForEditor(HWND owner, const std::string& currentPath)
-{
-    return PassErrors("mMain.AskForEditor", [&] {
-        const std::string initial =
-            FileExists(currentPath) ? currentPath : SetTrailingBackslash(GetWindowsDir(), true) + "write.exe";
-        return AskForExecutable(owner, initial, "SELECT_TEXTEDITOR_DIALOG");
-    });
-}
-
-std::string GetVekoraFile_VersionInfo(const std::string& vekoraPath)
-{
-    return PassErrors("mMain.GetVekoraFile_VersionInfo", [&]() -> std::string {
-        if (vekoraPath.empty()) return "Vekora";
-        CFileVersionInfo info;
-        info.SetFullPathName(vekoraPath);
-        if (info.Available()) {
-            const std::string text = info.ProductName() + " " + info.ProductVersion();
-            // A resource whose strings cannot be read names nothing; a lone blank is no name.
-            if (!TrimWhiteSpace(text).empty()) return text;
-        }
-        return "Vekora";
-    });
 }

@@ -8,7 +8,8 @@
 #include <string>
 
 // What the launcher gives the layers below it before anything else runs: its title (also the
-// source of run-time errors), its error report window and its profile windows.
+// source of run-time errors), its error report window, the errors it shows as plain messages
+// and its profile windows.
 void InstallLauncherServices();
 // OLE (drag and drop, shell links) and the common controls on this thread for the life of the
 // object: what every run of the launcher needs before its first window.
@@ -30,7 +31,3 @@ bool Main(const std::string& workDirectory);
 // Main, then the message loop for as long as the main window lives.
 int RunLauncher();
 void CreateMutex();
-void ClosePublicObjects();
-std::string AskForVekoPath(HWND owner, const std::string& currentPath);
-std::string AskForEditor(HWND owner, const std::string& currentPath);
-std::string GetVekoraFile_VersionInfo(const std::string& vekoraPath);

@@ -42,7 +42,7 @@ met() { awk -v v="$1" -v l="$2" 'BEGIN { print (v <= l) ? "yes" : "NO" }'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 
 echo
-echo "Vekolaunch $(sed -n 's/^#define VEKOLAUNCH_VER_TEXT "\(.*\)"/\1/p' launcher/AppVersion.h), $TEST_ARCH build," \
+echo "Vekolaunch $(scripts/launcher-version.sh), $TEST_ARCH build," \
   "$("$WINE" --version 2>/dev/null </dev/null); medians of $RUNS runs; floor window $(value window) pixels;" \
   "load average $(cut -d' ' -f1 /proc/loadavg) on $(nproc) processors"
 row "Measurement" "Median" "Floor" "Ratio" "Target" "Met"

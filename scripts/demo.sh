@@ -29,7 +29,7 @@ mkdir -p "$shots"
 # The update file the launcher asks for, served on the loopback interface only.
 www=$ARCH_BUILD_DIR/demo-www
 rm -rf "$www"
-version=$(sed -n 's/^#define VEKOLAUNCH_VER_TEXT "\(.*\)"/\1/p' launcher/AppVersion.h)
+version=$(scripts/launcher-version.sh)
 updates=$www/down/veko_launch/updates
 mkdir -p "$updates"
 printf 'true\n/down/veko_launch/vekolaunch.html\nVekolaunch %s.1 is available.\nIt starts faster with many profiles.\n' \

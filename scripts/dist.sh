@@ -9,8 +9,7 @@ BUILD_DIR=${BUILD_DIR:-build}
 scripts/build.sh i686
 cmake --build "$BUILD_DIR" --target dist >/dev/null
 
-version=$(sed -n 's/^#define VEKOLAUNCH_VER_TEXT "\(.*\)"/\1/p' launcher/AppVersion.h)
-[ -n "$version" ] || { echo "error: no version in launcher/AppVersion.h" >&2; exit 1; }
+version=$(scripts/launcher-version.sh)
 zipfile="$(cd "$BUILD_DIR" && pwd)/Vekolaunch-$version.zip"
 
 files=(Vekolaunch/Vekolaunch.exe Vekolaunch/tools/Lingobench.exe)

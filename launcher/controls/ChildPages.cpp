@@ -66,6 +66,31 @@ void ChildPages::Create(HWND host, const std::vector<std::string>& templateNames
     }
 }
 
+namespace {
+bool IsOptionButton(HWND control)
+{
+    char className[16] = {};
+    GetClassNameA(control, className, sizeof(className));
+    const LONG_PTR type = GetWindowLongPtrA(control, GWL_STYLE) & BS_TYPEMASK;
+    return lstrcmpiA(className, "Button") == 0 && (type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON);
+}
+
+// Where the focus goes on a page: its first tab stop, or, when that is an option of a group,
+// the group's checked option. The focus on an automatic option button checks it, and the
+// user's choice would silently become the group's first option.
+HWND PageFocusTarget(HWND page)
+{
+    HWND first = GetNextDlgTabItem(page, nullptr, FALSE);
+    if (!first || !IsOptionButton(first)) return first;
+    HWND option = first;
+    do {
+        if (IsOptionButton(option) && SendMessageA(option, BM_GETCHECK, 0, 0) == BST_CHECKED) return option;
+        option = GetNextDlgGroupItem(page, option, FALSE);
+    } while (option && option != first);
+    return first;
+}
+} // namespace
+
 void ChildPages::Show(int index, const RECT& rect, COLORREF backColor)
 {
     HWND focus = GetFocus();
@@ -84,7 +109,7 @@ void ChildPages::Show(int index, const RECT& rect, COLORREF backColor)
     if (index >= 0 && index < Count()) m_shown = index;
     // A control on a hidden page cannot keep the keyboard focus.
     if (focusHidden && index >= 0 && index < Count()) {
-        if (HWND first = GetNextDlgTabItem(Page(index).Hwnd(), nullptr, FALSE)) SetFocus(first);
+        if (HWND target = PageFocusTarget(Page(index).Hwnd())) SetFocus(target);
     }
 }
 

@@ -1,6 +1,7 @@
 // Tabs, tab area and pages.
 #include "controls/PageSet.h"
 
+#include "base/ControlHost.h"
 #include "base/mFunctions.h"
 
 std::vector<int> TabLefts(int firstLeft, const std::vector<int>& widths)
@@ -64,10 +65,7 @@ void PageSet::Activate(int index)
 
 void PageSet::ShowPage(int index)
 {
-    RECT area = {};
-    GetWindowRect(m_area.Hwnd(), &area);
-    MapWindowPoints(nullptr, m_host, reinterpret_cast<POINT*>(&area), 2);
-    m_pages.Show(index, PageRectInArea(area, m_dpi), m_area.BackColor());
+    m_pages.Show(index, PageRectInArea(RectInParent(m_area.Hwnd(), m_host), m_dpi), m_area.BackColor());
 }
 
 int PageSet::ActiveTab() const

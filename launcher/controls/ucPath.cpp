@@ -212,10 +212,7 @@ void ucPath::UserControl_Create()
                                 0, 0, client.right, client.bottom, m_hwnd,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_UCPATH_TXTPATH)),
                                 GetModuleHandleA(nullptr), nullptr);
-    HWND parent = GetParent(m_hwnd);
-    HFONT font = parent ? reinterpret_cast<HFONT>(SendMessageA(parent, WM_GETFONT, 0, 0)) : nullptr;
-    if (!font) font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    SendMessageA(m_txtPath, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SendMessageA(m_txtPath, WM_SETFONT, reinterpret_cast<WPARAM>(WindowFont(GetParent(m_hwnd))), FALSE);
     SetBackColor(m_backColor);
     SetLocked(m_locked);
     // Fails without OLE on this thread; the field then works without drops.

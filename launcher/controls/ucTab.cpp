@@ -10,12 +10,6 @@
 
 namespace {
 constexpr UINT CAPTION_FORMAT = DT_LEFT | DT_TOP | DT_SINGLELINE;
-
-HFONT ParentFont(HWND parent)
-{
-    HFONT font = parent ? reinterpret_cast<HFONT>(SendMessageA(parent, WM_GETFONT, 0, 0)) : nullptr;
-    return font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-}
 } // namespace
 
 int TabWidthForLabel(int labelWidth)
@@ -36,7 +30,7 @@ int TabHeightForText(int textHeight)
 
 bool ucTab::Create(HWND parent, int id, const RECT& rect, const std::string& caption, DWORD style)
 {
-    m_font = ParentFont(parent);
+    m_font = WindowFont(parent);
     if (!BaseWindow::Create(parent, id, rect, style, 0, caption.c_str())) return false;
     UserControl_Resize();
     return true;
@@ -60,10 +54,7 @@ void ucTab::SetIsActive(bool active)
 
 int ucTab::Left() const
 {
-    RECT rect;
-    GetWindowRect(m_hwnd, &rect);
-    MapWindowPoints(HWND_DESKTOP, GetParent(m_hwnd), reinterpret_cast<POINT*>(&rect), 2);
-    return rect.left;
+    return RectInParent(m_hwnd, GetParent(m_hwnd)).left;
 }
 
 int ucTab::Width() const
@@ -75,9 +66,7 @@ int ucTab::Width() const
 
 void ucTab::SetLeft(int left)
 {
-    RECT rect;
-    GetWindowRect(m_hwnd, &rect);
-    MapWindowPoints(HWND_DESKTOP, GetParent(m_hwnd), reinterpret_cast<POINT*>(&rect), 2);
+    const RECT rect = RectInParent(m_hwnd, GetParent(m_hwnd));
     SetWindowPos(m_hwnd, nullptr, left, rect.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -1,17 +1,47 @@
 // The application object.
 #include "core/Application.h"
 
+#include "LauncherErrors.h"
 #include "base/SystemServices.h"
 #include "base/mError.h"
 #include "base/mFunctions.h"
 #include "base/mIni.h"
 #include "core/AppConstants.h"
-#include "core/ShellStart.h"
 #include "profiles/ProfileWindows.h"
+#include "settings/LauncherContext.h"
+#include "shell/ShellStart.h"
 #include "shortcuts/links/cCreateShortcut.h"
 #include "translation/cTranslate.h"
 
 std::unique_ptr<Application> g_cApp;
+
+namespace {
+// The layers below reach the settings file, the options and the language files through this
+// one context; it answers for whichever application object g_cApp holds at the time, and with
+// none raises 91 as every use of a missing object does.
+class ApplicationContext final : public LauncherContext {
+public:
+    const std::string& IniPath() const override { return App().IniPath(); }
+    void PrepareSettingsWrite() override { App().KeepCopyOfDamagedSettingsFile(); }
+    const ::Options& CurrentOptions() const override { return App().Options(); }
+    std::string GetLanguageFile(const std::string& abbrev) const override { return App().GetLanguageFile(abbrev); }
+
+private:
+    static Application& App()
+    {
+        if (!g_cApp) RaiseRuntimeError(RTE_OBJECT_NOT_SET);
+        return *g_cApp;
+    }
+};
+
+ApplicationContext g_applicationContext;
+} // namespace
+
+void ClosePublicObjects()
+{
+    g_cTranslate.reset();
+    g_cApp.reset();
+}
 
 Application::Application() : Application(GetAppPath()) {}
 
@@ -22,6 +52,7 @@ Application::Application(const std::string& workDirectory)
       m_docDirectory(m_workDirectory + "doc\\"),
       m_toolsDirectory(m_workDirectory + "tools\\")
 {
+    SetLauncherContext(&g_applicationContext);
 }
 
 void Application::SetActiveProfile(const std::shared_ptr<Profile>& profile)

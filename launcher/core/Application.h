@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
-#include "core/Options.h"
-#include "core/cIni.h"
+#include "settings/Options.h"
+#include "settings/cIni.h"
 #include "profiles/Profiles.h"
 
 class Application {
@@ -68,3 +68,5 @@ private:
 
 // The one application object, from start-up to shutdown.
 extern std::unique_ptr<Application> g_cApp;
+// Shutdown: releases the translation engine and the application object.
+void ClosePublicObjects();

@@ -4,6 +4,7 @@
 #include <commdlg.h>
 #include <vector>
 
+#include "LauncherErrors.h"
 #include "base/SystemServices.h"
 #include "base/mError.h"
 

@@ -11,8 +11,8 @@
 #include "base/mFunctions.h"
 #include "core/AppConstants.h"
 #include "core/Application.h"
+#include "core/Prompts.h"
 #include "dialogs/frmError_res.h"
-#include "mMain.h"
 #include "translation/cTranslate.h"
 
 namespace {
@@ -53,8 +53,7 @@ std::string frmError::BuildReport(const std::string& description, const std::str
     }
     const std::string nl = "\r\n";
     std::string report;
-    report += "Vekolaunch-Version: " + std::to_string(VEKOLAUNCH_VER_MAJOR) + "." +
-              std::to_string(VEKOLAUNCH_VER_MINOR) + "." + std::to_string(VEKOLAUNCH_VER_REVISION) + nl;
+    report += "Vekolaunch-Version: " VEKOLAUNCH_VER_TEXT + nl;
     report += nl;
     report += "Description:" + nl;
     report += description + nl;

@@ -4,8 +4,8 @@
 #include "base/ControlHost.h"
 #include "base/mError.h"
 #include "core/Application.h"
+#include "core/Prompts.h"
 #include "dialogs/frmOptions_res.h"
-#include "mMain.h"
 #include "translation/cTranslate.h"
 
 void frmOptions::OnInit()
@@ -13,7 +13,7 @@ void frmOptions::OnInit()
     ShowErrors("frmOptions.Form_Load", [&] {
         HWND hwnd = Hwnd();
         PlaceAtPlaceholder(m_txtEditorPath, hwnd, IDC_OPTIONS_TXTEDITORPATH);
-        SendMessageA(m_txtEditorPath.Hwnd(), WM_SETFONT, SendMessageA(hwnd, WM_GETFONT, 0, 0), FALSE);
+        SendMessageA(m_txtEditorPath.Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(WindowFont(hwnd)), FALSE);
         // The path is chosen with the button or dropped on the field, never typed.
         m_txtEditorPath.SetLocked(true);
         m_txtEditorPath.SetBackColor(GetSysColor(COLOR_BTNFACE));

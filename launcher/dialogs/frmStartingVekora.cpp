@@ -37,7 +37,7 @@ void frmStartingVekora::FitInfoLabel()
         RECT needed = {0, 0, rect.right - rect.left, 0};
         {
             ScopedGetDC dc(label);
-            ScopedSelectObject font(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(label, WM_GETFONT, 0, 0)));
+            ScopedSelectObject font(dc, WindowFont(label));
             DrawTextA(dc, text.c_str(), -1, &needed,
                       DT_CALCRECT | DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX | DT_EXPANDTABS);
         }

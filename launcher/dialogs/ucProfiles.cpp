@@ -3,6 +3,7 @@
 
 #include <commctrl.h>
 
+#include "base/ControlHost.h"
 #include "base/mError.h"
 #include "core/Application.h"
 #include "profiles/Profile.h"
@@ -27,7 +28,7 @@ void ucProfiles::OnCreate()
                                  0, 0, client.right, client.bottom, m_hwnd,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(LISTVIEW_ID)), GetModuleHandleA(nullptr),
                                  nullptr);
-    SendMessageA(m_listView, WM_SETFONT, SendMessageA(GetParent(m_hwnd), WM_GETFONT, 0, 0), FALSE);
+    SendMessageA(m_listView, WM_SETFONT, reinterpret_cast<WPARAM>(WindowFont(GetParent(m_hwnd))), FALSE);
     SendMessageA(m_listView, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
 }
 

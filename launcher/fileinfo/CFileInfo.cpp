@@ -152,8 +152,12 @@ void CFileInfo::Refresh()
         [&](char* buffer, DWORD size) { return GetShortPathNameA(m_fullPathName.c_str(), buffer, size); });
     m_shortPath = DirectoryPart(m_shortPathName);
 
-    m_compressedFileSizeHigh = 0;
-    m_compressedFileSize = GetCompressedFileSizeA(m_fullPathName.c_str(), &m_compressedFileSizeHigh);
+    DWORD high = 0;
+    SetLastError(NO_ERROR);
+    const DWORD low = GetCompressedFileSizeA(m_fullPathName.c_str(), &high);
+    m_totalCompressedFileSize = CompressedSizeAnswer(low, high, GetLastError());
+    m_compressedFileSize = m_totalCompressedFileSize ? low : 0;
+    m_compressedFileSizeHigh = m_totalCompressedFileSize ? high : 0;
 
     ReadShellInfo();
 }
@@ -168,7 +172,7 @@ void CFileInfo::ReadShellInfo()
     m_displayName = info.szDisplayName;
     m_typeName = info.szTypeName;
     if (m_typeName.find_first_not_of(' ') == std::string::npos) {
-        m_typeName = TrimCharacters(UpperCase(m_fileExtension) + " File", " ", TrimEnds::Left);
+        m_typeName = Trim(UpperCase(m_fileExtension) + " File", TrimEnds::Left);
     }
 }
 
@@ -200,19 +204,26 @@ std::string FormatFileDate(const SYSTEMTIME& date, LCID locale)
     return std::string(day) + " " + time;
 }
 
-std::string FormatFileSize(int32_t size, LCID locale)
+std::optional<uint64_t> CompressedSizeAnswer(DWORD low, DWORD high, DWORD lastError)
 {
-    const std::string bytes = LocaleNumber(size, 0, true, locale) + " bytes";
-    const int32_t k = size / 1024;
+    if (low == INVALID_FILE_SIZE && lastError != NO_ERROR) return std::nullopt;
+    return (static_cast<uint64_t>(high) << 32) | low;
+}
+
+std::string FormatFileSize(uint64_t size, LCID locale)
+{
+    const double value = static_cast<double>(size); // exact up to 8 PB
+    const std::string bytes = LocaleNumber(value, 0, true, locale) + " bytes";
+    const uint64_t k = size / 1024;
     if (size < 1024) return bytes;
     constexpr double KB = 1024.0, MB = 1048576.0;
     std::string shown;
-    if (k < 10) shown = LocaleNumber(size / KB, 2, false, locale) + "KB";
-    else if (k < 100) shown = LocaleNumber(size / KB, 1, false, locale) + "KB";
-    else if (k < 1000) shown = LocaleNumber(size / KB, 0, false, locale) + "KB";
-    else if (k < 10000) shown = LocaleNumber(size / MB, 2, false, locale) + "MB";
-    else if (k < 100000) shown = LocaleNumber(size / MB, 1, false, locale) + "MB";
-    else if (k < 1000000) shown = LocaleNumber(size / MB, 0, false, locale) + "MB";
-    else shown = LocaleNumber(size / MB / 1024, 2, false, locale) + "GB";
+    if (k < 10) shown = LocaleNumber(value / KB, 2, false, locale) + "KB";
+    else if (k < 100) shown = LocaleNumber(value / KB, 1, false, locale) + "KB";
+    else if (k < 1000) shown = LocaleNumber(value / KB, 0, false, locale) + "KB";
+    else if (k < 10000) shown = LocaleNumber(value / MB, 2, false, locale) + "MB";
+    else if (k < 100000) shown = LocaleNumber(value / MB, 1, false, locale) + "MB";
+    else if (k < 1000000) shown = LocaleNumber(value / MB, 0, false, locale) + "MB";
+    else shown = LocaleNumber(value / MB / 1024, 2, false, locale) + "GB";
     return shown + " (" + bytes + ")";
 }

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 class CFileInfo {
@@ -30,8 +31,12 @@ public:
     bool PathExists() const { return m_pathExists; }
     DWORD FileSize() const { return m_fileSize; }
     DWORD FileSizeHigh() const { return m_fileSizeHigh; }
+    // Both halves of the size together: 2 GB and more are sizes like any other.
+    uint64_t TotalFileSize() const { return (static_cast<uint64_t>(m_fileSizeHigh) << 32) | m_fileSize; }
+    // The size on disk; both halves are 0 when the system could not tell it.
     DWORD CompressedFileSize() const { return m_compressedFileSize; }
     DWORD CompressedFileSizeHigh() const { return m_compressedFileSizeHigh; }
+    std::optional<uint64_t> TotalCompressedFileSize() const { return m_totalCompressedFileSize; }
 
     const SYSTEMTIME& CreationTime() const { return m_creationTime; }
     const SYSTEMTIME& LastAccessTime() const { return m_lastAccessTime; }
@@ -80,6 +85,7 @@ private:
     bool m_pathExists = false;
     DWORD m_fileSize = 0, m_fileSizeHigh = 0;
     DWORD m_compressedFileSize = 0, m_compressedFileSizeHigh = 0;
+    std::optional<uint64_t> m_totalCompressedFileSize;
     SYSTEMTIME m_creationTime = {}, m_lastAccessTime = {}, m_modifyTime = {};
     DWORD m_attributes = 0;
     HICON m_icon = nullptr;
@@ -89,4 +95,7 @@ private:
 std::string FormatFileDate(const SYSTEMTIME& date, LCID locale = LOCALE_USER_DEFAULT);
 // A byte count for people: bytes below 1 KB, else KB, MB or GB with two, one or no decimals
 // and the exact count in brackets, in the locale's number format ("1.50KB (1,536 bytes)").
-std::string FormatFileSize(int32_t size, LCID locale = LOCALE_USER_DEFAULT);
+std::string FormatFileSize(uint64_t size, LCID locale = LOCALE_USER_DEFAULT);
+// What GetCompressedFileSizeA answered: its low half is INVALID_FILE_SIZE both for a failure
+// and for a size that merely has all those bits set; only the error code tells them apart.
+std::optional<uint64_t> CompressedSizeAnswer(DWORD low, DWORD high, DWORD lastError);

@@ -8,6 +8,8 @@
 #include <cstring>
 #include <vector>
 
+#include "base/mFunctions.h"
+
 namespace {
 
 const char* const kStringNames[CFileVersionInfo::STRING_COUNT] = {
@@ -68,8 +70,7 @@ std::string FileFlagsText(unsigned long flags)
     std::string text;
     for (int bit = 0; bit < 6; ++bit)
         if (flags & (1u << bit)) text += words[bit];
-    while (!text.empty() && text.back() == ' ') text.pop_back();
-    return text;
+    return Trim(text, TrimEnds::Right);
 }
 
 std::string FileOSText(unsigned long os)

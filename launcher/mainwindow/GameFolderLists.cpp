@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <functional>
 
+#include "LauncherErrors.h"
 #include "base/ScopedWin.h"
 #include "base/mError.h"
 #include "core/Application.h"

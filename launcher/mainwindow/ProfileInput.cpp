@@ -4,6 +4,7 @@
 #include "base/mError.h"
 #include "base/mFunctions.h"
 #include "base/mVB6.h"
+#include "LauncherErrors.h"
 #include "profiles/Profile.h"
 
 MainWindowInput InputShownFor(const Profile& profile)
@@ -42,7 +43,7 @@ void CheckCmdLinesAgree(const MainWindowInput& input, const Profile& profile)
     // The window's and the profile's command lines are built separately; they must agree.
     const std::string windowText = BuildCmdLineParameters(input);
     const std::string profileText = profile.GetCmdLineParameters();
-    if (TrimCharacters(windowText, " ") != profileText) {
+    if (Trim(windowText) != profileText) {
         RaisePlainError(ERR_SELF_CHECK, "Commandline parameters should be: " + windowText +
                                             "\r\nCommandline parameters are: " + profileText +
                                             "\r\n\r\nPlease contact the author. Thanks.");

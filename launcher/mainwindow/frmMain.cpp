@@ -10,7 +10,6 @@
 #include "base/SystemServices.h"
 #include "base/mError.h"
 #include "core/Application.h"
-#include "mMain.h"
 #include "mainwindow/MainLayout.h"
 #include "mainwindow/frmMain_res.h"
 #include "profiles/Profile.h"
@@ -74,7 +73,7 @@ void frmMain::OnInit()
 void frmMain::CreateChildControls()
 {
     HWND hwnd = Hwnd();
-    HFONT font = reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0));
+    const HFONT font = WindowFont(hwnd);
     const int textHeight = FontLineHeight(hwnd);
     RECT client = {};
     GetClientRect(hwnd, &client);
@@ -170,11 +169,6 @@ void frmMain::SetListIndex(int id, int index) const
 void frmMain::ucTab1_Click(int index)
 {
     ShowErrors("frmMain.ucTab1_Click", [&] { m_pages.Activate(index); });
-}
-
-void frmMain::ActivatePage(int pageNumber)
-{
-    PassErrors("frmMain.ActivatePage", [&] { m_pages.ShowPage(pageNumber - 1); });
 }
 
 bool frmMain::OnPreTranslateMessage(const MSG& msg)
@@ -292,7 +286,7 @@ void frmMain::Form_Unload()
     // The public objects go also when the settings could not be saved.
     ShowErrors("frmMain.Form_Unload", [&] {
         g_cApp->SaveAppSettings();
-        g_cApp->Profiles().SaveWhichProfileIsActive();
+        g_cApp->Profiles().SaveWhichProfileIsActive(g_cApp->ActiveProfile().get());
     });
     ClosePublicObjects();
 }

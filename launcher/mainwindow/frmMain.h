@@ -98,7 +98,6 @@ public:
     };
     void UpdateVersionLabels();
     void ucTab1_Click(int index);
-    void ActivatePage(int pageNumber);
 
     // A control of the window or of any of its pages.
     HWND Control(int id) const;

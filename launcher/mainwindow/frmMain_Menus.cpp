@@ -6,10 +6,9 @@
 #include "base/mError.h"
 #include "base/mFunctions.h"
 #include "core/Application.h"
-#include "core/ShellStart.h"
+#include "shell/ShellStart.h"
 #include "dialogs/frmEditProfile.h"
 #include "dialogs/frmOptions.h"
-#include "mMain.h"
 #include "mainwindow/GameFolderLists.h"
 #include "mainwindow/MainWindowRules.h"
 #include "mainwindow/frmMain_res.h"
@@ -192,11 +191,12 @@ void frmMain::mnuExtra_CreateShortcut_Click()
 {
     ShowErrors("frmMain.mnuExtra_CreateShortcut_Click", [&] {
         RefreshProfileData();
-        // The wizard closes itself; there is nothing to read back.
+        // There is nothing to read back: the wizard writes its links itself.
         frmCreateVekoraShortcut_New wizard;
         wizard.Load(Hwnd());
         wizard.InitDialog(*g_cApp->ActiveProfile());
         wizard.ShowModal();
+        wizard.Unload();
     });
 }
 

@@ -1,13 +1,14 @@
 // The main window's profile values: showing a profile, the game's file lists, correcting,
 // checking and writing the input back, and the events of the value controls.
 #include "base/mFunctions.h"
+#include "LauncherErrors.h"
 #include "mainwindow/frmMain.h"
 
 #include "base/SystemServices.h"
 #include "base/mError.h"
 #include "base/mVB6.h"
 #include "core/Application.h"
-#include "mMain.h"
+#include "core/Prompts.h"
 #include "mainwindow/GameFolderLists.h"
 #include "mainwindow/ProfileInput.h"
 #include "mainwindow/frmMain_res.h"

@@ -6,7 +6,7 @@
 #include "core/Application.h"
 #include "dialogs/frmEditProfile.h"
 #include "profiles/Profile.h"
-#include "profiles/ProfileChanges.h"
+#include "core/ProfileChanges.h"
 #include "translation/cTranslate.h"
 
 bool frmMain::AskProfileName(int16_t mode, Profile& profile, std::string& newName)

@@ -5,7 +5,7 @@
 #include "base/mError.h"
 #include "base/mIni.h"
 #include "core/Application.h"
-#include "mMain.h"
+#include "core/Prompts.h"
 #include "mainwindow/MainLayout.h"
 #include "mainwindow/frmMain_res.h"
 #include "profiles/Profile.h"
@@ -63,10 +63,7 @@ void frmMain::UpdateVersionLabels()
     PassErrors("frmMain.UpdateVersionLabels", [&] {
         const std::shared_ptr<Profile> active = g_cApp->ActiveProfile();
         const std::string game = GetVekoraFile_VersionInfo(active ? active->VekoraPath() : "");
-        std::string text = "Vekolaunch ";
-        text += std::to_string(VEKOLAUNCH_VER_MAJOR) + "." + std::to_string(VEKOLAUNCH_VER_MINOR) + "." +
-                std::to_string(VEKOLAUNCH_VER_REVISION);
-        text += " ";
+        std::string text = "Vekolaunch " VEKOLAUNCH_VER_TEXT " ";
         text += g_cTranslate->TranslateEx("GLOBAL", "WITH");
         text += " " + game;
         SetItemText(IDC_LBLVERSION, text);

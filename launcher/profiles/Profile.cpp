@@ -1,12 +1,14 @@
 // A launch profile and the game's command line.
 #include "profiles/Profile.h"
 
+#include "LauncherErrors.h"
 #include "base/SystemServices.h"
 #include "base/mError.h"
 #include "base/mFunctions.h"
-#include "core/Application.h"
-#include "core/ShellStart.h"
 #include "profiles/ProfileWindows.h"
+#include "settings/LauncherContext.h"
+#include "settings/Options.h"
+#include "shell/ShellStart.h"
 #include "translation/cTranslate.h"
 
 void Profile::SetProfileName(const std::string& name)
@@ -126,7 +128,7 @@ std::string Profile::GetCmdLineParameters() const
     if (m_refresh > 0) s += "-refresh " + std::to_string(m_refresh) + " ";
     if (!m_scenarioPath.empty()) s += "-scenario " + m_scenarioPath + " ";
     if (!m_graphicPakPath.empty()) s += "-graphicpack " + m_graphicPakPath;
-    return TrimCharacters(s, " ");
+    return Trim(s);
 }
 
 Profile::StartOutcome Profile::StartVekora(HWND owner)
@@ -142,7 +144,7 @@ Profile::StartOutcome Profile::StartVekora(HWND owner)
 bool Profile::ShowStartVekoraDialog(HWND owner)
 {
     return PassErrors("Profile.ShowStartVekoraDialog", [&] {
-        if (!g_cApp->Options().ShowStartVekoraDialog()) return true;
+        if (!Context().CurrentOptions().ShowStartVekoraDialog()) return true;
         return ProfileWindowsInForce().ShowStartVekoraDialog(owner, *this);
     });
 }

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/cIni.h"
+#include "settings/cIni.h"
 
 class Profile {
 public:

@@ -9,8 +9,8 @@
 #include "base/mFunctions.h"
 #include "base/mIni.h"
 #include "base/mVB6.h"
-#include "core/Application.h"
 #include "profiles/ProfileWindows.h"
+#include "settings/LauncherContext.h"
 #include "translation/cTranslate.h"
 
 std::shared_ptr<Profile> Profiles::Add(const std::string& name, const std::string& key)
@@ -112,7 +112,7 @@ std::vector<std::string> Profiles::ProfileSectionNames(const std::string& fileTe
 void Profiles::LoadData()
 {
     PassErrors("Profiles.LoadData", [&] {
-        const std::string& path = g_cApp->IniPath();
+        const std::string& path = Context().IniPath();
         const IniReadSnapshot snapshot; // each profile section read once for all its keys
         if (FileExists(path)) {
             std::vector<std::string> skipped;
@@ -189,7 +189,6 @@ std::shared_ptr<Profile> Profiles::ShowAddNewDialog(HWND owner)
             return nullptr;
         }
         m_items.emplace_back(profile->ProfileName(), profile);
-        g_cApp->SetActiveProfile(profile);
         return profile;
     });
 }
@@ -211,11 +210,11 @@ void Profiles::SaveData(const std::string& names)
     });
 }
 
-void Profiles::SaveWhichProfileIsActive() const
+void Profiles::SaveWhichProfileIsActive(const Profile* active) const
 {
     PassErrors("Profiles.SaveWhichProfileIsActive", [&] {
-        if (!g_cApp->ActiveProfile()) RaiseRuntimeError(RTE_OBJECT_NOT_SET);
-        m_ini.Write_ActiveProfileName(g_cApp->ActiveProfile()->ProfileName());
+        if (!active) RaiseRuntimeError(RTE_OBJECT_NOT_SET);
+        m_ini.Write_ActiveProfileName(active->ProfileName());
     });
 }
 

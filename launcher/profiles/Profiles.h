@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/cIni.h"
+#include "settings/cIni.h"
 #include "profiles/Profile.h"
 
 class Profiles {
@@ -46,11 +46,12 @@ public:
     // The profile the user picks, or nothing when the user cancels. A null owner means the
     // active window.
     std::shared_ptr<Profile> ShowLoadProfileDialog(HWND owner = nullptr);
-    // A new profile from the user, added and made active; nothing when cancelled or taken.
+    // A new profile from the user, added to the collection; nothing when cancelled or taken.
     std::shared_ptr<Profile> ShowAddNewDialog(HWND owner = nullptr);
     bool DoesProfileExist(const std::string& name) const;
     void SaveData(const std::string& names);
-    void SaveWhichProfileIsActive() const;
+    // LASTACTIVEPROFILE; without an active profile "Object variable ... not set" (91).
+    void SaveWhichProfileIsActive(const Profile* active) const;
     bool DataChanged() const;
     // The changed profiles in collection order: those that can be saved, and those without a
     // game path, which may be left so but not saved (nor started).

@@ -3,16 +3,18 @@
 
 #include <shlobj.h>
 
+#include "LauncherErrors.h"
 #include "base/ControlHost.h"
 #include "base/SystemServices.h"
 #include "base/mError.h"
 #include "base/mFunctions.h"
 #include "core/Application.h"
 #include "core/CommandLine.h"
-#include "mMain.h"
+#include "core/Prompts.h"
 #include "profiles/Profile.h"
 #include "shortcuts/frmCreateVekoraShortcut_New_res.h"
 #include "shortcuts/links/ShellFolders.h"
+#include "shortcuts/links/cCreateShortcut.h"
 #include "translation/cTranslate.h"
 
 namespace {
@@ -54,7 +56,7 @@ void frmCreateVekoraShortcut_New::OnInit()
         PlaceAtPlaceholder(m_ucWizard_TitleArea, hwnd, IDC_CS_TITLEAREA);
         PlaceAtPlaceholder(m_ucWizard_Nav, hwnd, IDC_CS_NAV);
         m_picStep.Create(hwnd, {std::begin(PAGE_TEMPLATES), std::end(PAGE_TEMPLATES)}, IDC_CS_PICSTEP0);
-        const WPARAM font = SendMessageA(hwnd, WM_GETFONT, 0, 0);
+        const WPARAM font = reinterpret_cast<WPARAM>(WindowFont(hwnd));
         PlaceAtPlaceholder(m_txtDest, PageHwnd(0), IDC_CS_TXTDEST);
         SendMessageA(m_txtDest.Hwnd(), WM_SETFONT, font, FALSE);
         m_txtDest.SetAcceptFiles(true);
@@ -211,7 +213,8 @@ void frmCreateVekoraShortcut_New::ucWizard_Nav_LeavePage(int intPageNo, bool& bl
             if (TrimWhiteSpace(folder).empty()) message = TranslateDialogItem("MSG_SHORTCUT_FOLDER_MISSED");
             else if (!FolderExists(folder)) message = g_cTranslate->TranslateEx("ERROR_MESSAGES", "ERR_PathNotFound", folder);
         } else if (intPageNo == 5) {
-            if (TrimWhiteSpace(ControlText(IDC_CS_TXTLINKNAME)).empty()) message = TranslateDialogItem("MSG_NAME_MISSED");
+            const std::string name = TrimWhiteSpace(ControlText(IDC_CS_TXTLINKNAME));
+            message = name.empty() ? TranslateDialogItem("MSG_NAME_MISSED") : cCreateShortcut::LinkNameProblem(name);
         }
         if (message.empty()) return;
         Sys().MsgBox(Hwnd(), message, MB_OK);
@@ -257,7 +260,7 @@ void frmCreateVekoraShortcut_New::ucWizard_Nav_ShowPage(int intNewPageNo)
 
 void frmCreateVekoraShortcut_New::ucWizard_Nav_CancelClicked()
 {
-    ShowErrors("frmCreateVekoraShortcut_New.ucWizard_Nav_CancelClicked", [&] { Unload(); });
+    ShowErrors("frmCreateVekoraShortcut_New.ucWizard_Nav_CancelClicked", [&] { EndModal(); });
 }
 
 void frmCreateVekoraShortcut_New::cmdSelLinkDestFolder_Click()

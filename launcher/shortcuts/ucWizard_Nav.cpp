@@ -38,7 +38,7 @@ bool ucWizard_Nav::Create(HWND parent, int id, const RECT& rect)
         m_dpi = GetDeviceCaps(screen, LOGPIXELSY);
     }
     if (!BaseWindow::Create(parent, id, rect, WS_CHILD | WS_VISIBLE, WS_EX_CONTROLPARENT)) return false;
-    const HFONT font = reinterpret_cast<HFONT>(SendMessageA(parent, WM_GETFONT, 0, 0));
+    const HFONT font = WindowFont(parent);
     auto button = [&](int buttonId, const char* caption, DWORD style) {
         HWND hwnd = CreateWindowExA(0, "BUTTON", caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, 0, 0, 0, 0, m_hwnd,
                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(buttonId)), GetModuleHandleA(nullptr),

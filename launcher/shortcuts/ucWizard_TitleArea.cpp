@@ -1,6 +1,9 @@
 // The wizard's header.
 #include "shortcuts/ucWizard_TitleArea.h"
 
+#include <algorithm>
+
+#include "base/ControlHost.h"
 #include "base/mError.h"
 #include "base/mFunctions.h"
 
@@ -25,11 +28,8 @@ bool ucWizard_TitleArea::Create(HWND parent, int id, const RECT& rect)
         ScopedGetDC screen(nullptr);
         m_dpi = GetDeviceCaps(screen, LOGPIXELSY);
     }
-    m_font = reinterpret_cast<HFONT>(SendMessageA(parent, WM_GETFONT, 0, 0));
-    LOGFONTA bold = {};
-    GetObjectA(m_font ? static_cast<HGDIOBJ>(m_font) : GetStockObject(DEFAULT_GUI_FONT), sizeof(bold), &bold);
-    bold.lfWeight = FW_BOLD;
-    m_boldFont.Reset(CreateFontIndirectA(&bold));
+    m_font = WindowFont(parent);
+    m_boldFont = DerivedFont(m_font, {.Bold = true});
     RECT own = rect;
     own.bottom = own.top + FixedHeight(m_dpi);
     return BaseWindow::Create(parent, id, own);
@@ -51,6 +51,15 @@ ucWizard_TitleArea::Layout ucWizard_TitleArea::LayoutFor(int width, int dpi)
     // The line ends as far from the right edge as it starts from the left.
     layout.Line = {px(LINE_LEFT), px(BAND_TOP) - 1, width - px(LINE_LEFT), px(BAND_TOP)};
     return layout;
+}
+
+RECT ucWizard_TitleArea::DescriptionRect(const Layout& layout, int lineHeight, int textHeight)
+{
+    if (textHeight <= layout.StepDesc.bottom - layout.StepDesc.top) return layout.StepDesc;
+    RECT rect = layout.StepDesc;
+    rect.bottom = layout.Band.top;
+    rect.top = std::max<LONG>(layout.Step.top + lineHeight, rect.bottom - textHeight);
+    return rect;
 }
 
 void ucWizard_TitleArea::SetTexts(const std::string& strTitle, const std::string& strDesc, const std::string& strTask)
@@ -76,7 +85,18 @@ void ucWizard_TitleArea::Paint(HDC dc)
         DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &rect, format | DT_NOPREFIX);
     };
     draw(m_step, layout.Step, m_boldFont.Get(), DT_SINGLELINE | DT_END_ELLIPSIS);
-    draw(m_stepDesc, layout.StepDesc, m_font, DT_SINGLELINE | DT_END_ELLIPSIS);
+    RECT desc = layout.StepDesc;
+    int lineHeight = 0;
+    {
+        ScopedSelectObject select(dc, m_font);
+        TEXTMETRICA metrics = {};
+        GetTextMetricsA(dc, &metrics);
+        lineHeight = metrics.tmHeight;
+        DrawTextA(dc, m_stepDesc.c_str(), static_cast<int>(m_stepDesc.size()), &desc,
+                  DT_WORDBREAK | DT_NOPREFIX | DT_CALCRECT);
+    }
+    // A description too long for its line takes a second one instead of losing its end.
+    draw(m_stepDesc, DescriptionRect(layout, lineHeight, desc.bottom - desc.top), m_font, DT_WORDBREAK | DT_END_ELLIPSIS);
     draw(m_stepTask, layout.StepTask, m_font, DT_WORDBREAK | DT_END_ELLIPSIS);
 }
 

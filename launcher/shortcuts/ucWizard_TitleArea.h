@@ -26,6 +26,9 @@ public:
         RECT Step, StepDesc, StepTask, Band, Line;
     };
     static Layout LayoutFor(int width, int dpi);
+    // Where a description of that drawn height goes: its one-line place when it fits there,
+    // else as many lines as it needs between the step's title and the band.
+    static RECT DescriptionRect(const Layout& layout, int lineHeight, int textHeight);
 
 protected:
     PaintStyle Painting() const override { return PaintStyle::Buffered; }

@@ -5,7 +5,8 @@
 #include "base/mFunctions.h"
 #include "base/mIni.h"
 #include "base/mVB6.h"
-#include "core/Application.h"
+#include "settings/LauncherContext.h"
+#include "settings/Options.h"
 
 std::unique_ptr<cTranslate> g_cTranslate;
 
@@ -52,10 +53,10 @@ namespace {
 std::string LanguageText(const std::string& section, const std::string& id, const std::string& missing)
 {
     if (g_textRequestObserver) g_textRequestObserver(section, id);
-    if (!g_cApp) RaiseRuntimeError(RTE_OBJECT_NOT_SET);
-    const std::string language = g_cApp->Options().Language();
-    std::string text = ReadFromIni(g_cApp->GetLanguageFile(language), section, id, "");
-    if (TrimWhiteSpace(text).empty()) text = ReadFromIni(g_cApp->GetLanguageFile("EN"), section, id, missing);
+    const LauncherContext& context = Context();
+    const std::string language = context.CurrentOptions().Language();
+    std::string text = ReadFromIni(context.GetLanguageFile(language), section, id, "");
+    if (TrimWhiteSpace(text).empty()) text = ReadFromIni(context.GetLanguageFile("EN"), section, id, missing);
     return text;
 }
 } // namespace

@@ -67,7 +67,7 @@ UpdateAnswer ReadUpdateAnswer(const std::string& text, const std::string& host)
     const std::vector<std::string> lines = SplitText(text, "\n");
     // Only blanks count around "true": a CR left by CR LF line ends spoils it on purpose.
     const std::string first = lines.empty() ? "" : LowerCase(lines[0]);
-    answer.UpdateFound = TrimCharacters(first, " ") == "true";
+    answer.UpdateFound = Trim(first) == "true";
     // A file of one line has an empty second line: no page, but no failure either.
     if (lines.size() > 1) answer.PageAddress = UpdatePageAddress(host, TrimWhiteSpace(lines[1]));
     for (size_t i = 2; i < lines.size(); ++i) answer.Description += TrimWhiteSpace(lines[i]) + "\r\n";

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "fileinfo/ProgramVersion.h"
+#include "base/ProgramVersion.h"
 
 // The host asked for updates: the web site's, unless VEKOLAUNCH_UPDATE_HOST names another
 // host (optionally with ":port"), as for a mirror.

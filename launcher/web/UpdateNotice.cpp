@@ -5,11 +5,11 @@
 #include <memory>
 #include <thread>
 
+#include "base/ProgramVersion.h"
 #include "base/mError.h"
 #include "base/mFunctions.h"
 #include "core/Application.h"
-#include "core/ShellStart.h"
-#include "fileinfo/ProgramVersion.h"
+#include "shell/ShellStart.h"
 #include "web/frmUpdateNotice.h"
 #include "web/mInternet.h"
 

@@ -4,10 +4,10 @@
 #include <commctrl.h>
 
 #include "base/ControlHost.h"
+#include "base/ProgramVersion.h"
 #include "base/mError.h"
 #include "core/AppConstants.h"
 #include "core/Application.h"
-#include "fileinfo/ProgramVersion.h"
 #include "translation/cTranslate.h"
 #include "web/frmInfo_res.h"
 
@@ -52,11 +52,7 @@ void frmInfo::OnInit()
                                     IDC_INFO_SHAPE1, IDC_INFO_PAGE0});
         PlaceAtPlaceholder(m_HLine1, m_pages.Page(0).Hwnd(), IDC_INFO_HLINE1);
 
-        LOGFONTA logo = {};
-        GetObjectA(reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0)), sizeof(logo), &logo);
-        logo.lfHeight = logo.lfHeight * 2;
-        logo.lfWeight = FW_BOLD;
-        m_logoFont.Reset(CreateFontIndirectA(&logo));
+        m_logoFont = DerivedFont(WindowFont(hwnd), {.Bold = true, .HeightTimes = 2});
         SendMessageA(Item(IDC_INFO_IMAGE1), WM_SETFONT, reinterpret_cast<WPARAM>(m_logoFont.Get()), FALSE);
 
         TranslateDialog();
@@ -128,5 +124,5 @@ void frmInfo::lblEMail_Click()
 
 void frmInfo::cmdClose_Click()
 {
-    Unload();
+    EndModal();
 }

@@ -2,9 +2,9 @@
 #include "web/frmUpdate.h"
 
 #include "base/ControlHost.h"
+#include "base/ProgramVersion.h"
 #include "base/mError.h"
-#include "core/ShellStart.h"
-#include "fileinfo/ProgramVersion.h"
+#include "shell/ShellStart.h"
 #include "web/UpdateCheck.h"
 #include "web/frmUpdate_res.h"
 #include "web/mInternet.h"
@@ -44,10 +44,7 @@ void frmUpdate::OnInit()
         DestroyWindow(Item(IDC_UPDATE_STEPS));
         m_picStep.Create(hwnd, {"frmUpdateStep0", "frmUpdateStep1"}, IDC_UPDATE_STEP0);
 
-        LOGFONTA font = {};
-        GetObjectA(reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0)), sizeof(font), &font);
-        font.lfWeight = FW_BOLD;
-        m_headingFont.Reset(CreateFontIndirectA(&font));
+        m_headingFont = DerivedFont(WindowFont(hwnd), {.Bold = true});
         SendMessageA(Item(IDC_UPDATE_LABEL1), WM_SETFONT, reinterpret_cast<WPARAM>(m_headingFont.Get()), FALSE);
         ShowStep(0);
     });
@@ -136,5 +133,5 @@ void frmUpdate::cmdOpenUpdatePage_Click()
 
 void frmUpdate::Command1_Click()
 {
-    Unload();
+    EndModal();
 }

@@ -10,6 +10,7 @@
 #include <thread>
 #include <utility>
 
+#include "LauncherErrors.h"
 #include "base/ScopedWin.h"
 #include "base/mError.h"
 #include "translation/cTranslate.h"
@@ -38,13 +39,14 @@ AppError UpdateErrorText(const FetchFailure& failure)
 constexpr const char* AGENT_NAME = "Vekolaunch Internet Update";
 constexpr DWORD CHUNK_SIZE = 2048;
 
-// What the worker and the waiting caller share. Whoever leaves last frees it.
+// What the worker and the waiting caller share. Whoever leaves last frees it. The worker alone
+// opens and closes its internet handles: a handle closed under it would have its number given
+// to the next search, and the worker's own close would then end that search's read.
 struct Fetch {
     std::mutex Lock;
     std::condition_variable Finished;
     bool Done = false;
     bool Abandoned = false;         // the caller gave up waiting
-    HINTERNET Session = nullptr;    // open while the worker uses it; closing it cancels the worker
     std::string Text;
     std::optional<FetchFailure> Error;
 };
@@ -78,21 +80,19 @@ void RunFetch(std::shared_ptr<Fetch> fetch, std::string address, DWORD accessTyp
 {
     std::string text;
     std::optional<FetchFailure> error;
-    HINTERNET session = InternetOpenA(AGENT_NAME, accessType, nullptr, nullptr, 0);
+    ScopedInternetHandle session(InternetOpenA(AGENT_NAME, accessType, nullptr, nullptr, 0));
     if (!session) {
         error = NO_INTERNET;
     } else {
         bool abandoned = false;
         {
             std::lock_guard<std::mutex> lock(fetch->Lock);
-            fetch->Session = session;
             abandoned = fetch->Abandoned;
         }
-        if (!abandoned) error = ReadResource(session, address, *fetch, text);
+        if (!abandoned) error = ReadResource(session.Get(), address, *fetch, text);
     }
+    session.Reset();
     std::lock_guard<std::mutex> lock(fetch->Lock);
-    // A caller that gave up has closed the session already.
-    ScopedInternetHandle stillOpen(std::exchange(fetch->Session, nullptr));
     fetch->Text = std::move(text);
     fetch->Error = std::move(error);
     fetch->Done = true;
@@ -118,18 +118,13 @@ std::string ReadUrl(const std::string& address, DWORD accessType, DWORD deadline
     auto fetch = std::make_shared<Fetch>();
     std::thread(RunFetch, fetch, address, accessType).detach();
 
-    ScopedInternetHandle cancel;
-    {
-        std::unique_lock<std::mutex> lock(fetch->Lock);
-        if (fetch->Finished.wait_for(lock, std::chrono::milliseconds(deadlineMs), [&] { return fetch->Done; })) {
-            if (fetch->Error) throw UpdateErrorText(*fetch->Error);
-            return std::move(fetch->Text);
-        }
-        fetch->Abandoned = true;
-        cancel.Reset(std::exchange(fetch->Session, nullptr));
+    std::unique_lock<std::mutex> lock(fetch->Lock);
+    if (fetch->Finished.wait_for(lock, std::chrono::milliseconds(deadlineMs), [&] { return fetch->Done; })) {
+        if (fetch->Error) throw UpdateErrorText(*fetch->Error);
+        return std::move(fetch->Text);
     }
-    // Closing the session is the library's way to cancel a blocking call; where it does not,
-    // the worker ends by itself once the server lets go, and nobody waits for it.
-    cancel.Reset();
+    // The worker stops at its next chunk, or once the server lets go of a blocking call, and
+    // closes its own handles then; nobody waits for it.
+    fetch->Abandoned = true;
     throw UpdateErrorText(NO_ANSWER);
 }

@@ -74,3 +74,15 @@ TEST(ControlHost, AControlGetsTheAnswerTheDialogHostGives)
     NotifyHost(control, 5);
     EXPECT_EQ(host.Calls, (std::vector<std::string>{"OnNotify 900", "OnNotify 900", "OnCommand 77"}));
 }
+
+TEST(DialogBaseLoad, AMissingTemplateIsAnInternalErrorNamingIt)
+{
+    class Missing : public DialogBase {
+    public:
+        Missing() : DialogBase("frmNoSuchTemplate") {}
+    } dialog;
+    const AppError e = ErrorOf([&] { dialog.Load(); });
+    EXPECT_EQ(e.Number, RTE_INTERNAL);
+    EXPECT_EQ(e.Description.rfind("Internal error (the window frmNoSuchTemplate could not be created", 0), 0u) << e.Description;
+    EXPECT_FALSE(dialog.IsLoaded());
+}

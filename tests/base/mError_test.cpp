@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "LauncherErrors.h"
 #include "base/mError.h"
 #include "support/TestEnvironment.h"
 
@@ -86,8 +87,6 @@ TEST(ErrorChain, PassErrorPrependsTheNameAndKeepsEverythingElse)
     AppError e = ErrorOf([] {
         try {
             AppError original(OBJECT_ERROR_BASE | 2, "Invalid value", "origin");
-            original.HelpFile = "help.chm";
-            original.HelpContext = 77;
             throw original;
         } catch (...) {
             PassError("mIni.ReadFromIni");
@@ -96,8 +95,6 @@ TEST(ErrorChain, PassErrorPrependsTheNameAndKeepsEverythingElse)
     EXPECT_EQ(e.Number, OBJECT_ERROR_BASE | 2);
     EXPECT_EQ(e.Description, "Invalid value");
     EXPECT_EQ(e.Source, "mIni.ReadFromIni\r\norigin");
-    EXPECT_EQ(e.HelpFile, "help.chm");
-    EXPECT_EQ(e.HelpContext, 77);
 }
 
 class ShowErrorTest : public testing::Test {

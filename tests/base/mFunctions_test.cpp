@@ -78,7 +78,7 @@ TEST(FindLast, LastOccurrenceBeginningAtOrBeforeStart)
     EXPECT_EQ(FindLast("abc", "ABC"), 0);
 }
 
-TEST(TrimWhiteSpace, BlankCrAndLfOnly)
+TEST(TrimWhiteSpace, BlankCrAndLfOnlyUnlessTheTabCountsToo)
 {
     const std::string mixed = " \r\n\tvalue\t \r\n";
     EXPECT_EQ(TrimWhiteSpace(mixed), "\tvalue\t");
@@ -89,6 +89,8 @@ TEST(TrimWhiteSpace, BlankCrAndLfOnly)
     EXPECT_EQ(TrimWhiteSpace(" \r\n "), "");
     EXPECT_EQ(TrimLeftWhiteSpace(""), "");
     EXPECT_EQ(TrimRightWhiteSpace("\n"), "");
+    EXPECT_EQ(TrimWhiteSpace("\t \r\n x\ty \n\t", TabIs::WhiteSpace), "x\ty");
+    EXPECT_EQ(TrimWhiteSpace(" \t\r\n", TabIs::WhiteSpace), "");
 }
 
 class FileAndFolder : public testing::Test {
@@ -111,6 +113,10 @@ TEST_F(FileAndFolder, FilesAndFoldersAreToldApart)
     EXPECT_TRUE(FolderExists(sub + "\\"));
     EXPECT_TRUE(FolderExists(folder.Path()));
     EXPECT_FALSE(FileExists(folder.Path() + "missing.exe"));
+    for (const char* wildcard : {"*", "*.*", "?*"}) {
+        EXPECT_FALSE(FileExists(folder.Path() + wildcard)) << wildcard;
+        EXPECT_FALSE(FolderExists(folder.Path() + wildcard)) << wildcard;
+    }
     EXPECT_FALSE(FolderExists(folder.Path() + "missing"));
     EXPECT_FALSE(FolderExists(folder.Path() + "missing\\"));
     EXPECT_FALSE(FileExists(""));

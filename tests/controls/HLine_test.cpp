@@ -82,9 +82,7 @@ TEST_F(SeparatorLine, TakesThePlaceOfAPlaceholder)
     EXPECT_FALSE(IsWindow(placeholder));
     EXPECT_EQ(GetDlgItem(m_host, 9), line.Hwnd());
     EXPECT_EQ(GetWindow(first, GW_HWNDNEXT), line.Hwnd()); // same place in the tab order
-    RECT rect;
-    GetWindowRect(line.Hwnd(), &rect);
-    MapWindowPoints(nullptr, m_host, reinterpret_cast<POINT*>(&rect), 2);
+    const RECT rect = RectInParent(line.Hwnd(), m_host);
     EXPECT_EQ(rect.left, 10);
     EXPECT_EQ(rect.top, 100);
     EXPECT_EQ(rect.right, 160);

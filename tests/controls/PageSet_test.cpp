@@ -1,6 +1,7 @@
 // The page set: its layout arithmetic, and tabs, area and pages driven as a host drives them.
 #include <gtest/gtest.h>
 
+#include "base/ControlHost.h"
 #include "base/DialogBase.h"
 #include "controls/PageSet.h"
 #include "mainwindow/frmMain_res.h"
@@ -68,9 +69,7 @@ TEST(PageSet, TabsShowTheirPagesOneAtATime)
         EXPECT_EQ(IsWindowVisible(pages.Page(i).Hwnd()) != FALSE, i == 2) << i;
         EXPECT_EQ(pages.Tab(i).IsActive(), i == 2) << i;
     }
-    RECT page = {};
-    GetWindowRect(pages.Page(2).Hwnd(), &page);
-    MapWindowPoints(nullptr, host.Hwnd(), reinterpret_cast<POINT*>(&page), 2);
+    const RECT page = RectInParent(pages.Page(2).Hwnd(), host.Hwnd());
     const RECT expected = PageRectInArea(RECT{6, 25, 300, 250}, 96);
     EXPECT_EQ(page.left, expected.left);
     EXPECT_EQ(page.top, expected.top);

@@ -113,7 +113,7 @@ TEST_F(ApplicationTest, DamagedSettingsFileIsCopiedOnceBeforeTheFirstWrite)
     ASSERT_TRUE(g_cApp->LoadData());
     EXPECT_TRUE(m_sys->MessageBoxes.empty()) << "reading changes nothing";
     g_cApp->SaveAppSettings();
-    g_cApp->Profiles().SaveWhichProfileIsActive();
+    g_cApp->Profiles().SaveWhichProfileIsActive(g_cApp->ActiveProfile().get());
     EXPECT_EQ(ReadTextFile(IniPath() + ".bak"), damaged);
     ASSERT_EQ(m_sys->MessageBoxes.size(), 1u);
     EXPECT_NE(m_sys->MessageBoxes[0].Text.find(IniPath() + ".bak"), std::string::npos);
@@ -269,7 +269,7 @@ TEST_F(ApplicationTest, ForeignSettingsFilesLoadAndLoseNoLine)
         for (const auto& profile : g_cApp->Profiles()) all += profile->ProfileName() + ";";
         g_cApp->SaveDataEx(all);
         g_cApp->SaveAppSettings();
-        g_cApp->Profiles().SaveWhichProfileIsActive();
+        g_cApp->Profiles().SaveWhichProfileIsActive(g_cApp->ActiveProfile().get());
         EXPECT_TRUE(m_sys->ErrorReports.empty());
         EXPECT_EQ(m_sys->MessageBoxes.size(), c.damaged ? 1u : 0u);
         if (c.damaged) {

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "base/ScopedWin.h"
 #include "fileinfo/CFileInfo.h"
 #include "support/TestEnvironment.h"
 
@@ -42,7 +43,7 @@ protected:
 
 TEST(FormatFileSize, UnitsAndDecimalsChangeAtTheThresholds)
 {
-    const struct { int32_t Size; const char* Text; } cases[] = {
+    const struct { uint64_t Size; const char* Text; } cases[] = {
         {0, "0 bytes"},
         {1023, "1,023 bytes"},
         {1024, "1.00KB (1,024 bytes)"},
@@ -55,10 +56,18 @@ TEST(FormatFileSize, UnitsAndDecimalsChangeAtTheThresholds)
         {100000 * 1024, "98MB (102,400,000 bytes)"},
         {1000000 * 1024, "0.95GB (1,024,000,000 bytes)"},
         {2147483647, "2.00GB (2,147,483,647 bytes)"},
-        // Two gigabytes and more are negative as a signed 32-bit count: plain bytes.
-        {-2147483647 - 1, "-2,147,483,648 bytes"},
+        {2147483648u, "2.00GB (2,147,483,648 bytes)"},
+        {5ull << 30, "5.00GB (5,368,709,120 bytes)"},
+        {(1ull << 32) + 5, "4.00GB (4,294,967,301 bytes)"},
     };
     for (const auto& c : cases) EXPECT_EQ(FormatFileSize(c.Size, ENGLISH), c.Text) << c.Size;
+}
+
+TEST(CompressedSizeAnswer, AFailedQueryIsNoSize)
+{
+    EXPECT_EQ(CompressedSizeAnswer(INVALID_FILE_SIZE, 0, ERROR_FILE_NOT_FOUND), std::nullopt);
+    EXPECT_EQ(CompressedSizeAnswer(INVALID_FILE_SIZE, 0, NO_ERROR), 0xFFFFFFFFull) << "a size with all low bits set";
+    EXPECT_EQ(CompressedSizeAnswer(5, 1, NO_ERROR), (1ull << 32) + 5);
 }
 
 TEST(FormatFileSize, SeparatorsComeFromTheLocale)
@@ -88,8 +97,30 @@ TEST_F(CFileInfoTest, NamesSizeAndFolderAsTheFileSystemSpellsThem)
     EXPECT_EQ(info.FilePath(), m_folder.Path());
     EXPECT_EQ(info.FileSize(), 1536u);
     EXPECT_EQ(info.FileSizeHigh(), 0u);
+    EXPECT_EQ(info.TotalFileSize(), 1536u);
+    EXPECT_TRUE(info.TotalCompressedFileSize().has_value());
     EXPECT_FALSE(info.ShortName().empty());
     EXPECT_EQ(info.ShortPath(), info.ShortPathName().substr(0, info.ShortPathName().find_last_of('\\') + 1));
+}
+
+// A file of 5 GB (a sparse one: nothing is written) has both halves of its size read.
+TEST_F(CFileInfoTest, SizesOfTwoGigabytesAndMoreKeepBothHalves)
+{
+    const std::string path = m_folder.Path() + "large.pak";
+    {
+        ScopedHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+        ASSERT_TRUE(file.IsValid());
+        LARGE_INTEGER end;
+        end.QuadPart = 5ll << 30;
+        ASSERT_TRUE(SetFilePointerEx(file.Get(), end, nullptr, FILE_BEGIN) && SetEndOfFile(file.Get()));
+    }
+    CFileInfo info;
+    info.SetFullPathName(path);
+    EXPECT_EQ(info.FileSizeHigh(), 1u);
+    EXPECT_EQ(info.FileSize(), 1u << 30);
+    EXPECT_EQ(info.TotalFileSize(), 5ull << 30);
+    EXPECT_EQ(FormatFileSize(info.TotalFileSize(), ENGLISH), "5.00GB (5,368,709,120 bytes)");
+    DeleteFileA(path.c_str());
 }
 
 TEST_F(CFileInfoTest, NameWithoutExtensionIsOfTypeFile)

@@ -1,8 +1,8 @@
 // The word list built from an English file against an edited file.
 #include <gtest/gtest.h>
 
+#include "base/mFunctions.h"
 #include "langeditor/WordList.h"
-#include "langeditor/mFunctions.h"
 #include "support/TestFiles.h"
 
 namespace {
@@ -74,7 +74,7 @@ TEST_F(WordList, HidesExactlyWhatReadsAsTranslated)
     Entries expected = {{"S", -1}};
     for (const char* id : {"K0", "K1", "K2", "K3", "K4", "K5", "K6", "K7", "K8", "K9", "K10", "DUP", "NOVALUE",
                            "SPACED", "BLANKS", "MISSING", "LATER"}) {
-        if (lingo::TrimWhiteSpace(file.ReadTranslation("S", id)).empty()) expected.push_back({std::string("\t") + id, 0});
+        if (TrimWhiteSpace(file.ReadTranslation("S", id), TabIs::WhiteSpace).empty()) expected.push_back({std::string("\t") + id, 0});
     }
     EXPECT_EQ(*list, expected);
     EXPECT_GT(expected.size(), 4u);

@@ -71,11 +71,6 @@ Profile ProfileFor(const MainWindowInput& input)
     profile.SetRefresh(static_cast<int16_t>(input.RefreshIndex + 1));
     return profile;
 }
-
-std::string Trimmed(const std::string& text)
-{
-    return TrimCharacters(text, " ");
-}
 } // namespace
 
 TEST(MainWindowCommandLine, BuildsEveryPartInOrderUntrimmed)
@@ -139,7 +134,7 @@ TEST(MainWindowCommandLine, AgreesWithTheProfilesBuilderForStorableValues)
     full.GraphicPak = "a b.pak";
     inputs.push_back(full);
     for (const MainWindowInput& input : inputs) {
-        EXPECT_EQ(Trimmed(BuildCmdLineParameters(input)), ProfileFor(input).GetCmdLineParameters());
+        EXPECT_EQ(Trim(BuildCmdLineParameters(input)), ProfileFor(input).GetCmdLineParameters());
     }
 }
 

@@ -232,6 +232,23 @@ TEST_F(MainWindowMenus, CreateShortcutOpensTheWizardOnTheEditedProfile)
     EXPECT_TRUE(IsWindowEnabled(Form().Hwnd()));
 }
 
+// Closing a window opened from the menu hands the activation back to the main window: a
+// window that goes while its owner is still disabled leaves the system to activate another
+// program's window.
+TEST_F(MainWindowMenus, ClosedWindowsHandTheActivationBack)
+{
+    WriteSettings();
+    OpenWindow();
+    Form().ShowModeless();
+    SetActiveWindow(Form().Hwnd());
+    ASSERT_EQ(GetActiveWindow(), Form().Hwnd());
+    for (UINT id : {IDM_EXTRA_CREATESHORTCUT, IDM_EXTRA_UPDATE, IDM_HELP_ABOUT}) {
+        EXPECT_TRUE(WhileModal([&] { Menu(id); }, [](HWND window) { PostMessageA(window, WM_CLOSE, 0, 0); })) << id;
+        EXPECT_TRUE(IsWindowEnabled(Form().Hwnd())) << id;
+        EXPECT_EQ(GetActiveWindow(), Form().Hwnd()) << id;
+    }
+}
+
 TEST_F(MainWindowMenus, CopyCommandLineGivesPathBlankAndOptions)
 {
     WriteSettings("LOGMESSAGES=1\r\nFREEPLAY=0\r\nRESOLUTION=2\r\nREFRESH=1\r\n");

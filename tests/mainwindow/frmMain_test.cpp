@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "LauncherErrors.h"
 #include "base/mError.h"
 
 using MainWindowValues = MainWindowTest;

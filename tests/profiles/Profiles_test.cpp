@@ -167,11 +167,11 @@ TEST_F(ProfilesTest, SaveDataStopsAtAnUnknownName)
 TEST_F(ProfilesTest, ActiveProfileNameIsRememberedAndReadBack)
 {
     EXPECT_EQ(profiles().ReadFromIni_ActiveProfileName(), "PROFILE_DEFAULT");
-    EXPECT_EQ(ErrorOf([&] { profiles().SaveWhichProfileIsActive(); }).Number, RTE_OBJECT_NOT_SET);
+    EXPECT_EQ(ErrorOf([&] { profiles().SaveWhichProfileIsActive(nullptr); }).Number, RTE_OBJECT_NOT_SET);
     WriteIni("[profile_Other]\r\n");
     profiles().LoadData();
     g_cApp->SetActiveProfile(profiles().Item(1));
-    profiles().SaveWhichProfileIsActive();
+    profiles().SaveWhichProfileIsActive(g_cApp->ActiveProfile().get());
     EXPECT_EQ(ReadFromIni(IniPath(), "PROFILES", "LASTACTIVEPROFILE", ""), "profile_Other");
     EXPECT_EQ(profiles().ReadFromIni_ActiveProfileName(), "profile_Other");
 }
@@ -195,7 +195,7 @@ TEST_F(ProfilesTest, SavedProfilesComeBackInAFreshApplication)
     p->SetProfileDescription("Winter, no log");
     g_cApp->SetActiveProfile(p);
     g_cApp->SaveDataEx("PROFILE_DEFAULT;profile_Full;");
-    profiles().SaveWhichProfileIsActive();
+    profiles().SaveWhichProfileIsActive(g_cApp->ActiveProfile().get());
 
     RestartApplication();
     ASSERT_TRUE(g_cApp->LoadData());
@@ -238,7 +238,7 @@ protected:
     }
 };
 
-TEST_F(NewProfileDialog, OkAddsTheProfileLastAndMakesItActive)
+TEST_F(NewProfileDialog, OkAddsTheProfileLastAndLeavesTheActiveOneToTheCaller)
 {
     ASSERT_TRUE(g_cApp->LoadData());
     auto standard = g_cApp->ActiveProfile();
@@ -248,7 +248,7 @@ TEST_F(NewProfileDialog, OkAddsTheProfileLastAndMakesItActive)
     EXPECT_EQ(added->ProfileName(), "profile_Winter");
     EXPECT_EQ(added->ProfileDescription(), "Snow and ice");
     EXPECT_TRUE(added->DataChanged());
-    EXPECT_EQ(g_cApp->ActiveProfile(), added);
+    EXPECT_EQ(g_cApp->ActiveProfile(), standard);
     EXPECT_EQ(NamesOf(profiles()), (std::vector<std::string>{"PROFILE_DEFAULT", "profile_Winter"}));
     EXPECT_EQ(profiles().Item("PROFILE_WINTER"), added);
     EXPECT_TRUE(m_sys->MessageBoxes.empty());

@@ -98,3 +98,16 @@ TEST_F(ShortcutFiles, NoTargetWritesNothing)
     EXPECT_EQ(e.Description, "");
     EXPECT_FALSE(FileExists(m_folder->Path() + "Vekora.lnk"));
 }
+
+// A name that reaches out of the folder or is only dots writes nothing anywhere.
+TEST_F(ShortcutFiles, ARefusedNameWritesNothing)
+{
+    const std::string folder = m_folder->Path() + "Links\\";
+    for (const char* name : {"..\\Outside", "*", ". ."}) {
+        const AppError e = ErrorOf([&] { Application::CreateShortcut(folder, name, DemoGamePath(), ""); });
+        EXPECT_EQ(e.Number, 20008) << name;
+        EXPECT_EQ(e.Description, cCreateShortcut::LinkNameProblem(name)) << name;
+    }
+    EXPECT_FALSE(FileExists(m_folder->Path() + "Outside.lnk"));
+    EXPECT_FALSE(FolderExists(folder)) << "refused before anything was made";
+}

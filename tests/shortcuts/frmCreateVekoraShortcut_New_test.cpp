@@ -103,8 +103,10 @@ TEST_F(ShortcutWizard, AllSixPagesWriteTheProfilesLink)
     EXPECT_EQ(ReportLine(report, "Description"), "ShellLink Sample");
     EXPECT_EQ(ReadShellLink(link).ShowCmd, SW_SHOW);
 
-    Click(Wizard().Nav().CancelButton());
-    EXPECT_FALSE(Wizard().IsLoaded());
+    // Close ends the modal loop; the caller unloads.
+    PostMessageA(Wizard().Nav().CancelButton(), BM_CLICK, 0, 0);
+    Wizard().ShowModal();
+    EXPECT_FALSE(IsWindowVisible(Wizard().Hwnd()));
 }
 
 TEST_F(ShortcutWizard, PageChecksKeepThePage)
@@ -133,7 +135,35 @@ TEST_F(ShortcutWizard, PageChecksKeepThePage)
          },
          false, 5, "Please enter a name for the shortcut."},
     };
-    for (const Case& c : cases) {
+    std::vector<Case> all(std::begin(cases), std::end(cases));
+    // Names that would not make a link file in the folder are refused on their page.
+    const struct {
+        const char* name;
+        std::string message;
+    } names[] = {
+        {"a\\b", "The name of the shortcut must not contain the character \\."},
+        {"..\\..\\Up", "The name of the shortcut must not contain the character \\."},
+        {"a/b", "The name of the shortcut must not contain the character /."},
+        {"C:x", "The name of the shortcut must not contain the character :."},
+        {"*", "The name of the shortcut must not contain the character *."},
+        {"Vek?ra", "The name of the shortcut must not contain the character ?."},
+        {"\"Q\"", "The name of the shortcut must not contain the character \"."},
+        {"<b", "The name of the shortcut must not contain the character <."},
+        {"b>", "The name of the shortcut must not contain the character >."},
+        {"Vekora|Demo", "The name of the shortcut must not contain the character |."},
+        {"..", "The name of the shortcut must contain more than dots and blanks."},
+        {" . . ", "The name of the shortcut must contain more than dots and blanks."},
+    };
+    for (const auto& n : names) {
+        all.push_back({n.name,
+                       [this, name = std::string(n.name)] {
+                           GoToPage4(m_folder->Path());
+                           Next();
+                           Type(Ctl(IDC_CS_TXTLINKNAME), name);
+                       },
+                       false, 5, n.message});
+    }
+    for (const Case& c : all) {
         SCOPED_TRACE(c.what);
         Open();
         c.prepare();
@@ -145,6 +175,26 @@ TEST_F(ShortcutWizard, PageChecksKeepThePage)
             EXPECT_EQ(m_sys->MessageBoxes[0].Type, UINT(MB_OK));
         }
     }
+    WIN32_FIND_DATAA found;
+    const HANDLE links = FindFirstFileA((m_folder->Path() + "*.lnk").c_str(), &found);
+    EXPECT_EQ(links, INVALID_HANDLE_VALUE) << "no link was written";
+    if (links != INVALID_HANDLE_VALUE) FindClose(links);
+}
+
+// Back through its access key leaves the focus in the hidden page's field: it goes to the
+// shown page's checked option, which keeps the user's choice and the folder it gave.
+TEST_F(ShortcutWizard, FocusFromAHiddenPageGoesToTheCheckedOption)
+{
+    Open();
+    GoToPage4(m_folder->Path());
+    SetFocus(Wizard().DestFolderField().TextBox());
+    HWND back = Wizard().Nav().BackButton();
+    SendMessageA(GetParent(back), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(back), BN_CLICKED), reinterpret_cast<LPARAM>(back));
+    ASSERT_EQ(Page(), 3);
+    EXPECT_EQ(GetFocus(), Ctl(IDC_CS_OPDEST3));
+    EXPECT_EQ(SendMessageA(Ctl(IDC_CS_OPDEST3), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(SendMessageA(Ctl(IDC_CS_OPDEST0), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_EQ(Wizard().DestFolderField().Text(), m_folder->Path());
 }
 
 TEST_F(ShortcutWizard, NoToReplacingStaysOnTheNamePageSilently)
@@ -167,11 +217,13 @@ TEST_F(ShortcutWizard, ALinkTheShellCannotWriteIsExplainedOnTheNamePage)
     Open();
     GoToPage4(m_folder->Path());
     Next();
-    Type(Ctl(IDC_CS_TXTLINKNAME), "Vekora|Demo");
+    // A folder where the link file would go: the shell cannot write the link over it.
+    CreateDirectoryA((m_folder->Path() + "Vekora Demo.lnk").c_str(), nullptr);
+    Type(Ctl(IDC_CS_TXTLINKNAME), "Vekora Demo");
     Next();
     EXPECT_EQ(Page(), 5);
     ASSERT_EQ(m_sys->MessageBoxes.size(), 1u);
-    EXPECT_EQ(m_sys->MessageBoxes[0].Text.rfind("The shortcut could not be written:\r\n" + m_folder->Path() + "Vekora|Demo.lnk", 0), 0u)
+    EXPECT_EQ(m_sys->MessageBoxes[0].Text.rfind("The shortcut could not be written:\r\n" + m_folder->Path() + "Vekora Demo.lnk", 0), 0u)
         << m_sys->MessageBoxes[0].Text;
     EXPECT_EQ(m_sys->MessageBoxes[0].Type, UINT(MB_ICONINFORMATION | MB_OK));
 }

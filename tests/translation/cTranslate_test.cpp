@@ -49,11 +49,19 @@ TEST_F(TranslateEx, LanguageWithoutFileTakesEveryTextFromEnglish)
     EXPECT_EQ(g_cTranslate->TranslateEx("GLOBAL", "BTN_Yes", "", ""), "Yes");
 }
 
-TEST_F(TranslateEx, MissingOrBlankTextOfTheLanguageComesFromEnglish)
+// A missing or blank text of the language comes from English; an empty English text is shown
+// empty, not as the marker; section and ID match without regard to case.
+TEST_F(TranslateEx, TextsOfTheLanguageElseOfEnglish)
 {
-    EXPECT_EQ(g_cTranslate->TranslateEx("MAIN_DIALOG", "LBL_ONLY_EN", "", ""), "English only");
-    EXPECT_EQ(g_cTranslate->TranslateEx("MAIN_DIALOG", "LBL_BLANK_DE", "", ""), "English text");
-    EXPECT_EQ(g_cTranslate->TranslateEx("ONLY_EN_SECTION", "LBL_X", "", ""), "From English");
+    const struct { const char* Section; const char* Id; const char* Expected; } cases[] = {
+        {"MAIN_DIALOG", "LBL_ONLY_EN", "English only"},   {"MAIN_DIALOG", "LBL_BLANK_DE", "English text"},
+        {"ONLY_EN_SECTION", "LBL_X", "From English"},     {"MAIN_DIALOG", "LBL_EMPTY_BOTH", ""},
+        {"main_dialog", "btn_start", "Starten"},          {"Global", "BTN_YES", "Ja"},
+        {"only_en_section", "lbl_x", "From English"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(g_cTranslate->TranslateEx(c.Section, c.Id, "", ""), c.Expected) << c.Section << "." << c.Id;
+    }
 }
 
 TEST_F(TranslateEx, TextMissingInBothLanguagesShowsTheMarker)
@@ -73,18 +81,6 @@ TEST_F(TranslateEx, FallbackStandsOnlyWhereNoFileHasTheText)
     for (const auto& c : cases) {
         EXPECT_EQ(g_cTranslate->TranslateWithFallback("MAIN_DIALOG", c.Id, "Built in:\\n%P1%", "a"), c.Expected) << c.Id;
     }
-}
-
-TEST_F(TranslateEx, EmptyEnglishTextIsShownEmptyNotAsMarker)
-{
-    EXPECT_EQ(g_cTranslate->TranslateEx("MAIN_DIALOG", "LBL_EMPTY_BOTH", "", ""), "");
-}
-
-TEST_F(TranslateEx, SectionAndIdMatchWithoutRegardToCase)
-{
-    EXPECT_EQ(g_cTranslate->TranslateEx("main_dialog", "btn_start", "", ""), "Starten");
-    EXPECT_EQ(g_cTranslate->TranslateEx("Global", "BTN_YES", "", ""), "Ja");
-    EXPECT_EQ(g_cTranslate->TranslateEx("only_en_section", "lbl_x", "", ""), "From English");
 }
 
 TEST_F(TranslateEx, ReadsTheFileAgainOnEveryCall)

@@ -97,8 +97,10 @@ TEST_F(InfoWindow, AlwaysOpensOnTheFirstTab)
     Open("EN");
     ClickTab(1);
     ASSERT_TRUE(PageShown(1));
-    ClickButton(dialog->Hwnd(), IDCANCEL);
-    EXPECT_FALSE(dialog->IsLoaded());
+    // Close ends the modal loop; the caller unloads.
+    PostMessageA(dialog->Control(IDCANCEL), BM_CLICK, 0, 0);
+    dialog->ShowModal();
+    EXPECT_FALSE(IsWindowVisible(dialog->Hwnd()));
     Open("EN");
     EXPECT_TRUE(dialog->Pages().Tab(0).IsActive());
     EXPECT_TRUE(PageShown(0));

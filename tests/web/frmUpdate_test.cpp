@@ -79,8 +79,10 @@ TEST_F(UpdateWindow, UpdateOfferedOpensItsPageOnTheWebSite)
     EXPECT_EQ(m_sys->ShellCalls[0].File, "http://" + server.HostWithPort() + "/down/new.html");
     EXPECT_TRUE(m_sys->ErrorReports.empty());
 
-    Click(IDCANCEL);
-    EXPECT_FALSE(dialog.IsLoaded());
+    // Close ends the modal loop; the caller unloads.
+    PostMessageA(Control(IDCANCEL), BM_CLICK, 0, 0);
+    dialog.ShowModal();
+    EXPECT_FALSE(IsWindowVisible(dialog.Hwnd()));
 }
 
 TEST_F(UpdateWindow, AnswersWithoutAnUpdatePageShowTheirTextOnly)

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "core/cIni.h"
+#include "settings/cIni.h"
 
 class Options {
 public:

@@ -1,5 +1,5 @@
 // Shell starts with a message when they fail.
-#include "core/ShellStart.h"
+#include "shell/ShellStart.h"
 
 #include <shellapi.h>
 

@@ -1,25 +1,22 @@
 // Section accessors of the settings file.
-#include "core/cIni.h"
+#include "settings/cIni.h"
 
 #include "AppVersion.h"
 #include "base/mError.h"
 #include "base/mIni.h"
-#include "core/Application.h"
+#include "settings/LauncherContext.h"
 
 namespace {
 const std::string& IniFile()
 {
-    // Without the application object (before start-up or after shutdown) there is no settings
-    // file: an error the caller can report, not a crash.
-    if (!g_cApp) RaiseRuntimeError(RTE_OBJECT_NOT_SET);
-    return g_cApp->IniPath();
+    return Context().IniPath();
 }
 
 const std::string& IniFileForWriting()
 {
-    const std::string& file = IniFile();
-    g_cApp->KeepCopyOfDamagedSettingsFile();
-    return file;
+    LauncherContext& context = Context();
+    context.PrepareSettingsWrite();
+    return context.IniPath();
 }
 } // namespace
 
@@ -55,6 +52,5 @@ void cIniSection::WriteIntegerToIni(const std::string& key, int16_t value) const
 
 void cIni_Application::Write_AppVersion() const
 {
-    WriteToIni("APPVERSION", std::to_string(VEKOLAUNCH_VER_MAJOR) + "." + std::to_string(VEKOLAUNCH_VER_MINOR) + "." +
-                                 std::to_string(VEKOLAUNCH_VER_REVISION));
+    WriteToIni("APPVERSION", VEKOLAUNCH_VER_TEXT);
 }

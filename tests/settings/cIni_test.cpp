@@ -5,7 +5,7 @@
 
 #include "base/mIni.h"
 #include "core/Application.h"
-#include "core/cIni.h"
+#include "settings/cIni.h"
 #include "support/TestEnvironment.h"
 
 namespace {

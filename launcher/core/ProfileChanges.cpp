@@ -1,5 +1,5 @@
 // Profile duplicates, renames and deletes.
-#include "profiles/ProfileChanges.h"
+#include "core/ProfileChanges.h"
 
 #include "base/IniSections.h"
 #include "base/mError.h"

@@ -1,12 +1,12 @@
 // Reading the running program's version resource.
-#include "fileinfo/ProgramVersion.h"
+#include "base/ProgramVersion.h"
 
 #include <windows.h>
 #include <vector>
 
 #include "base/mError.h"
 
-ProgramVersion RunningProgramVersion()
+std::optional<ProgramVersion> ReadRunningProgramVersion()
 {
     char path[MAX_PATH] = {};
     const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
@@ -18,8 +18,15 @@ ProgramVersion RunningProgramVersion()
     if (size == 0 || !GetFileVersionInfoA(path, 0, size, data.data()) ||
         !VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&fixed), &fixedLength) || !fixed ||
         fixedLength < sizeof(VS_FIXEDFILEINFO))
-        RaiseRuntimeError(RTE_INTERNAL);
+        return std::nullopt;
     return ProgramVersion{HIWORD(fixed->dwFileVersionMS), LOWORD(fixed->dwFileVersionMS), LOWORD(fixed->dwFileVersionLS)};
+}
+
+ProgramVersion RunningProgramVersion()
+{
+    const std::optional<ProgramVersion> version = ReadRunningProgramVersion();
+    if (!version) RaiseRuntimeError(RTE_INTERNAL);
+    return *version;
 }
 
 std::string VersionText(const ProgramVersion& version)

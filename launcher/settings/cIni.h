@@ -1,5 +1,5 @@
 // Accessors that map the settings file's keys to object properties. Each works on one
-// section of the file named by g_cApp.IniPath, read again at every call.
+// section of the launcher context's settings file, read again at every call.
 #pragma once
 
 #include <cstdint>

@@ -3,7 +3,7 @@
 
 #include "base/mError.h"
 #include "core/Application.h"
-#include "core/Options.h"
+#include "settings/Options.h"
 #include "support/TestEnvironment.h"
 
 class OptionsTest : public AppFixture {

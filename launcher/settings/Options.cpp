@@ -1,5 +1,5 @@
 // The program options.
-#include "core/Options.h"
+#include "settings/Options.h"
 
 #include "base/mError.h"
 #include "base/mFunctions.h"

@@ -1,0 +1,58 @@
+// The launcher's program-file questions and the installed game's name.
+#include "core/Prompts.h"
+
+#include "base/mError.h"
+#include "base/mFunctions.h"
+#include "core/mCommonDialog.h"
+#include "fileinfo/CFileVersionInfo.h"
+#include "translation/cTranslate.h"
+
+namespace {
+std::string AskForExecutable(HWND owner, const std::string& initialName, const std::string& titleSection)
+{
+    OpenFileDialogArgs args;
+    // Owned by the window that asks, so that it takes no input, and asks nothing twice, meanwhile.
+    args.Owner = owner;
+    args.FileName = initialName;
+    args.Filter = g_cTranslate->TranslateEx("GLOBAL", "FILETYPEDESC_EXE", "", "") + " (*.exe)|*.exe";
+    args.FilterIndex = 1;
+    args.Title = g_cTranslate->TranslateEx(titleSection, "DIALOG_CAPTION", "", "");
+    args.DefaultExt = ".exe";
+    args.FileMustExist = true;
+    args.HideReadOnly = true;
+    args.RaiseOnCancel = false;
+    return ShowOpenFileDialog(args);
+}
+} // namespace
+
+std::string AskForVekoPath(HWND owner, const std::string& currentPath)
+{
+    return PassErrors("mPrompts.AskForVekoPath", [&] {
+        const std::string initial = FileExists(currentPath) ? currentPath : "vekora.exe";
+        return AskForExecutable(owner, initial, "SELECT_VEKORAFOLDER_DIALOG");
+    });
+}
+
+std::string AskForEditor(HWND owner, const std::string& currentPath)
+{
+    return PassErrors("mPrompts.AskForEditor", [&] {
+        const std::string initial =
+            FileExists(currentPath) ? currentPath : SetTrailingBackslash(GetWindowsDir(), true) + "write.exe";
+        return AskForExecutable(owner, initial, "SELECT_TEXTEDITOR_DIALOG");
+    });
+}
+
+std::string GetVekoraFile_VersionInfo(const std::string& vekoraPath)
+{
+    return PassErrors("mPrompts.GetVekoraFile_VersionInfo", [&]() -> std::string {
+        if (vekoraPath.empty()) return "Vekora";
+        CFileVersionInfo info;
+        info.SetFullPathName(vekoraPath);
+        if (info.Available()) {
+            const std::string text = info.ProductName() + " " + info.ProductVersion();
+            // A resource whose strings cannot be read names nothing; a lone blank is no name.
+            if (!TrimWhiteSpace(text).empty()) return text;
+        }
+        return "Vekora";
+    });
+}
