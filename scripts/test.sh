@@ -15,3 +15,11 @@ export VEKOLAUNCH_TEST_TEMP=$RUN_TEMP_WIN
 start_stress
 set +e
 ctest --test-dir "$ARCH_BUILD_DIR" --output-on-failure -j"$(nproc)" ${CTEST_ARGS:-} </dev/null
+rc=$?
+if [ $rc -ne 0 ] && [ -f "$ARCH_BUILD_DIR/Testing/Temporary/LastTest.log" ]; then
+  # The next run overwrites CTest's log; a failure that happens once in many runs needs it kept.
+  kept=$ARCH_BUILD_DIR/failed-run-$(date +%Y%m%d-%H%M%S).log
+  cp "$ARCH_BUILD_DIR/Testing/Temporary/LastTest.log" "$kept"
+  echo "The whole log of this run (every test's command and output) is kept in $kept"
+fi
+exit $rc
