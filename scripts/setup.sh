@@ -43,7 +43,22 @@ apt_install() {
 if [ ${#wine32_missing[@]} -gt 0 ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
   "${sudo_cmd[@]}" dpkg --add-architecture i386
 fi
-"${sudo_cmd[@]}" apt-get update -qq
+# A mirror in the middle of a sync serves index files of the wrong size for a minute or two,
+# so the update is tried again. apt keeps the indexes that did arrive; when one stays broken
+# the install below goes on with them and fails by itself if a package cannot be had. When only
+# the optional 32-bit loader is missing (it may not install on this machine at all), one try is
+# enough: every make target comes through here.
+attempts=3
+[ ${#missing[@]} -gt 0 ] || [ ${#wine_missing[@]} -gt 0 ] || attempts=1
+for attempt in $(seq "$attempts"); do
+  "${sudo_cmd[@]}" apt-get update -qq && break
+  if [ "$attempt" -eq "$attempts" ]; then
+    echo "warning: apt-get update failed; installing from the indexes it has"
+  else
+    echo "apt-get update failed (attempt $attempt); trying again in $((attempt * 15)) s"
+    sleep $((attempt * 15))
+  fi
+done
 [ ${#missing[@]} -eq 0 ] || apt_install --no-install-recommends "${missing[@]}"
 [ ${#wine_missing[@]} -eq 0 ] || apt_install "${wine_missing[@]}"
 if [ ${#wine32_missing[@]} -gt 0 ]; then

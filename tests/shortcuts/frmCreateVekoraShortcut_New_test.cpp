@@ -136,22 +136,13 @@ TEST_F(ShortcutWizard, PageChecksKeepThePage)
          false, 5, "Please enter a name for the shortcut."},
     };
     std::vector<Case> all(std::begin(cases), std::end(cases));
-    // Names that would not make a link file in the folder are refused on their page.
+    // The page refuses what the link file's name check refuses (the names themselves are the
+    // check's own test).
     const struct {
         const char* name;
         std::string message;
     } names[] = {
-        {"a\\b", "The name of the shortcut must not contain the character \\."},
         {"..\\..\\Up", "The name of the shortcut must not contain the character \\."},
-        {"a/b", "The name of the shortcut must not contain the character /."},
-        {"C:x", "The name of the shortcut must not contain the character :."},
-        {"*", "The name of the shortcut must not contain the character *."},
-        {"Vek?ra", "The name of the shortcut must not contain the character ?."},
-        {"\"Q\"", "The name of the shortcut must not contain the character \"."},
-        {"<b", "The name of the shortcut must not contain the character <."},
-        {"b>", "The name of the shortcut must not contain the character >."},
-        {"Vekora|Demo", "The name of the shortcut must not contain the character |."},
-        {"..", "The name of the shortcut must contain more than dots and blanks."},
         {" . . ", "The name of the shortcut must contain more than dots and blanks."},
     };
     for (const auto& n : names) {

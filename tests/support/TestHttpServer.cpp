@@ -3,7 +3,6 @@
 
 #include "support/TestHttpServer.h"
 
-#include <chrono>
 #include <cstdlib>
 
 namespace {
@@ -64,47 +63,6 @@ void TestHttpServer::SendEndlessly()
 {
     std::lock_guard<std::mutex> lock(m_lock);
     m_mode = Mode::Endless;
-}
-
-void TestHttpServer::ServeOnRelease(int status, const std::string& body)
-{
-    Serve(status, body);
-    std::lock_guard<std::mutex> lock(m_lock);
-    m_mode = Mode::OnRelease;
-    m_released = false;
-}
-
-void TestHttpServer::Release()
-{
-    std::lock_guard<std::mutex> lock(m_lock);
-    m_released = true;
-}
-
-int TestHttpServer::HangUps()
-{
-    std::lock_guard<std::mutex> lock(m_lock);
-    return m_hangUps;
-}
-
-bool TestHttpServer::WaitForRelease()
-{
-    while (!m_stop) {
-        {
-            std::lock_guard<std::mutex> lock(m_lock);
-            if (m_released) return true;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return false;
-}
-
-bool TestHttpServer::WaitForHangUp(Socket client)
-{
-    char buffer[256];
-    while (WaitFor(client, false)) {
-        if (recv(client, buffer, sizeof(buffer), 0) <= 0) return true;
-    }
-    return false;
 }
 
 std::string TestHttpServer::HostWithPort() const
@@ -171,15 +129,11 @@ void TestHttpServer::Handle(Socket client)
             m_held.push_back(client);
             return;
         }
-        answer = mode == Mode::Serve || mode == Mode::OnRelease
+        answer = mode == Mode::Serve
                      ? "HTTP/1.1 " + std::to_string(m_status) + (m_status == 200 ? " OK" : " Not Found") +
                            "\r\nContent-Type: text/plain\r\nContent-Length: " + std::to_string(m_body.size()) +
                            "\r\nConnection: close\r\n\r\n" + m_body
                      : "HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\nConnection: close\r\n\r\n";
-    }
-    if (mode == Mode::OnRelease && !WaitForRelease()) {
-        closesocket(client);
-        return;
     }
     // An endless answer goes on until the client goes away or the server stops.
     const std::string endless(4096, 'x');
@@ -188,10 +142,6 @@ void TestHttpServer::Handle(Socket client)
            mode == Mode::Endless)
         next = &endless;
     shutdown(client, SD_SEND);
-    if (mode == Mode::OnRelease && WaitForHangUp(client)) {
-        std::lock_guard<std::mutex> lock(m_lock);
-        ++m_hangUps;
-    }
     closesocket(client);
 }
 

@@ -22,12 +22,6 @@ public:
     void StayQuiet();
     // Answers with a body that never ends.
     void SendEndlessly();
-    // Keeps every request waiting until Release(), then answers as Serve does and waits for the
-    // client to hang up.
-    void ServeOnRelease(int status, const std::string& body);
-    void Release();
-    // How many clients hung up after their answer from ServeOnRelease.
-    int HangUps();
 
     // "127.0.0.1:port", the value for VEKOLAUNCH_UPDATE_HOST.
     std::string HostWithPort() const;
@@ -35,14 +29,10 @@ public:
     std::vector<std::string> Requests();
 
 private:
-    enum class Mode { Serve, Quiet, Endless, OnRelease };
+    enum class Mode { Serve, Quiet, Endless };
     using Socket = uintptr_t; // the socket type, without the socket headers for every includer
     void Run();
     void Handle(Socket client);
-    // Waits for Release(); false when the server stops first.
-    bool WaitForRelease();
-    // Reads until the client closes its side; false when the server stops first.
-    bool WaitForHangUp(Socket client);
     // Waits until the socket can be read (or written); false when the server stops first.
     bool WaitFor(Socket socket, bool write);
 
@@ -54,8 +44,6 @@ private:
     int m_status = 200;
     std::string m_body;
     std::vector<std::string> m_requests;
-    bool m_released = false;
-    int m_hangUps = 0;
     std::vector<Socket> m_held; // connections kept open without an answer
     std::thread m_thread;
 };

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
-#include <thread>
 
 #include "support/TestEnvironment.h"
 #include "support/TestHttpServer.h"
@@ -64,33 +63,3 @@ TEST_F(ReadUrlTest, SilentServerEndsAtTheDeadline)
     EXPECT_LT(elapsed, EVENT_WAIT_MS) << "the library's own wait for a silent server never ends";
 }
 
-
-TEST_F(ReadUrlTest, AnAbandonedReadLeavesTheNextReadAlone)
-{
-    // The first read gives up on a server that keeps it waiting; the next one starts at once,
-    // and the first one's worker lets go of its connection while the next is still under way.
-    m_server.ServeOnRelease(200, "late\n");
-    EXPECT_EQ(ErrorOf([&] { ReadUrl(Address("/late.txt"), 0, 1000); }).Description, "The website did not answer in time");
-
-    TestHttpServer next;
-    const std::string body = "true\n/down/new.html\nFaster start\n";
-    next.ServeOnRelease(200, body);
-    std::string text;
-    std::string failure;
-    std::thread reader([&] {
-        try {
-            text = ReadUrl("http://" + next.HostWithPort() + "/update.txt", 0, EVENT_WAIT_MS);
-        } catch (const AppError& e) {
-            failure = e.Description;
-        }
-    });
-    const bool asked = WaitUntil([&] { return next.Requests().size() == 1; });
-    m_server.Release();
-    const bool firstLetGo = WaitUntil([&] { return m_server.HangUps() == 1; });
-    next.Release();
-    reader.join();
-    EXPECT_TRUE(asked) << "the next read reached its server";
-    EXPECT_TRUE(firstLetGo) << "the abandoned read's worker hung up once answered";
-    EXPECT_EQ(failure, "");
-    EXPECT_EQ(text, body);
-}
