@@ -2,7 +2,7 @@
 // outside as a player clicks through them: the first start (game path asked for), the main
 // window's five pages in English and German, the start confirmation, the shortcut wizard, the
 // update window (against the host in VEKOLAUNCH_UPDATE_HOST), the About window, the save window
-// on closing, then Lingobench's windows. Each window is captured from the screen into
+// on closing, the error report (shown by the tour itself), then Lingobench's windows. Each window is captured from the screen into
 // <output folder>\NN-name.bmp. It is run by `make demo`, not by the tests. With DE the launcher's
 // windows after the main window's pages are shown in German.
 // Usage: demo_tour.exe <output folder> [EN|DE]
@@ -13,7 +13,10 @@
 #include <string>
 
 #include "acceptance/StagedInstall.h"
+#include "base/mError.h"
+#include "core/Application.h"
 #include "dialogs/frmEditProfile_res.h"
+#include "dialogs/frmError.h"
 #include "dialogs/frmOptions_res.h"
 #include "dialogs/frmSave_res.h"
 #include "dialogs/frmStartingVekora_res.h"
@@ -23,6 +26,7 @@
 #include "langeditor/frmNewLanguage_res.h"
 #include "langeditor/frmTest_res.h"
 #include "langeditor/frmUpload_res.h"
+#include "mMain.h"
 #include "mainwindow/frmMain_res.h"
 #include "shortcuts/frmCreateVekoraShortcut_New_res.h"
 #include "web/frmInfo_res.h"
@@ -32,7 +36,7 @@ namespace {
 
 // Every window the tour passes, each language's pages counted: a tour that saves fewer has lost
 // a window on the way, even where nothing reported it missing.
-constexpr int SHOTS_EXPECTED = 37;
+constexpr int SHOTS_EXPECTED = 38;
 
 std::string g_output;
 std::string g_language = "EN"; // the launcher's language after the main window's pages
@@ -285,6 +289,23 @@ void LauncherTour(const StagedInstall& install)
     if (!launcher.WaitForExit()) Fail("launcher exit");
 }
 
+// The error report, which a tour of working windows never meets: shown in the tour's own
+// process, in the tour's language, with a failure as the launcher reports one.
+void ErrorReportTour(const StagedInstall& install)
+{
+    CreatePublicObjects(install.LauncherDir());
+    g_cApp->Options().SetLanguage(g_language);
+    frmError report;
+    report.Load();
+    report.InitDialog("Path/File access error", "frmMain.cmdStart_Click\r\nVekolaunch", RTE_PATH_ACCESS);
+    report.ShowModeless();
+    // Nothing pumps this process's messages: the window is painted here, before the picture.
+    SetForegroundWindow(report.Hwnd());
+    RedrawWindow(report.Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Shot(report.Hwnd(), "error-report");
+    report.Unload();
+}
+
 std::string ListText(HWND list, int index)
 {
     char text[512] = {};
@@ -359,6 +380,7 @@ int main(int argc, char** argv)
     {
         StagedInstall install;
         LauncherTour(install);
+        ErrorReportTour(install);
         LingobenchTour(install);
     }
     std::printf("%d windows captured of %d expected, %d missing\n", g_shot, SHOTS_EXPECTED, g_failures);
