@@ -36,7 +36,7 @@ wordlist=$(sed -n 's/.*median \([0-9.]*\) ms.*/\1/p' "$work/wordlist.txt" | tr -
 [ -n "$wordlist" ] || { echo "error: the word list benchmark printed no median:" >&2; cat "$work/wordlist.txt" >&2; exit 1; }
 floor=$(value floor_ms)
 
-row() { printf '| %-41s | %10s | %10s | %7s | %-10s | %-4s |\n' "$@"; }
+row() { printf '| %-45s | %10s | %10s | %7s | %-10s | %-4s |\n' "$@"; }
 # Usage: met <value> <limit>: "yes" when value <= limit.
 met() { awk -v v="$1" -v l="$2" 'BEGIN { print (v <= l) ? "yes" : "NO" }'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
@@ -46,7 +46,7 @@ echo "Vekolaunch $(scripts/launcher-version.sh), $TEST_ARCH build," \
   "$("$WINE" --version 2>/dev/null </dev/null); medians of $RUNS runs; floor window $(value window) pixels;" \
   "load average $(cut -d' ' -f1 /proc/loadavg) on $(nproc) processors"
 row "Measurement" "Median" "Floor" "Ratio" "Target" "Met"
-row "-----------------------------------------" "----------" "----------" "-------" "----------" "----"
+row "---------------------------------------------" "----------" "----------" "-------" "----------" "----"
 for profiles in 1 100 1000; do
   ms=$(value "startup_${profiles}_ms")
   r=$(ratio "$ms" "$floor")
