@@ -2,6 +2,7 @@
 #include "base/DialogBase.h"
 
 #include "base/ControlHost.h"
+#include "base/StartupTrace.h"
 #include "base/SystemServices.h"
 #include "base/mError.h"
 
@@ -202,11 +203,23 @@ INT_PTR DialogBase::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
 int RunMessageLoop()
 {
     MSG msg;
+    bool painted = false;
+    bool idle = false;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
         HWND active = GetActiveWindow();
-        if (active && (DialogBase::PreTranslate(active, msg) || IsDialogMessageA(active, &msg))) continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        if (!active || (!DialogBase::PreTranslate(active, msg) && !IsDialogMessageA(active, &msg))) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        // The start ends with the first paint and the first moment with nothing to do.
+        if (!painted && msg.message == WM_PAINT) {
+            painted = true;
+            MarkStartup("painted");
+        }
+        if (painted && !idle && GetQueueStatus(QS_ALLINPUT) == 0) {
+            idle = true;
+            MarkStartup("idle");
+        }
     }
     return static_cast<int>(msg.wParam);
 }

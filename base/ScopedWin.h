@@ -249,7 +249,13 @@ public:
     explicit operator bool() const { return m_h != nullptr; }
     void Reset(HINTERNET h = nullptr)
     {
-        if (m_h) InternetCloseHandle(m_h);
+        if (m_h) {
+            // The internet library is loaded on first use (see SystemLibrary.h); a handle to
+            // close means it is loaded.
+            static const auto close = reinterpret_cast<decltype(&InternetCloseHandle)>(
+                reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("wininet.dll"), "InternetCloseHandle")));
+            if (close) close(m_h);
+        }
         m_h = h;
     }
 

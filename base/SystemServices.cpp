@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "base/ScopedWin.h"
+#include "base/SystemLibrary.h"
 
 namespace {
 
@@ -47,9 +48,15 @@ public:
         return MessageBoxA(owner ? owner : GetActiveWindow(), text.c_str(), g_programTitle.c_str(), type);
     }
 
-    bool RunOpenFileDialog(OPENFILENAMEA& ofn) override { return GetOpenFileNameA(&ofn) != FALSE; }
+    bool RunOpenFileDialog(OPENFILENAMEA& ofn) override
+    {
+        return SystemFunction<decltype(&GetOpenFileNameA)>("comdlg32.dll", "GetOpenFileNameA")(&ofn) != FALSE;
+    }
 
-    DWORD CommonDialogError() override { return CommDlgExtendedError(); }
+    DWORD CommonDialogError() override
+    {
+        return SystemFunction<decltype(&CommDlgExtendedError)>("comdlg32.dll", "CommDlgExtendedError")();
+    }
 
     std::string BrowseForFolder(HWND owner, const std::string& title, int rootFolder) override
     {

@@ -39,9 +39,11 @@ std::string RuntimeErrorDescription(int32_t number)
     case RTE_SUBSCRIPT: return "Subscript out of range";
     case RTE_DIVISION_BY_ZERO: return "Division by zero";
     case RTE_TYPE_MISMATCH: return "Type mismatch";
+    case RTE_DLL_LOAD: return "Error in loading DLL";
     case RTE_FILE_NOT_FOUND: return "File not found";
     case RTE_PATH_ACCESS: return "Path/File access error";
     case RTE_OBJECT_NOT_SET: return "Object variable or With block variable not set";
+    case RTE_DLL_ENTRY: return "Can't find DLL entry point";
     case RTE_DUPLICATE_KEY: return "This key is already associated with an element of this collection";
     default: return "Internal error";
     }

@@ -7,6 +7,7 @@
 
 #include "LauncherErrors.h"
 #include "base/DialogBase.h"
+#include "base/StartupTrace.h"
 #include "base/SystemServices.h"
 #include "base/mError.h"
 #include "base/mFunctions.h"
@@ -52,11 +53,16 @@ bool Main(const std::string& workDirectory)
         CreateMutex();
         CreatePublicObjects(workDirectory);
         if (!g_cApp->LoadData()) return;
+        MarkStartup("settings");
         g_frmMain = std::make_unique<frmMain>();
         g_frmMain->Load();
+        MarkStartup("window");
         g_frmMain->InitDialog();
+        MarkStartup("texts");
         g_frmMain->LoadData(g_cApp->ActiveProfile());
+        MarkStartup("profile");
         g_frmMain->ShowModeless();
+        MarkStartup("shown");
         StartQuietUpdateCheck(g_frmMain->Hwnd()); // after the window, so that it costs the start nothing
         started = true;
     });
@@ -84,6 +90,7 @@ void CreatePublicObjects(const std::string& workDirectory)
 int RunLauncher()
 {
     const LauncherThreadSetup setup;
+    MarkStartup("controls");
     int exitCode = 0;
     if (Main()) exitCode = RunMessageLoop();
     g_frmMain.reset();

@@ -18,6 +18,7 @@ struct MenuEntry {
     bool IsArrayHolder = false; // a submenu whose entries form a control array
 
     bool IsSeparator() const { return Text == "-" && Children.empty() && !IsArrayHolder; }
+    bool operator==(const MenuEntry&) const = default;
 };
 
 class MenuBar {
@@ -41,6 +42,8 @@ public:
 
     // A new menu bar with the visible entries; the caller owns it.
     HMENU Build() const;
+
+    bool operator==(const MenuBar&) const = default;
 
 private:
     std::vector<MenuEntry> m_entries;

@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -225,6 +226,7 @@ private:
     ucResolutionPreview m_UserControl11;
     MenuBar m_menu;
     ScopedMenu m_hMenu; // until the window destroys it with itself
+    std::optional<MenuBar> m_appliedMenu; // what m_hMenu was built from
     int m_menuRebuildsHeld = 0;
     bool m_menuRebuildPending = false;
 

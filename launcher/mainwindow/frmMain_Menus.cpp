@@ -111,9 +111,13 @@ void frmMain::ApplyMenu()
         return;
     }
     m_menuRebuildPending = false;
+    // Loading a profile refreshes the menu as the window's start has just built it: with a
+    // thousand profiles, building it again would cost as much as the first time.
+    if (m_hMenu.Get() && m_appliedMenu == m_menu) return;
     HMENU menu = m_menu.Build();
     SetMenu(Hwnd(), menu); // redraws the menu bar with the window's frame
     m_hMenu.Reset(menu); // the menu the window had before goes
+    m_appliedMenu = m_menu;
 }
 
 frmMain::MenuRebuildBatch::MenuRebuildBatch(frmMain& window) : m_window(window)

@@ -12,6 +12,7 @@
 
 #include "LauncherErrors.h"
 #include "base/ScopedWin.h"
+#include "base/SystemLibrary.h"
 #include "base/mError.h"
 #include "translation/cTranslate.h"
 
@@ -39,6 +40,24 @@ AppError UpdateErrorText(const FetchFailure& failure)
 constexpr const char* AGENT_NAME = "Vekolaunch Internet Update";
 constexpr DWORD CHUNK_SIZE = 2048;
 
+// The internet library's functions, loaded with it on the first read. The caller resolves them,
+// so that a library that cannot be loaded is its error, not one of the worker thread's.
+struct InternetFunctions {
+    decltype(&InternetOpenA) Open;
+    decltype(&InternetOpenUrlA) OpenUrl;
+    decltype(&InternetReadFile) ReadFile;
+};
+
+const InternetFunctions& Internet()
+{
+    static const InternetFunctions functions = PassErrors("mInternet.Internet", [] {
+        return InternetFunctions{SystemFunction<decltype(&InternetOpenA)>("wininet.dll", "InternetOpenA"),
+                                 SystemFunction<decltype(&InternetOpenUrlA)>("wininet.dll", "InternetOpenUrlA"),
+                                 SystemFunction<decltype(&InternetReadFile)>("wininet.dll", "InternetReadFile")};
+    });
+    return functions;
+}
+
 // What the worker and the waiting caller share. Whoever leaves last frees it. The worker alone
 // opens and closes its internet handles: a handle closed under it would have its number given
 // to the next search, and the worker's own close would then end that search's read.
@@ -54,13 +73,13 @@ struct Fetch {
 // Reads the whole resource or tells why not.
 std::optional<FetchFailure> ReadResource(HINTERNET session, const std::string& address, Fetch& fetch, std::string& text)
 {
-    ScopedInternetHandle url(InternetOpenUrlA(session, address.c_str(), nullptr, 0, INTERNET_FLAG_RELOAD, 0));
+    ScopedInternetHandle url(Internet().OpenUrl(session, address.c_str(), nullptr, 0, INTERNET_FLAG_RELOAD, 0));
     if (!url) return NO_CONNECTION;
     std::optional<FetchFailure> error;
     char chunk[CHUNK_SIZE];
     for (;;) {
         DWORD got = 0;
-        if (!InternetReadFile(url.Get(), chunk, CHUNK_SIZE, &got)) {
+        if (!Internet().ReadFile(url.Get(), chunk, CHUNK_SIZE, &got)) {
             error = CONNECTION_BROKEN;
             break;
         }
@@ -80,7 +99,7 @@ void RunFetch(std::shared_ptr<Fetch> fetch, std::string address, DWORD accessTyp
 {
     std::string text;
     std::optional<FetchFailure> error;
-    ScopedInternetHandle session(InternetOpenA(AGENT_NAME, accessType, nullptr, nullptr, 0));
+    ScopedInternetHandle session(Internet().Open(AGENT_NAME, accessType, nullptr, nullptr, 0));
     if (!session) {
         error = NO_INTERNET;
     } else {
@@ -115,6 +134,7 @@ AppError InLauncherLanguage(const AppError& error)
 
 std::string ReadUrl(const std::string& address, DWORD accessType, DWORD deadlineMs)
 {
+    Internet(); // loaded here, where its failure can be reported
     auto fetch = std::make_shared<Fetch>();
     std::thread(RunFetch, fetch, address, accessType).detach();
 

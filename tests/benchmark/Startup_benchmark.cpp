@@ -1,8 +1,10 @@
 // Times the launcher from outside on a staged install, beside a floor program that opens one
 // empty window of the launcher's size: start-up until the main window is shown and idle with
 // settings files of 1, 100 and 1,000 profiles, the peak working set, and the main window's
-// switch from one language to another. Prints one "name=value" line per median.
-// Usage: benchmark_startup.exe <launcher folder> <floor exe> <game exe> <runs>
+// switch from one language to another; beside them a floor with the launcher's DLL imports and
+// manifest, and where the time of a 1-profile start goes (the launcher's own marks). Prints one
+// "name=value" line per median.
+// Usage: benchmark_startup.exe <launcher folder> <floor exe> <imports floor exe> <game exe> <runs>
 #include <windows.h>
 #include <psapi.h>
 
@@ -10,6 +12,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -17,7 +20,7 @@
 
 namespace {
 
-constexpr DWORD WAIT_MS = 30000;
+constexpr DWORD WAIT_MS = 120000; // a bound only: 10,000 profiles take seconds
 const int PROFILE_COUNTS[] = {1, 100, 1000};
 std::vector<double> g_roundTrips;
 
@@ -162,20 +165,37 @@ std::vector<double> LanguageSwitches(HWND main, int count)
     return times;
 }
 
+// The marks a traced start wrote: "point=ms" lines, in the order written.
+std::vector<std::pair<std::string, double>> ReadMarks(const std::string& path)
+{
+    std::vector<std::pair<std::string, double>> marks;
+    FILE* file = std::fopen(path.c_str(), "r");
+    if (!file) return marks;
+    char line[256];
+    while (std::fgets(line, sizeof(line), file)) {
+        const std::string text(line);
+        const size_t equals = text.find('=');
+        if (equals != std::string::npos) marks.emplace_back(text.substr(0, equals), std::atof(text.c_str() + equals + 1));
+    }
+    std::fclose(file);
+    return marks;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc < 5) {
-        std::fprintf(stderr, "usage: %s <launcher folder> <floor exe> <game exe> <runs>\n", argv[0]);
+    if (argc < 6) {
+        std::fprintf(stderr, "usage: %s <launcher folder> <floor exe> <imports floor exe> <game exe> <runs>\n", argv[0]);
         return 2;
     }
     std::string folder = argv[1];
     if (folder.back() != '\\') folder += '\\';
     const std::string launcher = "\"" + folder + "Vekolaunch.exe\"";
     const std::string floorExe = argv[2];
-    const std::string game = argv[3];
-    const int runs = std::max(1, std::atoi(argv[4]));
+    const std::string importsFloorExe = argv[3];
+    const std::string game = argv[4];
+    const int runs = std::max(1, std::atoi(argv[5]));
     const std::string settings = folder + "Vekolaunch.ini";
 
     // A first start warms the caches and gives the floor the main window's size.
@@ -188,11 +208,13 @@ int main(int argc, char** argv)
         Start first(launcher, folder, true);
         GetWindowRect(first.Window, &rect);
     }
-    const std::string floorLine = "\"" + floorExe + "\" " + std::to_string(rect.right - rect.left) + " " +
-                                  std::to_string(rect.bottom - rect.top);
+    const std::string size = " " + std::to_string(rect.right - rect.left) + " " + std::to_string(rect.bottom - rect.top);
+    const std::string floorLine = "\"" + floorExe + "\"" + size;
+    const std::string importsFloorLine = "\"" + importsFloorExe + "\"" + size;
     { Start warm(floorLine, folder, false); }
+    { Start warm(importsFloorLine, folder, false); }
 
-    std::vector<double> floorMs, floorPeak, launcherPeak;
+    std::vector<double> floorMs, floorPeak, launcherPeak, importsFloorMs;
     std::vector<std::vector<double>> launcherMs(std::size(PROFILE_COUNTS));
     std::vector<double> switches;
     for (int run = 0; run < runs; ++run) {
@@ -200,6 +222,10 @@ int main(int argc, char** argv)
             Start floor(floorLine, folder, false);
             floorMs.push_back(floor.Ms);
             floorPeak.push_back(floor.PeakMiB);
+        }
+        {
+            Start floor(importsFloorLine, folder, false);
+            importsFloorMs.push_back(floor.Ms);
         }
         for (size_t p = 0; p < std::size(PROFILE_COUNTS); ++p) {
             WriteTextFile(settings, SettingsFile(PROFILE_COUNTS[p], game));
@@ -212,17 +238,55 @@ int main(int argc, char** argv)
             }
         }
     }
+
+    // Ten thousand profiles once, for the cost per profile: no target, but nothing quadratic.
+    WriteTextFile(settings, SettingsFile(10000, game));
+    double tenThousandMs = 0;
+    {
+        Start start(launcher, folder, true);
+        tenThousandMs = start.Ms;
+    }
+
+    // Traced starts apart from the timed ones: writing the marks costs time of its own.
+    const std::string traceFile = folder + "startup-trace.txt";
+    std::map<std::string, std::vector<double>> marks;
+    std::vector<std::string> order;
+    std::vector<double> tracedMs;
+    WriteTextFile(settings, SettingsFile(1, game));
+    SetEnvironmentVariableA("VEKOLAUNCH_STARTUP_TRACE", traceFile.c_str());
+    for (int run = 0; run < runs; ++run) {
+        DeleteFileA(traceFile.c_str());
+        {
+            Start start(launcher, folder, true);
+            tracedMs.push_back(start.Ms);
+        }
+        for (const auto& [point, ms] : ReadMarks(traceFile)) {
+            if (marks.find(point) == marks.end()) order.push_back(point);
+            marks[point].push_back(ms);
+        }
+    }
+    SetEnvironmentVariableA("VEKOLAUNCH_STARTUP_TRACE", nullptr);
+    DeleteFileA(traceFile.c_str());
     DeleteFileA(settings.c_str());
 
     std::printf("runs=%d\n", runs);
     std::printf("window=%ldx%ld\n", rect.right - rect.left, rect.bottom - rect.top);
     std::printf("floor_ms=%.1f\n", Median(floorMs));
+    std::printf("imports_floor_ms=%.1f\n", Median(importsFloorMs));
     for (size_t p = 0; p < std::size(PROFILE_COUNTS); ++p)
         std::printf("startup_%d_ms=%.1f\n", PROFILE_COUNTS[p], Median(launcherMs[p]));
+    std::printf("startup_10000_ms=%.1f\n", tenThousandMs);
     std::printf("floor_peak_mib=%.1f\n", Median(floorPeak));
     std::printf("launcher_peak_mib=%.1f\n", Median(launcherPeak));
     std::printf("switches=%zu\n", switches.size());
     std::printf("switch_ms=%.1f\n", Median(switches));
     std::printf("round_trip_ms=%.1f\n", Median(g_roundTrips));
+    for (const std::string& point : order) std::printf("mark_%s_ms=%.1f\n", point.c_str(), Median(marks[point]));
+    std::printf("marks=%s\n", [&] {
+        std::string list;
+        for (const std::string& point : order) list += (list.empty() ? "" : " ") + point;
+        return list;
+    }().c_str());
+    std::printf("traced_ms=%.1f\n", Median(tracedMs));
     return 0;
 }

@@ -38,6 +38,10 @@ TEST_F(MainWindowMenus, ProfilesMenuListsEveryProfileAndChecksTheActiveOne)
     EXPECT_TRUE(MenuChecked(IDM_PROFILE_LIST_FIRST));
     EXPECT_FALSE(MenuChecked(IDM_PROFILE_LIST_FIRST + 1));
     EXPECT_FALSE(MenuHas(IDM_PROFILE_LIST_FIRST + 3));
+    // The start loads the profile into the window after building the menu: the menu stays.
+    const HMENU built = MenuBarHandle();
+    Form().LoadData(g_cApp->ActiveProfile());
+    EXPECT_EQ(MenuBarHandle(), built) << "built a second time with nothing changed";
 }
 
 TEST_F(MainWindowMenus, SwitchingProfileKeepsTheInputInTheOldOne)
