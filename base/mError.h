@@ -35,12 +35,12 @@ enum RuntimeError : int32_t {
     RTE_SUBSCRIPT = 9,
     RTE_DIVISION_BY_ZERO = 11,
     RTE_TYPE_MISMATCH = 13,
-    RTE_DLL_LOAD = 48,
+    RTE_DLL_LOAD = 48,   // SystemLibrary.h: a library loaded on first use is missing
     RTE_INTERNAL = 51,
     RTE_FILE_NOT_FOUND = 53,
     RTE_PATH_ACCESS = 75,
     RTE_OBJECT_NOT_SET = 91,
-    RTE_DLL_ENTRY = 453,
+    RTE_DLL_ENTRY = 453, // SystemLibrary.h: the library lacks the function
     RTE_DUPLICATE_KEY = 457,
 };
 
