@@ -83,26 +83,34 @@ MenuEntry& MenuBar::Entry(UINT id)
     return const_cast<MenuEntry&>(std::as_const(*this).Entry(id));
 }
 
+namespace {
+// Where an array's entries begin in their submenu: they come last, after the fixed entries,
+// in the order of their indexes.
+size_t ArrayStart(const MenuEntry& parent, UINT firstId)
+{
+    size_t start = 0;
+    while (start < parent.Children.size() && parent.Children[start].Id < firstId) ++start;
+    return start;
+}
+} // namespace
+
 MenuEntry& MenuBar::ArrayEntry(UINT parentId, UINT firstId, int index)
 {
+    // Reached by its index, not by a search among the loaded entries: filling an array of ten
+    // thousand profiles entry by entry would otherwise grow with the square of their number.
     MenuEntry& parent = Entry(parentId);
-    const UINT id = firstId + static_cast<UINT>(index);
-    for (MenuEntry& child : parent.Children) {
-        if (child.Id == id) return child;
-    }
-    if (index != ArrayCount(parentId, firstId)) RaiseRuntimeError(RTE_SUBSCRIPT); // loaded in order
-    parent.Children.push_back(Item(id, ""));
+    const size_t start = ArrayStart(parent, firstId);
+    const size_t loaded = parent.Children.size() - start;
+    if (index < 0 || static_cast<size_t>(index) > loaded) RaiseRuntimeError(RTE_SUBSCRIPT); // loaded in order
+    if (static_cast<size_t>(index) < loaded) return parent.Children[start + static_cast<size_t>(index)];
+    parent.Children.push_back(Item(firstId + static_cast<UINT>(index), ""));
     return parent.Children.back();
 }
 
 int MenuBar::ArrayCount(UINT parentId, UINT firstId) const
 {
-    // The array's entries come last in their submenu, after the fixed entries.
-    int count = 0;
-    for (const MenuEntry& child : Entry(parentId).Children) {
-        if (child.Id >= firstId) ++count;
-    }
-    return count;
+    const MenuEntry& parent = Entry(parentId);
+    return static_cast<int>(parent.Children.size() - ArrayStart(parent, firstId));
 }
 
 int EntriesPerMenuColumn(int screenHeight, int entryHeight)
