@@ -6,6 +6,8 @@
 #include <wininet.h>
 #include <utility>
 
+#include "base/SystemLibrary.h"
+
 // Owns a kernel handle (file, mutex, process) and closes it once.
 class ScopedHandle {
 public:
@@ -250,11 +252,10 @@ public:
     void Reset(HINTERNET h = nullptr)
     {
         if (m_h) {
-            // The internet library is loaded on first use (see SystemLibrary.h); a handle to
-            // close means it is loaded.
-            static const auto close = reinterpret_cast<decltype(&InternetCloseHandle)>(
-                reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("wininet.dll"), "InternetCloseHandle")));
-            if (close) close(m_h);
+            // The internet library is loaded on first use; a handle to close means it is loaded,
+            // so the lookup finds it and raises nothing.
+            static const auto close = SystemFunction<decltype(&InternetCloseHandle)>("wininet.dll", "InternetCloseHandle");
+            close(m_h);
         }
         m_h = h;
     }

@@ -1,14 +1,13 @@
 // What a start of the launcher costs: each step marked when the benchmark asks for it, and the
 // libraries that only some actions need left unloaded until one of them is used.
 #include "acceptance/StagedInstall.h"
+#include "support/StartupMarks.h"
 #include "support/TestHttpServer.h"
 
 #include <psapi.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
-#include <sstream>
 
 namespace {
 std::vector<std::string> LoadedModules(DWORD pid)
@@ -49,13 +48,11 @@ TEST(StartupCost, StepsAreMarkedInOrderAndTheInternetAndDialogLibrariesStayUnloa
 
     std::vector<std::string> points;
     std::vector<double> times;
-    std::istringstream lines(ReadTextFile(trace));
-    for (std::string line; std::getline(lines, line);) {
-        const size_t equals = line.find('=');
-        ASSERT_NE(equals, std::string::npos) << line;
-        points.push_back(line.substr(0, equals));
-        times.push_back(std::atof(line.c_str() + equals + 1));
+    for (const auto& [point, ms] : ReadStartupMarks(trace)) {
+        points.push_back(point);
+        times.push_back(ms);
     }
+    ASSERT_FALSE(points.empty());
     EXPECT_EQ(points.front(), "entry");
     EXPECT_EQ(points.back(), "idle");
     EXPECT_GT(points.size(), 4u) << "the steps between entry and idle";

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "mainwindow/frmMain_res.h"
+#include "support/StartupMarks.h"
 
 namespace {
 
@@ -165,22 +166,6 @@ std::vector<double> LanguageSwitches(HWND main, int count)
     return times;
 }
 
-// The marks a traced start wrote: "point=ms" lines, in the order written.
-std::vector<std::pair<std::string, double>> ReadMarks(const std::string& path)
-{
-    std::vector<std::pair<std::string, double>> marks;
-    FILE* file = std::fopen(path.c_str(), "r");
-    if (!file) return marks;
-    char line[256];
-    while (std::fgets(line, sizeof(line), file)) {
-        const std::string text(line);
-        const size_t equals = text.find('=');
-        if (equals != std::string::npos) marks.emplace_back(text.substr(0, equals), std::atof(text.c_str() + equals + 1));
-    }
-    std::fclose(file);
-    return marks;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -260,7 +245,7 @@ int main(int argc, char** argv)
             Start start(launcher, folder, true);
             tracedMs.push_back(start.Ms);
         }
-        for (const auto& [point, ms] : ReadMarks(traceFile)) {
+        for (const auto& [point, ms] : ReadStartupMarks(traceFile)) {
             if (marks.find(point) == marks.end()) order.push_back(point);
             marks[point].push_back(ms);
         }
@@ -282,11 +267,9 @@ int main(int argc, char** argv)
     std::printf("switch_ms=%.1f\n", Median(switches));
     std::printf("round_trip_ms=%.1f\n", Median(g_roundTrips));
     for (const std::string& point : order) std::printf("mark_%s_ms=%.1f\n", point.c_str(), Median(marks[point]));
-    std::printf("marks=%s\n", [&] {
-        std::string list;
-        for (const std::string& point : order) list += (list.empty() ? "" : " ") + point;
-        return list;
-    }().c_str());
+    std::printf("marks=");
+    for (const std::string& point : order) std::printf("%s ", point.c_str());
+    std::printf("\n");
     std::printf("traced_ms=%.1f\n", Median(tracedMs));
     return 0;
 }

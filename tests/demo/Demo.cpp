@@ -2,8 +2,8 @@
 // outside as a player clicks through them: the first start (game path asked for), the main
 // window's five pages in English and German, the start confirmation, the shortcut wizard, the
 // update window (against the host in VEKOLAUNCH_UPDATE_HOST), the About window, the save window
-// on closing, the error report (shown by the tour itself), then Lingobench's windows. Each window is captured from the screen into
-// <output folder>\NN-name.bmp. It is run by `make demo`, not by the tests. With DE the launcher's
+// on closing, the error report (shown by the tour itself), then Lingobench's windows. Each
+// window is captured from the screen into <output folder>\NN-name.bmp. It is run by `make demo`, not by the tests. With DE the launcher's
 // windows after the main window's pages are shown in German.
 // Usage: demo_tour.exe <output folder> [EN|DE]
 #include <windows.h>
@@ -297,7 +297,7 @@ void ErrorReportTour(const StagedInstall& install)
     g_cApp->Options().SetLanguage(g_language);
     frmError report;
     report.Load();
-    report.InitDialog("Path/File access error", "frmMain.cmdStart_Click\r\nVekolaunch", RTE_PATH_ACCESS);
+    report.InitDialog(RuntimeErrorDescription(RTE_PATH_ACCESS), "frmMain.cmdStart_Click\r\nVekolaunch", RTE_PATH_ACCESS);
     report.ShowModeless();
     // Nothing pumps this process's messages: the window is painted here, before the picture.
     SetForegroundWindow(report.Hwnd());

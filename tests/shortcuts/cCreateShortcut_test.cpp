@@ -99,22 +99,22 @@ TEST_F(ShortcutFiles, NoTargetWritesNothing)
     EXPECT_FALSE(FileExists(m_folder->Path() + "Vekora.lnk"));
 }
 
-// Every character the system refuses in a file name, and names the system would cut to nothing.
+// A character the system refuses in a file name is named; a name the system would cut to
+// nothing is refused; dots and blanks inside a name are fine.
 TEST_F(ShortcutFiles, NamesThatMakeNoLinkFileAreRefusedWithTheReason)
 {
-    const std::string character = "The name of the shortcut must not contain the character ";
-    const std::string dots = "The name of the shortcut must contain more than dots and blanks.";
     const struct {
         const char* name;
         std::string problem;
     } cases[] = {
-        {"a\\b", character + "\\."}, {"a/b", character + "/."},     {"C:x", character + ":."},
-        {"*", character + "*."},       {"Vek?ra", character + "?."}, {"\"Q\"", character + "\"."},
-        {"<b", character + "<."},      {"b>", character + ">."},     {"Vekora|Demo", character + "|."},
-        {"..", dots},                  {" . . ", dots},              {"Vekora 3.1 Demo", ""},
-        {"..Vekora", ""},
+        {"Vek?ra", "The name of the shortcut must not contain the character ?."},
+        {"..", "The name of the shortcut must contain more than dots and blanks."},
+        {"..Vekora 3.1", ""},
     };
     for (const auto& c : cases) EXPECT_EQ(cCreateShortcut::LinkNameProblem(c.name), c.problem) << c.name;
+    for (char bad : std::string("\\/:*\"<>|")) {
+        EXPECT_NE(cCreateShortcut::LinkNameProblem(std::string("Vek") + bad + "ra"), "") << bad;
+    }
 }
 
 // A name that reaches out of the folder or is only dots writes nothing anywhere.
