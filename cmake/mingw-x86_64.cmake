@@ -11,4 +11,6 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 # CTest runs the test programs through scripts/run-under-wine.sh, which names a failed run's exit code.
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/run-under-wine.sh /usr/lib/wine/wine64)
+# The 64-bit loader starts through scripts/wine64-loader.sh, which gives it the address layout it needs.
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/run-under-wine.sh
+    ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine64-loader.sh)

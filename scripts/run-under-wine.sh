@@ -7,5 +7,5 @@ loader=$1
 shift
 "$loader" "$@"
 code=$?
-[ "$code" -eq 0 ] || echo "[$(basename "$loader") ended with exit code $code]"
+[ "$code" -eq 0 ] || echo "[$(basename "$loader" .sh) ended with exit code $code]"
 exit "$code"

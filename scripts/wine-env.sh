@@ -7,6 +7,8 @@
 BUILD_DIR=${BUILD_DIR:-build}
 WINE32_LOADER=/usr/lib/wine/wine
 WINE64_LOADER=/usr/lib/wine/wine64
+# What the scripts start the 64-bit loader with (see there why).
+WINE64_START=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/wine64-loader.sh
 
 die() {
   echo "error: $*" >&2
@@ -41,16 +43,19 @@ choose_arch() {
   export TEST_ARCH
 }
 
-# Sets ARCH_BUILD_DIR, WINEPREFIX, WINEARCH and WINE (the loader) for TEST_ARCH.
+# Sets ARCH_BUILD_DIR, WINEPREFIX, WINEARCH, LOADER (the Wine loader) and WINE (what starts a
+# program under it) for TEST_ARCH.
 use_arch() {
   if [ "$TEST_ARCH" = i686 ]; then
     ARCH_BUILD_DIR=$BUILD_DIR
+    LOADER=$WINE32_LOADER
     WINE=$WINE32_LOADER
     export WINEARCH=win32
     unset WINELOADER
   else
     ARCH_BUILD_DIR=$BUILD_DIR/x86_64
-    WINE=$WINE64_LOADER
+    LOADER=$WINE64_LOADER
+    WINE=$WINE64_START
     export WINEARCH=win64
     export WINELOADER=$WINE64_LOADER
   fi
@@ -73,9 +78,9 @@ select_build() {
 
 # The chosen loader must start, whatever the probe said (TEST_ARCH may force it).
 check_loader() {
-  [ -x "$WINE" ] || die "the Wine loader $WINE for the $TEST_ARCH build is not installed"
+  [ -x "$LOADER" ] || die "the Wine loader $LOADER for the $TEST_ARCH build is not installed"
   local said
-  said=$("$WINE" --version 2>&1 </dev/null) || die "the Wine loader $WINE does not start: $(printf '%s' "$said" | head -n1)"
+  said=$("$WINE" --version 2>&1 </dev/null) || die "the Wine loader $LOADER does not start: $(printf '%s' "$said" | head -n1)"
 }
 
 # A fresh, empty folder for what one run's Windows programs keep temporarily, and its Windows path
