@@ -58,12 +58,38 @@ bool ChildPage::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, INT_PTR& resul
 
 void ChildPages::Create(HWND host, const std::vector<std::string>& templateNames, int firstPageId)
 {
+    CreateLater(host, templateNames, firstPageId);
+    for (int i = 0; i < Count(); ++i) CreatePage(i);
+}
+
+void ChildPages::CreateLater(HWND host, const std::vector<std::string>& templateNames, int firstPageId)
+{
+    m_host = host;
     m_pages.clear();
     m_shown = -1;
-    for (const std::string& name : templateNames) {
-        m_pages.push_back(std::make_unique<ChildPage>(name, firstPageId + Count()));
-        m_pages.back()->Load(host);
+    for (const std::string& name : templateNames) m_pages.push_back(std::make_unique<ChildPage>(name, firstPageId + Count()));
+}
+
+bool ChildPages::CreatePage(int index)
+{
+    ChildPage& page = Page(index);
+    if (page.Hwnd()) return false;
+    page.Load(m_host);
+    // A new child window goes last among its siblings; it belongs after the nearest loaded page
+    // before it, or before the nearest one after it.
+    HWND after = nullptr;
+    for (int i = index - 1; i >= 0 && !after; --i) after = Page(i).Hwnd();
+    if (!after) {
+        for (int i = index + 1; i < Count(); ++i) {
+            if (HWND next = Page(i).Hwnd()) {
+                after = GetWindow(next, GW_HWNDPREV);
+                if (!after) after = HWND_TOP;
+                break;
+            }
+        }
     }
+    if (after) SetWindowPos(page.Hwnd(), after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    return true;
 }
 
 namespace {
@@ -95,8 +121,10 @@ void ChildPages::Show(int index, const RECT& rect, COLORREF backColor)
 {
     HWND focus = GetFocus();
     bool focusHidden = false;
+    if (index >= 0 && index < Count()) CreatePage(index);
     for (int i = 0; i < Count(); ++i) {
         ChildPage& page = Page(i);
+        if (!page.Hwnd()) continue;
         if (i == index) {
             MoveWindow(page.Hwnd(), rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
             page.SetBackColor(backColor);

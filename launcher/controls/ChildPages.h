@@ -42,12 +42,19 @@ public:
     // Loads one hidden page per template as children of the host; page k gets the control ID
     // firstPageId + k.
     void Create(HWND host, const std::vector<std::string>& templateNames, int firstPageId);
+    // The same pages, none of them loaded yet: each is loaded when first shown or asked for.
+    void CreateLater(HWND host, const std::vector<std::string>& templateNames, int firstPageId);
+    // Loads the page (0-based) unless it is loaded already; true when this call loaded it. In
+    // the host's z-order, and so in its tab order, it takes the place among the other pages it
+    // would have had if all had been loaded at once.
+    bool CreatePage(int index);
+    bool IsCreated(int index) const { return Page(index).Hwnd() != nullptr; }
 
     int Count() const { return static_cast<int>(m_pages.size()); }
     ChildPage& Page(int index) { return *m_pages.at(static_cast<size_t>(index)); }
     const ChildPage& Page(int index) const { return *m_pages.at(static_cast<size_t>(index)); }
     // Shows the page (0-based) in the rectangle of the host's client area, in the colour given,
-    // and hides every other. The keyboard focus on a page that goes moves to the first tab stop
+    // loading it first if need be, and hides every other. The keyboard focus on a page that goes moves to the first tab stop
     // of the one shown.
     void Show(int index, const RECT& rect, COLORREF backColor);
     // The page shown, -1 before the first Show.
@@ -56,6 +63,7 @@ public:
     HWND FindControl(int id) const;
 
 private:
+    HWND m_host = nullptr;
     std::vector<std::unique_ptr<ChildPage>> m_pages;
     int m_shown = -1;
 };

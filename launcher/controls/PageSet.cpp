@@ -35,7 +35,7 @@ RECT PageRectInArea(const RECT& area, int dpi)
     return RECT{left, top, left + width, top + height};
 }
 
-void PageSet::Create(HWND host, const std::vector<PageSpec>& pages, const PageSetPlace& place)
+void PageSet::Create(HWND host, const std::vector<PageSpec>& pages, const PageSetPlace& place, PageCreation creation)
 {
     m_host = host;
     m_firstTabId = place.FirstTabId;
@@ -53,8 +53,20 @@ void PageSet::Create(HWND host, const std::vector<PageSpec>& pages, const PageSe
         templates.push_back(page.TemplateName);
     }
     m_area.Create(host, place.AreaId, place.Area);
-    m_pages.Create(host, templates, place.FirstPageId);
+    m_pages.CreateLater(host, templates, place.FirstPageId);
+    if (creation == PageCreation::AtOnce) {
+        for (int i = 0; i < Count(); ++i) m_pages.CreatePage(i);
+    }
     m_area.SendToBack();
+}
+
+bool PageSet::CreatePage(int index)
+{
+    if (!m_pages.CreatePage(index)) return false;
+    // The area stays behind every page.
+    m_area.SendToBack();
+    m_deferred.ApplyTo(m_pages.Page(index).Hwnd());
+    return true;
 }
 
 void PageSet::Activate(int index)
@@ -65,6 +77,7 @@ void PageSet::Activate(int index)
 
 void PageSet::ShowPage(int index)
 {
+    if (index >= 0 && index < Count()) CreatePage(index);
     m_pages.Show(index, PageRectInArea(RectInParent(m_area.Hwnd(), m_host), m_dpi), m_area.BackColor());
 }
 
@@ -94,4 +107,59 @@ void PageSet::LayoutTabs()
     for (int i = 0; i < Count(); ++i) widths.push_back(Tab(i).Width());
     const std::vector<int> lefts = TabLefts(Tab(0).Left(), widths);
     for (int i = 1; i < Count(); ++i) Tab(i).SetLeft(lefts[static_cast<size_t>(i)]);
+}
+
+std::string PageSet::Text(int id) const
+{
+    if (HWND control = FindControl(id)) return WindowText(control);
+    return m_deferred.Text(id);
+}
+
+void PageSet::SetText(int id, const std::string& text)
+{
+    if (HWND control = FindControl(id)) SetWindowTextA(control, text.c_str());
+    else m_deferred.SetText(id, text);
+}
+
+bool PageSet::IsChecked(int id) const
+{
+    if (HWND control = FindControl(id)) return SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    return m_deferred.IsChecked(id);
+}
+
+void PageSet::SetChecked(int id, bool checked)
+{
+    if (HWND control = FindControl(id)) SendMessageA(control, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    else m_deferred.SetChecked(id, checked);
+}
+
+void PageSet::SetEntries(int id, const std::vector<std::string>& entries)
+{
+    HWND control = FindControl(id);
+    if (!control) return m_deferred.SetEntries(id, entries);
+    char className[16] = {};
+    GetClassNameA(control, className, sizeof(className));
+    if (lstrcmpiA(className, "ComboBox") == 0) {
+        const std::string text = WindowText(control);
+        SendMessageA(control, CB_RESETCONTENT, 0, 0);
+        for (const std::string& entry : entries) SendMessageA(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+        SetWindowTextA(control, text.c_str());
+    } else {
+        const LRESULT selected = SendMessageA(control, LB_GETCURSEL, 0, 0);
+        SendMessageA(control, LB_RESETCONTENT, 0, 0);
+        for (const std::string& entry : entries) SendMessageA(control, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+        SendMessageA(control, LB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+    }
+}
+
+int PageSet::Selection(int id) const
+{
+    if (HWND control = FindControl(id)) return static_cast<int>(SendMessageA(control, LB_GETCURSEL, 0, 0));
+    return m_deferred.Selection(id);
+}
+
+void PageSet::SetSelection(int id, int index)
+{
+    if (HWND control = FindControl(id)) SendMessageA(control, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    else m_deferred.SetSelection(id, index);
 }

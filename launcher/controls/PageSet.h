@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "controls/ChildPages.h"
+#include "controls/DeferredControlValues.h"
 #include "controls/ucTab.h"
 #include "controls/ucTabArea.h"
 
@@ -38,6 +39,10 @@ struct PageSetPlace {
     int FirstPageId; // page k gets FirstPageId + k
 };
 
+// When a page set's pages are created: all with the set, or each when first shown (a window
+// that opens on one page then pays for the others only when they are asked for).
+enum class PageCreation { AtOnce, WhenFirstShown };
+
 // Usage: m_pages.Create(Hwnd(), {{"General", "frmAboutPage0"}, {"Credits", "frmAboutPage1"}}, place);
 // m_pages.Activate(0); in OnCommand: if (int tab = m_pages.ClickedTab(id, code); tab >= 0) ...;
 // after translation: m_pages.SetCaption(k, text) for each tab, then m_pages.LayoutTabs().
@@ -45,7 +50,12 @@ class PageSet {
 public:
     // Creates the tabs (tab stops: Space on a tab opens its page), the area behind them and
     // the pages, all hidden until the first Activate.
-    void Create(HWND host, const std::vector<PageSpec>& pages, const PageSetPlace& place);
+    void Create(HWND host, const std::vector<PageSpec>& pages, const PageSetPlace& place,
+                PageCreation creation = PageCreation::AtOnce);
+    // Creates the page (0-based) unless it is there; true when this call created it (the host
+    // then sets up what it adds to the page). Its controls get the values kept for them.
+    bool CreatePage(int index);
+    bool IsCreated(int index) const { return m_pages.IsCreated(index); }
 
     int Count() const { return static_cast<int>(m_tabs.size()); }
     // Makes the tab (0-based) the active one and shows its page in the area.
@@ -64,6 +74,17 @@ public:
     // A control on any page, nullptr if none has it.
     HWND FindControl(int id) const { return m_pages.FindControl(id); }
 
+    // The values of the controls on the pages: those of a page not created yet are kept until
+    // it is, and answered as its controls would answer them.
+    std::string Text(int id) const;
+    void SetText(int id, const std::string& text);
+    bool IsChecked(int id) const;
+    void SetChecked(int id, bool checked);
+    // Replaces a list box's or combo box's entries; a list keeps its selection, a combo box its text.
+    void SetEntries(int id, const std::vector<std::string>& entries);
+    int Selection(int id) const;
+    void SetSelection(int id, int index);
+
     ucTab& Tab(int index) { return *m_tabs.at(static_cast<size_t>(index)); }
     ucTabArea& Area() { return m_area; }
     ChildPage& Page(int index) { return m_pages.Page(index); }
@@ -73,6 +94,7 @@ private:
     std::vector<std::unique_ptr<ucTab>> m_tabs;
     ucTabArea m_area;
     ChildPages m_pages;
+    DeferredControlValues m_deferred;
     int m_firstTabId = 0;
     int m_dpi = 96;
 };

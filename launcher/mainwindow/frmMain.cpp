@@ -73,7 +73,6 @@ void frmMain::OnInit()
 void frmMain::CreateChildControls()
 {
     HWND hwnd = Hwnd();
-    const HFONT font = WindowFont(hwnd);
     const int textHeight = FontLineHeight(hwnd);
     RECT client = {};
     GetClientRect(hwnd, &client);
@@ -90,6 +89,7 @@ void frmMain::CreateChildControls()
                layout.VersionLabel.right - layout.VersionLabel.left,
                layout.VersionLabel.bottom - layout.VersionLabel.top, FALSE);
 
+    // The first page is what the window opens on; the others are created when first shown.
     m_pages.Create(hwnd,
                    {{"Game settings", "frmMainPage0"},
                     {"Scenario", "frmMainPage1"},
@@ -97,28 +97,35 @@ void frmMain::CreateChildControls()
                     {"Refresh", "frmMainPage3"},
                     {"Extra", "frmMainPage4"}},
                    PageSetPlace{POINT{layout.TabLeft, layout.TabTop}, layout.TabHeight, layout.Area, m_dpi,
-                                IDC_MAIN_TAB0, IDC_MAIN_TABAREA, IDC_MAIN_PAGE0});
+                                IDC_MAIN_TAB0, IDC_MAIN_TABAREA, IDC_MAIN_PAGE0},
+                   PageCreation::WhenFirstShown);
+    CreatePage(0);
+}
 
+void frmMain::CreatePage(int index)
+{
+    if (!m_pages.CreatePage(index)) return;
     // The path field and the preview take the places their placeholders hold in the pages.
-    PlaceAtPlaceholder(m_txtVekoraPath, Page(0).Hwnd(), IDC_TXTVEKORAPATH);
-    m_txtVekoraPath.SetBackColor(RGB(224, 224, 224));
-    m_txtVekoraPath.SetAcceptFiles(true);
-    SendMessageA(m_txtVekoraPath.Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    PlaceAtPlaceholder(m_UserControl11, Page(TAB_DISPLAY).Hwnd(), IDC_USERCONTROL11);
-
-    SendMessageA(Control(IDC_TXTRES_WIDTH), EM_LIMITTEXT, 10, 0);
-    SendMessageA(Control(IDC_TXTRES_HEIGHT), EM_LIMITTEXT, 10, 0);
-    SetWindowSubclass(Control(IDC_TXTRES_WIDTH), ResolutionFieldProc, 1, reinterpret_cast<DWORD_PTR>(this));
-    SetWindowSubclass(Control(IDC_TXTRES_HEIGHT), ResolutionFieldProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    if (index == 0) {
+        PlaceAtPlaceholder(m_txtVekoraPath, Page(0).Hwnd(), IDC_TXTVEKORAPATH);
+        m_txtVekoraPath.SetBackColor(RGB(224, 224, 224));
+        m_txtVekoraPath.SetAcceptFiles(true);
+        SendMessageA(m_txtVekoraPath.Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(WindowFont(Hwnd())), FALSE);
+    } else if (index == TAB_DISPLAY) {
+        PlaceAtPlaceholder(m_UserControl11, Page(TAB_DISPLAY).Hwnd(), IDC_USERCONTROL11);
+        for (int id : {IDC_TXTRES_WIDTH, IDC_TXTRES_HEIGHT}) {
+            SendMessageA(Control(id), EM_LIMITTEXT, 10, 0);
+            SetWindowSubclass(Control(id), ResolutionFieldProc, 1, reinterpret_cast<DWORD_PTR>(this));
+        }
+        // Until now the preview had no size to draw the selection in.
+        ShowPreviewForSelection();
+    }
 }
 
 void frmMain::InitDialog()
 {
     PassErrors("frmMain.InitDialog", [&] {
-        for (int id : {IDC_LSTRESOLUTION, IDC_LSTREFRESH}) {
-            SendMessageA(Control(id), LB_RESETCONTENT, 0, 0);
-            for (int i = 0; i < MAIN_LIST_ENTRIES; ++i) SendMessageA(Control(id), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("-"));
-        }
+        for (int id : {IDC_LSTRESOLUTION, IDC_LSTREFRESH}) m_pages.SetEntries(id, std::vector<std::string>(MAIN_LIST_ENTRIES, "-"));
         {
             const MenuRebuildBatch oneRebuild(*this);
             InitLanguageList();
@@ -143,32 +150,37 @@ int frmMain::ActiveTab() const
 
 std::string frmMain::ControlText(int id) const
 {
-    return WindowText(Control(id));
+    if (HWND own = Item(id)) return WindowText(own);
+    return m_pages.Text(id);
 }
 
-void frmMain::SetControlText(int id, const std::string& text) const
+void frmMain::SetControlText(int id, const std::string& text)
 {
-    SetWindowTextA(Control(id), text.c_str());
+    if (HWND own = Item(id)) SetWindowTextA(own, text.c_str());
+    else m_pages.SetText(id, text);
 }
 
 bool frmMain::IsControlChecked(int id) const
 {
-    return SendMessageA(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    return m_pages.IsChecked(id);
 }
 
 int frmMain::ListIndex(int id) const
 {
-    return static_cast<int>(SendMessageA(Control(id), LB_GETCURSEL, 0, 0));
+    return m_pages.Selection(id);
 }
 
-void frmMain::SetListIndex(int id, int index) const
+void frmMain::SetListIndex(int id, int index)
 {
-    SendMessageA(Control(id), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    m_pages.SetSelection(id, index);
 }
 
 void frmMain::ucTab1_Click(int index)
 {
-    ShowErrors("frmMain.ucTab1_Click", [&] { m_pages.Activate(index); });
+    ShowErrors("frmMain.ucTab1_Click", [&] {
+        CreatePage(index);
+        m_pages.Activate(index);
+    });
 }
 
 bool frmMain::OnPreTranslateMessage(const MSG& msg)

@@ -100,7 +100,7 @@ public:
     void UpdateVersionLabels();
     void ucTab1_Click(int index);
 
-    // A control of the window or of any of its pages.
+    // A control of the window or of any of its pages created so far.
     HWND Control(int id) const;
     // The tab whose page is shown, -1 before the first is chosen.
     int ActiveTab() const;
@@ -131,6 +131,8 @@ private:
 
     // Window life cycle.
     void CreateChildControls();
+    // Creates the page (0-based) with what the window adds to it, unless it is there.
+    void CreatePage(int index);
     bool Form_QueryUnload();
     // What the save window may offer: the input goes into the active profile as far as it passes
     // its checks, and each changed profile that cannot be saved is named with what it lacks, so
@@ -215,10 +217,9 @@ private:
 
     // Control helpers.
     int ListIndex(int id) const;
-    void SetListIndex(int id, int index) const;
-    void SetComboList(int id, const std::vector<std::string>& entries) const;
+    void SetListIndex(int id, int index);
     std::string ControlText(int id) const;
-    void SetControlText(int id, const std::string& text) const;
+    void SetControlText(int id, const std::string& text);
     bool IsControlChecked(int id) const;
 
     PageSet m_pages; // ucTab1, Shape1 and picPage

@@ -31,8 +31,8 @@ bool frmMain::LoadData(const std::shared_ptr<Profile>& profile)
         }
         m_blnLoading = true;
         m_txtVekoraPath.SetText(active.VekoraPath());
-        SendMessageA(Control(IDC_CKLOGMESSAGES), BM_SETCHECK, active.LogMessages() ? BST_CHECKED : BST_UNCHECKED, 0);
-        SendMessageA(Control(IDC_CKFREEPLAY), BM_SETCHECK, active.Freeplay() ? BST_CHECKED : BST_UNCHECKED, 0);
+        m_pages.SetChecked(IDC_CKLOGMESSAGES, active.LogMessages());
+        m_pages.SetChecked(IDC_CKFREEPLAY, active.Freeplay());
         SetUserDefinedResolution(!active.UsePreDefinedResolution());
         SetListIndex(IDC_LSTRESOLUTION, ResolutionIndexForValue(active.PreDefinedResolution()));
         SetControlText(IDC_TXTRES_WIDTH, std::to_string(active.ResolutionWidth()));
@@ -183,8 +183,8 @@ bool frmMain::IsUserDefinedResolution() const
 
 void frmMain::SetUserDefinedResolution(bool userDefined)
 {
-    CheckRadioButton(Page(TAB_DISPLAY).Hwnd(), IDC_OPRESOLUTION0, IDC_OPRESOLUTION1,
-                     userDefined ? IDC_OPRESOLUTION1 : IDC_OPRESOLUTION0);
+    m_pages.SetChecked(IDC_OPRESOLUTION0, !userDefined);
+    m_pages.SetChecked(IDC_OPRESOLUTION1, userDefined);
 }
 
 void frmMain::lstResolution_Click()
@@ -240,26 +240,16 @@ void frmMain::txtRes_Height_LostFocus()
     ShowErrors("frmMain.txtRes_Height_LostFocus", [&] { CorrectInput(); });
 }
 
-void frmMain::SetComboList(int id, const std::vector<std::string>& entries) const
-{
-    // Refilling the list must not change the text the profile gave the field.
-    const std::string text = ControlText(id);
-    HWND combo = Control(id);
-    SendMessageA(combo, CB_RESETCONTENT, 0, 0);
-    for (const std::string& entry : entries) SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
-    SetWindowTextA(combo, text.c_str());
-}
-
 void frmMain::FillScenarioFilesList()
 {
     PassErrors("frmMain.FillScenarioFilesList", [&] {
-        SetComboList(IDC_TXTSCENARIO, ListScenarios(GetScenarioPath(g_cApp->ActiveProfile()->VekoraPath())));
+        m_pages.SetEntries(IDC_TXTSCENARIO, ListScenarios(GetScenarioPath(g_cApp->ActiveProfile()->VekoraPath())));
     });
 }
 
 void frmMain::FillDatenPakList()
 {
     PassErrors("frmMain.FillDatenPakList", [&] {
-        SetComboList(IDC_TXTGRAPHICPACK, ListGraphicPaks(GetDatenPakPath(g_cApp->ActiveProfile()->VekoraPath())));
+        m_pages.SetEntries(IDC_TXTGRAPHICPACK, ListGraphicPaks(GetDatenPakPath(g_cApp->ActiveProfile()->VekoraPath())));
     });
 }

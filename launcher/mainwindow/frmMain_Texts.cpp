@@ -12,19 +12,6 @@
 #include "translation/TextBinding.h"
 #include "translation/cTranslate.h"
 
-namespace {
-// Replaces the texts of a list's entries and keeps its selection.
-void SetListTexts(HWND list, const std::vector<std::string>& texts)
-{
-    const LRESULT selected = SendMessageA(list, LB_GETCURSEL, 0, 0);
-    for (size_t i = 0; i < texts.size(); ++i) {
-        SendMessageA(list, LB_DELETESTRING, i, 0);
-        SendMessageA(list, LB_INSERTSTRING, i, reinterpret_cast<LPARAM>(texts[i].c_str()));
-    }
-    SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(selected), 0);
-}
-} // namespace
-
 void frmMain::SetBoundText(int id, const std::string& text)
 {
     if (id >= IDC_MAIN_TAB0 && id < IDC_MAIN_TAB0 + TAB_COUNT) m_pages.SetCaption(id - IDC_MAIN_TAB0, text);
@@ -46,10 +33,10 @@ void frmMain::TranslateDialog()
 
         std::vector<std::string> entries;
         for (int i = 1; i <= MAIN_LIST_ENTRIES; ++i) entries.push_back(TranslateDialogItem(std::string("LST_RESOLUTION_") + std::to_string(i)));
-        SetListTexts(Control(IDC_LSTRESOLUTION), entries);
+        m_pages.SetEntries(IDC_LSTRESOLUTION, entries);
         entries.clear();
         for (int i = 1; i <= MAIN_LIST_ENTRIES; ++i) entries.push_back(TranslateDialogItem(std::string("LST_REFRESH_") + std::to_string(i)));
-        SetListTexts(Control(IDC_LSTREFRESH), entries);
+        m_pages.SetEntries(IDC_LSTREFRESH, entries);
         const bool english = g_cApp->Options().Language() == "EN";
         m_menu.SetText(IDM_HELP_FAQ_EN, TranslateDialogItem(english ? "MNU_HELP_FAQ" : "MNU_HELP_FAQ_EN"));
 

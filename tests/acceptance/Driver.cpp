@@ -4,6 +4,7 @@
 #include <commctrl.h>
 #include <cstring>
 
+#include "mainwindow/frmMain_res.h"
 #include "support/WindowDriver.h"
 
 namespace {
@@ -403,3 +404,13 @@ std::vector<std::string> ListViewColumn(HWND listView, int column)
 }
 
 
+
+void VisitEveryTab(HWND main)
+{
+    constexpr int TABS = 5;
+    for (int tab = TABS - 1; tab >= 0; --tab) {
+        HWND button = Control(main, IDC_MAIN_TAB0 + tab);
+        SendWithTimeout(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+        SendWithTimeout(button, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+    }
+}

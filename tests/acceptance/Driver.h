@@ -89,6 +89,9 @@ std::vector<std::string> ListBoxTexts(HWND list);
 std::string SelectComboItem(HWND window, int controlId, int index);
 // Closes a window as its close box does.
 void Close(HWND window);
+// Clicks each of the launcher main window's tabs, the last first, and comes back to the first,
+// as a user looks at every page: the window creates a page when it is first shown.
+void VisitEveryTab(HWND main);
 
 // Selects and focuses one row of a list view, as a click on it does.
 void SelectListViewRow(HWND listView, int row);

@@ -146,6 +146,7 @@ TEST(ProfileCommands, DeleteAsksThenRemovesTheSectionAndShowsTheFirstProfile)
         Section(expected, "PROFILES") = {"LASTACTIVEPROFILE=profile_Summer"};
         WaitUntil([&] { return Text(Entries(install.ReadSettings())) == Text(expected); });
         EXPECT_EQ(Text(Entries(install.ReadSettings())), Text(expected)) << language;
+        VisitEveryTab(main);
         EXPECT_TRUE(WaitUntil([&] { return TextOf(Control(main, IDC_TXTRES_WIDTH)) == "1024"; }))
             << "the first remaining profile is not shown";
         Close(main);

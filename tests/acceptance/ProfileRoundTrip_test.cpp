@@ -19,6 +19,7 @@ struct MainValues {
 
 MainValues ReadValues(HWND main)
 {
+    VisitEveryTab(main);
     return {IsChecked(main, IDC_CKFREEPLAY), IsChecked(main, IDC_CKLOGMESSAGES), IsChecked(main, IDC_OPRESOLUTION1),
             TextOf(Control(main, IDC_TXTRES_WIDTH)), TextOf(Control(main, IDC_TXTRES_HEIGHT)),
             TextOf(Control(main, IDC_TXTSCENARIO)), TextOf(Control(main, IDC_TXTGRAPHICPACK)),

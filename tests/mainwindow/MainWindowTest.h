@@ -53,8 +53,10 @@ protected:
                  profileLines + more);
     }
 
-    // Start-up as the launcher does it: load the settings, then the window with the active profile.
-    void OpenWindow()
+    // Start-up as the launcher does it: load the settings, then the window with the active
+    // profile. The window creates a page when it is first shown: unless told otherwise, the
+    // test looks at every tab once, as a user would, and comes back to the first.
+    void OpenWindow(bool visitEveryPage = true)
     {
         RestartApplication();
         ASSERT_TRUE(g_cApp->LoadData());
@@ -62,6 +64,13 @@ protected:
         m_form->Load();
         m_form->InitDialog();
         m_form->LoadData(g_cApp->ActiveProfile());
+        if (!visitEveryPage) return;
+        for (int tab = frmMain::TAB_COUNT - 1; tab >= 0; --tab) ClickTab(tab);
+    }
+    void ClickTab(int tab)
+    {
+        SendMessageA(m_form->Hwnd(), WM_COMMAND, MAKEWPARAM(IDC_MAIN_TAB0 + tab, UCTAB_CLICK),
+                     reinterpret_cast<LPARAM>(m_form->Tab(tab).Hwnd()));
     }
 
     // Destroys the window without its closing sequence, as a test ends it.

@@ -31,6 +31,32 @@ TEST_F(MainWindowValues, LoadDataShowsEveryValueOfTheProfile)
     EXPECT_FALSE(g_cApp->DataChanged()) << "showing a profile changes nothing";
 }
 
+TEST_F(MainWindowValues, PagesAreCreatedWhenFirstShownWithTheProfilesValuesAndInTheirOrder)
+{
+    WriteSettings("FREEPLAY=1\r\nUSESTANDARDRESOLUTION=0\r\nRESOLUTION=3\r\nRES_WIDTH=1100\r\nRES_HEIGHT=700\r\n"
+                  "SCENARIO=scenarios\\Harbour Run\r\nREFRESH=4\r\n");
+    OpenWindow(false);
+    for (int tab = 1; tab < frmMain::TAB_COUNT; ++tab) EXPECT_EQ(Form().Page(tab).Hwnd(), nullptr) << tab;
+    const std::string commandLine = Form().GetCmdLineParameters();
+    Form().RefreshProfileData();
+    EXPECT_FALSE(g_cApp->DataChanged()) << "a page not shown yet gives the profile's own values";
+
+    ClickTab(frmMain::TAB_DISPLAY);
+    EXPECT_EQ(Text(IDC_TXTRES_WIDTH), "1100");
+    EXPECT_TRUE(Checked(IDC_OPRESOLUTION1));
+    EXPECT_EQ(ListIndex(IDC_LSTRESOLUTION), 2);
+    EXPECT_TRUE(Form().Preview().Layout().has_value()) << "the preview draws once its page is there";
+    for (int tab = 1; tab < frmMain::TAB_COUNT; ++tab) ClickTab(tab);
+    EXPECT_EQ(Text(IDC_TXTSCENARIO), "scenarios\\Harbour Run");
+    EXPECT_EQ(ListIndex(IDC_LSTREFRESH), 3);
+    EXPECT_EQ(Form().GetCmdLineParameters(), commandLine);
+    // The keyboard goes through the pages in the order of the tabs, whichever was shown first.
+    for (int tab = 0; tab + 1 < frmMain::TAB_COUNT; ++tab) {
+        EXPECT_EQ(GetWindow(Form().Page(tab).Hwnd(), GW_HWNDNEXT), Form().Page(tab + 1).Hwnd()) << tab;
+    }
+    EXPECT_EQ(GetWindow(Form().Page(frmMain::TAB_COUNT - 1).Hwnd(), GW_HWNDNEXT), Form().TabArea().Hwnd());
+}
+
 TEST_F(MainWindowValues, ListsOfferTheScenariosAndPaksOfTheGameFolder)
 {
     WriteSettings("SCENARIO=scenarios\\My own\r\nGRAPICPAK=mine.pak\r\n");
