@@ -2,10 +2,10 @@
 #include "base/SystemServices.h"
 
 #include <commdlg.h>
-#include <shlobj.h>
 #include <cstring>
 
 #include "base/ScopedWin.h"
+#include "base/ShellFunctions.h"
 #include "base/SystemLibrary.h"
 
 namespace {
@@ -61,7 +61,7 @@ public:
     std::string BrowseForFolder(HWND owner, const std::string& title, int rootFolder) override
     {
         ScopedCoMem<ITEMIDLIST> root;
-        SHGetSpecialFolderLocation(owner, rootFolder, &root);
+        ShellDll::SHGetSpecialFolderLocation(owner, rootFolder, &root);
         char display[MAX_PATH] = {};
         BROWSEINFOA bi = {};
         bi.hwndOwner = owner;
@@ -69,17 +69,17 @@ public:
         bi.pszDisplayName = display;
         bi.lpszTitle = title.c_str();
         bi.ulFlags = BIF_RETURNONLYFSDIRS;
-        ScopedCoMem<ITEMIDLIST> chosen(SHBrowseForFolderA(&bi));
+        ScopedCoMem<ITEMIDLIST> chosen(ShellDll::SHBrowseForFolderA(&bi));
         if (!chosen.Get()) return "";
         char path[512] = {};
-        if (!SHGetPathFromIDListA(chosen.Get(), path)) return "";
+        if (!ShellDll::SHGetPathFromIDListA(chosen.Get(), path)) return "";
         return path;
     }
 
     INT_PTR ShellExecuteFile(HWND owner, const std::string& operation, const std::string& file,
                          const std::string& parameters, const std::string& directory, int show) override
     {
-        HINSTANCE result = ShellExecuteA(owner, operation.empty() ? nullptr : operation.c_str(), file.c_str(),
+        HINSTANCE result = ShellDll::ShellExecuteA(owner, operation.empty() ? nullptr : operation.c_str(), file.c_str(),
                                          parameters.empty() ? nullptr : parameters.c_str(),
                                          directory.empty() ? nullptr : directory.c_str(), show);
         return reinterpret_cast<INT_PTR>(result);

@@ -1,12 +1,12 @@
 // ucPath: the path field, its text box and its OLE drop target.
 #include "controls/ucPath.h"
 
-#include <shellapi.h>
 #include <cstring>
 #include <optional>
 
 #include "base/ControlHost.h"
 #include "base/ScopedWin.h"
+#include "base/ShellFunctions.h"
 #include "base/mError.h"
 
 namespace {
@@ -49,11 +49,11 @@ UINT DroppedFiles(IDataObject* data, std::string* first)
     ScopedStgMedium medium;
     if (!medium.Get(data, CF_HDROP)) return 0;
     HDROP drop = static_cast<HDROP>(medium.Global());
-    UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+    UINT count = ShellDll::DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
     if (count >= 1 && first) {
-        UINT length = DragQueryFileA(drop, 0, nullptr, 0);
+        UINT length = ShellDll::DragQueryFileA(drop, 0, nullptr, 0);
         std::string path(length + 1, '\0');
-        DragQueryFileA(drop, 0, path.data(), length + 1);
+        ShellDll::DragQueryFileA(drop, 0, path.data(), length + 1);
         path.resize(length);
         *first = path;
     }
@@ -75,7 +75,11 @@ std::string GetPathFromClipboard(IDataObject* data)
 bool HasDroppablePath(IDataObject* data) noexcept
 {
     if (!data) return false;
-    return OffersText(data) || DroppedFiles(data, nullptr) == 1;
+    try {
+        return OffersText(data) || DroppedFiles(data, nullptr) == 1;
+    } catch (...) {
+        return false; // a file list the shell cannot read for us is nothing to drop
+    }
 }
 
 DWORD DragEffectFor(IDataObject* data, DWORD allowedEffects) noexcept

@@ -1,11 +1,11 @@
 // File information from directory searches, the file functions and the shell.
 #include "fileinfo/CFileInfo.h"
 
-#include <shellapi.h>
 #include <cstdio>
 #include <vector>
 
 #include "base/ScopedWin.h"
+#include "base/ShellFunctions.h"
 #include "base/mFunctions.h"
 
 namespace {
@@ -167,7 +167,7 @@ void CFileInfo::ReadShellInfo()
     if (m_icon) DestroyIcon(m_icon);
     m_icon = nullptr;
     SHFILEINFOA info = {};
-    SHGetFileInfoA(m_fullPathName.c_str(), 0, &info, sizeof(info), SHGFI_ICON | SHGFI_DISPLAYNAME | SHGFI_TYPENAME);
+    ShellDll::SHGetFileInfoA(m_fullPathName.c_str(), 0, &info, sizeof(info), SHGFI_ICON | SHGFI_DISPLAYNAME | SHGFI_TYPENAME);
     m_icon = info.hIcon;
     m_displayName = info.szDisplayName;
     m_typeName = info.szTypeName;

@@ -66,7 +66,6 @@ void frmMain::OnInit()
         SetProgramIcon(Hwnd(), IDI_VEKOLAUNCH);
         ApplyMenu();
         CreateChildControls();
-        m_UserControl11.SetPicture(CreateGameScreenPicture());
     });
 }
 
@@ -112,6 +111,7 @@ void frmMain::CreatePage(int index)
         m_txtVekoraPath.SetAcceptFiles(true);
         SendMessageA(m_txtVekoraPath.Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(WindowFont(Hwnd())), FALSE);
     } else if (index == TAB_DISPLAY) {
+        m_UserControl11.SetPicture(CreateGameScreenPicture());
         PlaceAtPlaceholder(m_UserControl11, Page(TAB_DISPLAY).Hwnd(), IDC_USERCONTROL11);
         for (int id : {IDC_TXTRES_WIDTH, IDC_TXTRES_HEIGHT}) {
             SendMessageA(Control(id), EM_LIMITTEXT, 10, 0);

@@ -1,10 +1,9 @@
 // The shortcut wizard.
 #include "shortcuts/frmCreateVekoraShortcut_New.h"
 
-#include <shlobj.h>
-
 #include "LauncherErrors.h"
 #include "base/ControlHost.h"
+#include "base/ShellFunctions.h"
 #include "base/SystemServices.h"
 #include "base/mError.h"
 #include "base/mFunctions.h"
@@ -39,12 +38,12 @@ HICON LoadOpenFolderIcon()
 {
     SHSTOCKICONINFO stock = {};
     stock.cbSize = sizeof(stock);
-    if (SUCCEEDED(SHGetStockIconInfo(SIID_FOLDEROPEN, SHGSI_ICON | SHGSI_LARGEICON, &stock)) && stock.hIcon) {
+    if (SUCCEEDED(ShellDll::SHGetStockIconInfo(SIID_FOLDEROPEN, SHGSI_ICON | SHGSI_LARGEICON, &stock)) && stock.hIcon) {
         return stock.hIcon;
     }
     SHFILEINFOA info = {};
     const UINT flags = SHGFI_ICON | SHGFI_LARGEICON | SHGFI_OPENICON | SHGFI_USEFILEATTRIBUTES;
-    if (SHGetFileInfoA("folder", FILE_ATTRIBUTE_DIRECTORY, &info, sizeof(info), flags)) return info.hIcon;
+    if (ShellDll::SHGetFileInfoA("folder", FILE_ATTRIBUTE_DIRECTORY, &info, sizeof(info), flags)) return info.hIcon;
     return nullptr;
 }
 } // namespace

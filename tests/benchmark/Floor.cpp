@@ -8,7 +8,6 @@
 #ifdef FLOOR_WITH_LAUNCHER_IMPORTS
 #include <commctrl.h>
 #include <ole2.h>
-#include <shellapi.h>
 #include <winver.h>
 #endif
 
@@ -45,9 +44,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show)
     RegisterClassA(&windowClass);
     HWND window = CreateWindowExA(0, "BenchmarkFloor", "Floor", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
                                   width, height, nullptr, nullptr, instance, nullptr);
-#ifdef FLOOR_WITH_LAUNCHER_IMPORTS
-    DragAcceptFiles(window, TRUE);
-#endif
     ShowWindow(window, show);
     UpdateWindow(window);
     MSG msg;

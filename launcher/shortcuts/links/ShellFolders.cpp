@@ -2,9 +2,9 @@
 #include "shortcuts/links/ShellFolders.h"
 
 #include <windows.h>
-#include <shlobj.h>
 
 #include "base/ScopedWin.h"
+#include "base/ShellFunctions.h"
 #include "base/mError.h"
 #include "base/mFunctions.h"
 
@@ -12,9 +12,9 @@ std::string GetSpecialfolder(int csidl)
 {
     return PassErrors("mGetSpecialfolder.GetSpecialfolder", [&]() -> std::string {
         ScopedCoMem<ITEMIDLIST> items;
-        if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, &items)) || !items.Get()) return "";
+        if (FAILED(ShellDll::SHGetSpecialFolderLocation(nullptr, csidl, &items)) || !items.Get()) return "";
         char buffer[512] = {};
-        if (!SHGetPathFromIDListA(items.Get(), buffer)) return "";
+        if (!ShellDll::SHGetPathFromIDListA(items.Get(), buffer)) return "";
         return CutAtNull(std::string(buffer, sizeof(buffer)));
     });
 }
