@@ -82,6 +82,7 @@ public:
     void SetChecked(int id, bool checked);
     // Replaces a list box's or combo box's entries; a list keeps its selection, a combo box its text.
     void SetEntries(int id, const std::vector<std::string>& entries);
+    // A list box's selection (combo boxes are read and set by their text).
     int Selection(int id) const;
     void SetSelection(int id, int index);
 

@@ -103,7 +103,9 @@ void frmMain::CreateChildControls()
 
 void frmMain::CreatePage(int index)
 {
-    if (!m_pages.CreatePage(index)) return;
+    m_pages.CreatePage(index);
+    // Set up once, and again on the next showing when the set-up failed before its end.
+    if (m_pageSetUp[static_cast<size_t>(index)]) return;
     // The path field and the preview take the places their placeholders hold in the pages.
     if (index == 0) {
         PlaceAtPlaceholder(m_txtVekoraPath, Page(0).Hwnd(), IDC_TXTVEKORAPATH);
@@ -111,15 +113,16 @@ void frmMain::CreatePage(int index)
         m_txtVekoraPath.SetAcceptFiles(true);
         SendMessageA(m_txtVekoraPath.Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(WindowFont(Hwnd())), FALSE);
     } else if (index == TAB_DISPLAY) {
-        m_UserControl11.SetPicture(CreateGameScreenPicture());
+        if (!m_UserControl11.HasPicture()) m_UserControl11.SetPicture(CreateGameScreenPicture());
         PlaceAtPlaceholder(m_UserControl11, Page(TAB_DISPLAY).Hwnd(), IDC_USERCONTROL11);
         for (int id : {IDC_TXTRES_WIDTH, IDC_TXTRES_HEIGHT}) {
             SendMessageA(Control(id), EM_LIMITTEXT, 10, 0);
             SetWindowSubclass(Control(id), ResolutionFieldProc, 1, reinterpret_cast<DWORD_PTR>(this));
         }
-        // Until now the preview had no size to draw the selection in.
-        ShowPreviewForSelection();
     }
+    m_pageSetUp[static_cast<size_t>(index)] = true;
+    // Until now the preview had no size to draw the selection in.
+    if (index == TAB_DISPLAY) ShowPreviewForSelection();
 }
 
 void frmMain::InitDialog()
