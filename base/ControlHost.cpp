@@ -30,14 +30,12 @@ void NotifyHost(HWND control, WORD code)
     SendMessageA(host, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), code), reinterpret_cast<LPARAM>(control));
 }
 
-namespace {
-bool IsDialog(HWND hwnd)
+bool IsWindowOfClass(HWND hwnd, const char* className)
 {
-    char name[16] = {};
+    char name[64] = {};
     GetClassNameA(hwnd, name, sizeof(name));
-    return lstrcmpA(name, "#32770") == 0;
+    return lstrcmpiA(name, className) == 0;
 }
-} // namespace
 
 LRESULT AskHost(HWND control, UINT code, NMHDR& header)
 {
@@ -46,9 +44,9 @@ LRESULT AskHost(HWND control, UINT code, NMHDR& header)
     header.hwndFrom = control;
     header.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(control));
     header.code = code;
-    if (IsDialog(host)) SetWindowLongPtrA(host, DWLP_MSGRESULT, 0);
+    if (IsWindowOfClass(host, "#32770")) SetWindowLongPtrA(host, DWLP_MSGRESULT, 0);
     const LRESULT result = SendMessageA(host, WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
-    return IsDialog(host) ? GetWindowLongPtrA(host, DWLP_MSGRESULT) : result;
+    return IsWindowOfClass(host, "#32770") ? GetWindowLongPtrA(host, DWLP_MSGRESULT) : result;
 }
 
 RECT PlaceholderRect(HWND dialog, int id)

@@ -10,6 +10,8 @@
 
 // The whole text of a window or control.
 std::string WindowText(HWND hwnd);
+// Whether the window is of the class named (compared as the system does, ignoring case).
+bool IsWindowOfClass(HWND hwnd, const char* className);
 
 // A window's rectangle in its parent's client coordinates.
 RECT RectInParent(HWND window, HWND parent);

@@ -1,6 +1,8 @@
 // Child pages and their host.
 #include "controls/ChildPages.h"
 
+#include "base/ControlHost.h"
+
 ChildPage::ChildPage(const std::string& templateName, int id) : DialogBase(templateName.c_str()), m_id(id) {}
 
 void ChildPage::OnInit()
@@ -95,10 +97,8 @@ bool ChildPages::CreatePage(int index)
 namespace {
 bool IsOptionButton(HWND control)
 {
-    char className[16] = {};
-    GetClassNameA(control, className, sizeof(className));
     const LONG_PTR type = GetWindowLongPtrA(control, GWL_STYLE) & BS_TYPEMASK;
-    return lstrcmpiA(className, "Button") == 0 && (type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON);
+    return IsWindowOfClass(control, "Button") && (type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON);
 }
 
 // Where the focus goes on a page: its first tab stop, or, when that is an option of a group,

@@ -1,14 +1,7 @@
 // Values kept for controls that do not exist yet.
 #include "controls/DeferredControlValues.h"
 
-namespace {
-bool IsComboBox(HWND control)
-{
-    char className[16] = {};
-    GetClassNameA(control, className, sizeof(className));
-    return lstrcmpiA(className, "ComboBox") == 0;
-}
-} // namespace
+#include "base/ControlHost.h"
 
 void DeferredControlValues::SetText(int id, const std::string& text)
 {
@@ -59,7 +52,7 @@ void DeferredControlValues::ApplyTo(HWND page)
             continue;
         }
         const Values& values = it->second;
-        const bool combo = IsComboBox(control);
+        const bool combo = IsWindowOfClass(control, "ComboBox");
         if (values.Entries) {
             SendMessageA(control, combo ? CB_RESETCONTENT : LB_RESETCONTENT, 0, 0);
             for (const std::string& entry : *values.Entries) {

@@ -137,9 +137,7 @@ void PageSet::SetEntries(int id, const std::vector<std::string>& entries)
 {
     HWND control = FindControl(id);
     if (!control) return m_deferred.SetEntries(id, entries);
-    char className[16] = {};
-    GetClassNameA(control, className, sizeof(className));
-    if (lstrcmpiA(className, "ComboBox") == 0) {
+    if (IsWindowOfClass(control, "ComboBox")) {
         const std::string text = WindowText(control);
         SendMessageA(control, CB_RESETCONTENT, 0, 0);
         for (const std::string& entry : entries) SendMessageA(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));

@@ -91,7 +91,9 @@ TEST_F(NewLanguageWindow, AnExistingFileIsOpenedOrOnlyItsNamesReplaced)
         EXPECT_EQ(m_dialog.OpenExisting(), c.Open);
         EXPECT_EQ(m_dialog.LanguageFile(), c.Ends ? path : "");
         EXPECT_EQ(IsWindowVisible(m_dialog.Hwnd()) == FALSE, c.Ends) << c.Answer << " " << c.Name;
-        if (c.Focus) EXPECT_EQ(GetFocus(), GetDlgItem(m_dialog.Hwnd(), c.Focus)) << c.Answer;
+        if (c.Focus) {
+            EXPECT_EQ(GetFocus(), GetDlgItem(m_dialog.Hwnd(), c.Focus)) << c.Answer;
+        }
         m_dialog.Unload();
     }
 }
