@@ -48,14 +48,13 @@ public:
     // the host's z-order, and so in its tab order, it takes the place among the other pages it
     // would have had if all had been loaded at once.
     bool CreatePage(int index);
-    bool IsCreated(int index) const { return Page(index).Hwnd() != nullptr; }
 
     int Count() const { return static_cast<int>(m_pages.size()); }
     ChildPage& Page(int index) { return *m_pages.at(static_cast<size_t>(index)); }
     const ChildPage& Page(int index) const { return *m_pages.at(static_cast<size_t>(index)); }
     // Shows the page (0-based) in the rectangle of the host's client area, in the colour given,
-    // loading it first if need be, and hides every other. The keyboard focus on a page that goes moves to the first tab stop
-    // of the one shown.
+    // loading it first if need be, and hides every other. The keyboard focus on a page that goes
+    // moves to the first tab stop of the one shown.
     void Show(int index, const RECT& rect, COLORREF backColor);
     // The page shown, -1 before the first Show.
     int Shown() const { return m_shown; }

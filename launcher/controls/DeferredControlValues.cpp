@@ -3,6 +3,21 @@
 
 #include "base/ControlHost.h"
 
+void ReplaceEntries(HWND control, const std::vector<std::string>& entries)
+{
+    if (IsWindowOfClass(control, "ComboBox")) {
+        const std::string text = WindowText(control);
+        SendMessageA(control, CB_RESETCONTENT, 0, 0);
+        for (const std::string& entry : entries) SendMessageA(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+        SetWindowTextA(control, text.c_str());
+    } else {
+        const LRESULT selected = SendMessageA(control, LB_GETCURSEL, 0, 0);
+        SendMessageA(control, LB_RESETCONTENT, 0, 0);
+        for (const std::string& entry : entries) SendMessageA(control, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+        SendMessageA(control, LB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+    }
+}
+
 void DeferredControlValues::SetText(int id, const std::string& text)
 {
     m_values[id].Text = text;
@@ -52,14 +67,8 @@ void DeferredControlValues::ApplyTo(HWND page)
             continue;
         }
         const Values& values = it->second;
-        const bool combo = IsWindowOfClass(control, "ComboBox");
-        if (values.Entries) {
-            SendMessageA(control, combo ? CB_RESETCONTENT : LB_RESETCONTENT, 0, 0);
-            for (const std::string& entry : *values.Entries) {
-                SendMessageA(control, combo ? CB_ADDSTRING : LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
-            }
-        }
-        if (values.Selection) SendMessageA(control, combo ? CB_SETCURSEL : LB_SETCURSEL, static_cast<WPARAM>(*values.Selection), 0);
+        if (values.Entries) ReplaceEntries(control, *values.Entries);
+        if (values.Selection) SendMessageA(control, LB_SETCURSEL, static_cast<WPARAM>(*values.Selection), 0);
         if (values.Text) SetWindowTextA(control, values.Text->c_str());
         if (values.Checked) SendMessageA(control, BM_SETCHECK, *values.Checked ? BST_CHECKED : BST_UNCHECKED, 0);
         it = m_values.erase(it);

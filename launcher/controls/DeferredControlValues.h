@@ -8,6 +8,9 @@
 #include <string>
 #include <vector>
 
+// Replaces a list box's or combo box's entries; a list keeps its selection, a combo box its text.
+void ReplaceEntries(HWND control, const std::vector<std::string>& entries);
+
 class DeferredControlValues {
 public:
     void SetText(int id, const std::string& text);
@@ -16,6 +19,7 @@ public:
     bool IsChecked(int id) const;
     // A list box's or combo box's entries.
     void SetEntries(int id, const std::vector<std::string>& entries);
+    // A list box's selection.
     void SetSelection(int id, int index);
     // As a list box answers: -1 for none, and for an index past its entries.
     int Selection(int id) const;

@@ -53,10 +53,8 @@ void PageSet::Create(HWND host, const std::vector<PageSpec>& pages, const PageSe
         templates.push_back(page.TemplateName);
     }
     m_area.Create(host, place.AreaId, place.Area);
-    m_pages.CreateLater(host, templates, place.FirstPageId);
-    if (creation == PageCreation::AtOnce) {
-        for (int i = 0; i < Count(); ++i) m_pages.CreatePage(i);
-    }
+    if (creation == PageCreation::AtOnce) m_pages.Create(host, templates, place.FirstPageId);
+    else m_pages.CreateLater(host, templates, place.FirstPageId);
     m_area.SendToBack();
 }
 
@@ -135,19 +133,8 @@ void PageSet::SetChecked(int id, bool checked)
 
 void PageSet::SetEntries(int id, const std::vector<std::string>& entries)
 {
-    HWND control = FindControl(id);
-    if (!control) return m_deferred.SetEntries(id, entries);
-    if (IsWindowOfClass(control, "ComboBox")) {
-        const std::string text = WindowText(control);
-        SendMessageA(control, CB_RESETCONTENT, 0, 0);
-        for (const std::string& entry : entries) SendMessageA(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
-        SetWindowTextA(control, text.c_str());
-    } else {
-        const LRESULT selected = SendMessageA(control, LB_GETCURSEL, 0, 0);
-        SendMessageA(control, LB_RESETCONTENT, 0, 0);
-        for (const std::string& entry : entries) SendMessageA(control, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
-        SendMessageA(control, LB_SETCURSEL, static_cast<WPARAM>(selected), 0);
-    }
+    if (HWND control = FindControl(id)) ReplaceEntries(control, entries);
+    else m_deferred.SetEntries(id, entries);
 }
 
 int PageSet::Selection(int id) const

@@ -55,7 +55,6 @@ public:
     // Creates the page (0-based) unless it is there; true when this call created it (the host
     // then sets up what it adds to the page). Its controls get the values kept for them.
     bool CreatePage(int index);
-    bool IsCreated(int index) const { return m_pages.IsCreated(index); }
 
     int Count() const { return static_cast<int>(m_tabs.size()); }
     // Makes the tab (0-based) the active one and shows its page in the area.

@@ -104,25 +104,23 @@ void frmMain::CreateChildControls()
 void frmMain::CreatePage(int index)
 {
     m_pages.CreatePage(index);
-    // Set up once, and again on the next showing when the set-up failed before its end.
-    if (m_pageSetUp[static_cast<size_t>(index)]) return;
-    // The path field and the preview take the places their placeholders hold in the pages.
-    if (index == 0) {
+    // The path field and the preview take the places their placeholders hold in the pages; a
+    // set-up that failed before its control was placed is done again on the next showing.
+    if (index == 0 && !m_txtVekoraPath.Hwnd()) {
         PlaceAtPlaceholder(m_txtVekoraPath, Page(0).Hwnd(), IDC_TXTVEKORAPATH);
         m_txtVekoraPath.SetBackColor(RGB(224, 224, 224));
         m_txtVekoraPath.SetAcceptFiles(true);
         SendMessageA(m_txtVekoraPath.Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(WindowFont(Hwnd())), FALSE);
-    } else if (index == TAB_DISPLAY) {
+    } else if (index == TAB_DISPLAY && !m_UserControl11.Hwnd()) {
         if (!m_UserControl11.HasPicture()) m_UserControl11.SetPicture(CreateGameScreenPicture());
         PlaceAtPlaceholder(m_UserControl11, Page(TAB_DISPLAY).Hwnd(), IDC_USERCONTROL11);
         for (int id : {IDC_TXTRES_WIDTH, IDC_TXTRES_HEIGHT}) {
             SendMessageA(Control(id), EM_LIMITTEXT, 10, 0);
             SetWindowSubclass(Control(id), ResolutionFieldProc, 1, reinterpret_cast<DWORD_PTR>(this));
         }
+        // Until now the preview had no size to draw the selection in.
+        ShowPreviewForSelection();
     }
-    m_pageSetUp[static_cast<size_t>(index)] = true;
-    // Until now the preview had no size to draw the selection in.
-    if (index == TAB_DISPLAY) ShowPreviewForSelection();
 }
 
 void frmMain::InitDialog()

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <windows.h>
-#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -224,7 +223,6 @@ private:
     bool IsControlChecked(int id) const;
 
     PageSet m_pages; // ucTab1, Shape1 and picPage
-    std::array<bool, TAB_COUNT> m_pageSetUp = {}; // what the window adds to each page is there
     ucPath m_txtVekoraPath;
     ucResolutionPreview m_UserControl11;
     MenuBar m_menu;
