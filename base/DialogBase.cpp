@@ -1,12 +1,16 @@
 // Dialog base: template loading, message routing and a modal loop of its own.
 #include "base/DialogBase.h"
 
+#include <deque>
+
 #include "base/ControlHost.h"
 #include "base/StartupTrace.h"
 #include "base/SystemServices.h"
 #include "base/mError.h"
 
 namespace {
+std::deque<std::function<bool()>> g_idleWork;
+
 // The window property that marks a dialog of this base and leads to its object.
 constexpr const char* OWN_DIALOG_PROPERTY = "DialogBase";
 } // namespace
@@ -200,12 +204,36 @@ INT_PTR DialogBase::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
     }
 }
 
+void RunWhenIdle(std::function<bool()> step)
+{
+    g_idleWork.push_back(std::move(step));
+}
+
+void FinishIdleWork()
+{
+    while (!g_idleWork.empty()) {
+        if (!g_idleWork.front()()) g_idleWork.pop_front();
+    }
+}
+
 int RunMessageLoop()
 {
     MSG msg;
     bool painted = false;
     bool idle = false;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    for (;;) {
+        // Nothing waits, not even a message already looked at: the one check that also tells
+        // the system the program is ready for input (WaitForInputIdle).
+        if (!g_idleWork.empty() &&
+            MsgWaitForMultipleObjectsEx(0, nullptr, 0, QS_ALLINPUT, MWMO_INPUTAVAILABLE) == WAIT_TIMEOUT) {
+            if (painted && !idle) {
+                idle = true;
+                MarkStartup("idle");
+            }
+            if (!g_idleWork.front()()) g_idleWork.pop_front();
+            continue;
+        }
+        if (GetMessageA(&msg, nullptr, 0, 0) <= 0) break;
         HWND active = GetActiveWindow();
         if (!active || (!DialogBase::PreTranslate(active, msg) && !IsDialogMessageA(active, &msg))) {
             TranslateMessage(&msg);

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <windows.h>
+#include <functional>
 #include <string>
 
 class DialogBase {
@@ -75,3 +76,9 @@ private:
 
 // The message loop of a modeless top-level window, with dialog keyboard handling.
 int RunMessageLoop();
+// Work that RunMessageLoop does a short step at a time whenever no message waits, so that
+// input and painting always come first; a step returns whether more remains. Steps catch
+// their own errors.
+void RunWhenIdle(std::function<bool()> step);
+// Does all the idle work now: for a caller that runs no message loop of this base.
+void FinishIdleWork();

@@ -20,6 +20,19 @@
 
 namespace {
 std::unique_ptr<frmMain> g_frmMain;
+constexpr int PROFILES_PER_IDLE_STEP = 20; // a few milliseconds: input waits no longer
+
+// The profiles the start did not need are read while the player looks at the window, so that
+// what their reading corrects (and warns about) is done right after the start as before.
+bool LoadProfilesWhenIdle()
+{
+    bool more = false;
+    ShowErrors("mMain.LoadProfilesWhenIdle", [&] {
+        more = g_cApp && g_cApp->Profiles().LoadSomePending(PROFILES_PER_IDLE_STEP);
+        if (!more) MarkStartup("profiles");
+    });
+    return more;
+}
 } // namespace
 
 void CreateMutex()
@@ -64,6 +77,7 @@ bool Main(const std::string& workDirectory)
         g_frmMain->ShowModeless();
         MarkStartup("shown");
         StartQuietUpdateCheck(g_frmMain->Hwnd()); // after the window, so that it costs the start nothing
+        RunWhenIdle(LoadProfilesWhenIdle);
         started = true;
     });
     return started;

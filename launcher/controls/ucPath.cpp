@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "base/ControlHost.h"
+#include "base/DialogBase.h"
 #include "base/ScopedWin.h"
 #include "base/ShellFunctions.h"
 #include "base/mError.h"
@@ -219,8 +220,18 @@ void ucPath::UserControl_Create()
     SendMessageA(m_txtPath, WM_SETFONT, reinterpret_cast<WPARAM>(WindowFont(GetParent(m_hwnd))), FALSE);
     SetBackColor(m_backColor);
     SetLocked(m_locked);
+    if (!m_registerWhenIdle) return RegisterDropTarget();
+    m_textBoxAlive = std::make_shared<char>();
+    RunWhenIdle([this, alive = std::weak_ptr<char>(m_textBoxAlive)] {
+        if (!alive.expired()) RegisterDropTarget();
+        return false;
+    });
+}
+
+void ucPath::RegisterDropTarget()
+{
     // Fails without OLE on this thread; the field then works without drops.
-    m_registered = SUCCEEDED(RegisterDragDrop(m_txtPath, m_dropTarget));
+    if (m_txtPath && !m_registered) m_registered = SUCCEEDED(RegisterDragDrop(m_txtPath, m_dropTarget));
 }
 
 void ucPath::UserControl_Resize(int width, int height)
@@ -232,6 +243,7 @@ void ucPath::UserControl_Destroy()
 {
     if (m_registered) RevokeDragDrop(m_txtPath);
     m_registered = false;
+    m_textBoxAlive.reset();
     m_txtPath = nullptr; // its notifications while it goes are no longer passed on
 }
 

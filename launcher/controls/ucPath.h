@@ -3,6 +3,7 @@
 
 #include <windows.h>
 #include <ole2.h>
+#include <memory>
 #include <string>
 
 #include "base/BaseWindow.h"
@@ -33,7 +34,8 @@ DWORD DragEffectFor(IDataObject* data, DWORD allowedEffects) noexcept;
 // then field.Text(), field.SetText(...), field.SetLocked(true); a change reaches the host as
 // WM_COMMAND(UCPATH_CHANGE). WM_SETTEXT, WM_GETTEXT and WM_SETFONT sent to the field go to its text box, so
 // SetDlgItemText/GetDlgItemText on the field's ID work as on an edit box. The field is a drop
-// target from creation on (OLE must be initialised on the thread). A locked field cannot be
+// target from creation on (OLE must be initialised on the thread), or, after
+// RegisterDropTargetWhenIdle, from the moment the program first waits for input. A locked field cannot be
 // typed into but still takes drops and text set by the program; a disabled one takes nothing.
 class ucPath : public BaseWindow<ucPath> {
 public:
@@ -60,6 +62,11 @@ public:
     bool AcceptFolders() const { return m_acceptFolders; }
     void SetAcceptFolders(bool accept) { m_acceptFolders = accept; }
 
+    // Registering with OLE is the costliest part of the field's creation: a window that opens
+    // with the field has it done once it is shown and waits for input, long before any drag
+    // can reach it. Before Create.
+    void RegisterDropTargetWhenIdle() { m_registerWhenIdle = true; }
+
     HWND TextBox() const { return m_txtPath; }
     // The drop target registered for the text box (not add-ref'ed).
     IDropTarget* DropTarget() const;
@@ -77,11 +84,14 @@ private:
     DWORD txtPath_OLEDragOver(IDataObject* data, DWORD allowedEffects);
     DWORD txtPath_OLEDragDrop(IDataObject* data, DWORD allowedEffects);
     bool TakesDrops() const;
+    void RegisterDropTarget();
     LRESULT OnTextBoxColor(HDC dc);
 
     HWND m_txtPath = nullptr;
     PathDropTarget* m_dropTarget = nullptr; // one reference held here
     bool m_registered = false;
+    bool m_registerWhenIdle = false;
+    std::shared_ptr<char> m_textBoxAlive; // for the registration that waits for the idle time
     ScopedGdiObj<HBRUSH> m_backBrush;
     COLORREF m_backColor = UCPATH_DEFAULT_BACK;
     bool m_locked = false;

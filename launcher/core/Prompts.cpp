@@ -23,6 +23,34 @@ std::string AskForExecutable(HWND owner, const std::string& initialName, const s
     args.RaiseOnCancel = false;
     return ShowOpenFileDialog(args);
 }
+
+// The name last read from a game file, kept while the file stays as it was: the main window
+// shows it after its texts and again after the profile at every start, and each reading maps
+// the whole file anew.
+struct GameNameRead {
+    std::string Path;
+    WIN32_FILE_ATTRIBUTE_DATA Stamp = {};
+    std::string Name;
+};
+GameNameRead g_lastGameName;
+
+bool SameStamp(const WIN32_FILE_ATTRIBUTE_DATA& a, const WIN32_FILE_ATTRIBUTE_DATA& b)
+{
+    return CompareFileTime(&a.ftLastWriteTime, &b.ftLastWriteTime) == 0 && a.nFileSizeHigh == b.nFileSizeHigh &&
+           a.nFileSizeLow == b.nFileSizeLow;
+}
+
+std::string ReadGameName(const std::string& vekoraPath)
+{
+    CFileVersionInfo info;
+    info.SetFullPathName(vekoraPath);
+    if (info.Available()) {
+        const std::string text = info.ProductName() + " " + info.ProductVersion();
+        // A resource whose strings cannot be read names nothing; a lone blank is no name.
+        if (!TrimWhiteSpace(text).empty()) return text;
+    }
+    return "Vekora";
+}
 } // namespace
 
 std::string AskForVekoPath(HWND owner, const std::string& currentPath)
@@ -46,13 +74,10 @@ std::string GetVekoraFile_VersionInfo(const std::string& vekoraPath)
 {
     return PassErrors("mPrompts.GetVekoraFile_VersionInfo", [&]() -> std::string {
         if (vekoraPath.empty()) return "Vekora";
-        CFileVersionInfo info;
-        info.SetFullPathName(vekoraPath);
-        if (info.Available()) {
-            const std::string text = info.ProductName() + " " + info.ProductVersion();
-            // A resource whose strings cannot be read names nothing; a lone blank is no name.
-            if (!TrimWhiteSpace(text).empty()) return text;
-        }
-        return "Vekora";
+        WIN32_FILE_ATTRIBUTE_DATA stamp = {};
+        if (!GetFileAttributesExA(vekoraPath.c_str(), GetFileExInfoStandard, &stamp)) return ReadGameName(vekoraPath);
+        if (g_lastGameName.Path != vekoraPath || !SameStamp(g_lastGameName.Stamp, stamp))
+            g_lastGameName = {vekoraPath, stamp, ReadGameName(vekoraPath)};
+        return g_lastGameName.Name;
     });
 }

@@ -107,6 +107,7 @@ void frmMain::CreatePage(int index)
     // The path field and the preview take the places their placeholders hold in the pages; a
     // set-up that failed before its control was placed is done again on the next showing.
     if (index == 0 && !m_txtVekoraPath.Hwnd()) {
+        m_txtVekoraPath.RegisterDropTargetWhenIdle(); // not needed for the first paint
         PlaceAtPlaceholder(m_txtVekoraPath, Page(0).Hwnd(), IDC_TXTVEKORAPATH);
         m_txtVekoraPath.SetBackColor(RGB(224, 224, 224));
         m_txtVekoraPath.SetAcceptFiles(true);

@@ -5,6 +5,7 @@
 #include "base/SystemServices.h"
 #include "base/mError.h"
 #include "base/mFunctions.h"
+#include "base/mIni.h"
 #include "profiles/ProfileWindows.h"
 #include "settings/LauncherContext.h"
 #include "settings/Options.h"
@@ -13,6 +14,7 @@
 
 void Profile::SetProfileName(const std::string& name)
 {
+    LoadIfPending(); // from the section of the old name
     m_profileName = name;
     m_ini.SetProfileName(name);
 }
@@ -46,6 +48,8 @@ void ShowSettingsWarning(const std::string& problem, const std::string& remedy)
 void Profile::LoadData()
 {
     PassErrors("Profile.LoadData", [&] {
+        m_loadPending = false; // once, also when the reading fails or a warning asks back
+        const IniReadSnapshot snapshot; // the section read once for all its keys
         m_logMessages = m_ini.Read_LogMessages();
         m_freeplay = m_ini.Read_Freeplay();
         m_usePreDefinedResolution = m_ini.Read_UsePreDefinedResolution();
@@ -100,6 +104,7 @@ void Profile::CorrectLoadedRefresh()
 void Profile::SaveData()
 {
     PassErrors("Profile.SaveData", [&] {
+        LoadIfPending();
         m_ini.Write_LogMessages(m_logMessages);
         m_ini.Write_Freeplay(m_freeplay);
         m_ini.Write_UsePreDefinedResolution(m_usePreDefinedResolution);
@@ -117,6 +122,7 @@ void Profile::SaveData()
 
 std::string Profile::GetCmdLineParameters() const
 {
+    LoadIfPending();
     std::string s;
     if (m_logMessages) s += " -log ";
     if (m_usePreDefinedResolution) {
@@ -134,6 +140,7 @@ std::string Profile::GetCmdLineParameters() const
 Profile::StartOutcome Profile::StartVekora(HWND owner)
 {
     return PassErrors("Profile.StartVekora", [&] {
+        LoadIfPending();
         if (!ShowStartVekoraDialog(owner)) return StartOutcome::Cancelled;
         return OpenWithShell(owner, m_vekoraPath, GetCmdLineParameters(), ExtractPath(m_vekoraPath))
                    ? StartOutcome::Started
@@ -152,6 +159,7 @@ bool Profile::ShowStartVekoraDialog(HWND owner)
 std::string Profile::GetSettingsListAsText() const
 {
     return PassErrors("Profile.GetSettingsListAsText", [&] {
+        LoadIfPending();
         const cTranslate& t = *g_cTranslate;
         // One line per setting: its name from the language file, ": " and its value.
         const auto line = [&](const char* id, const char* english, const std::string& value) {

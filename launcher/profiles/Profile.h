@@ -15,32 +15,46 @@ public:
     // The name shown to the user: ProfileName without a leading "profile_" (any case).
     std::string ProfileCaption() const;
 
-    const std::string& VekoraPath() const { return m_vekoraPath; }
+    const std::string& VekoraPath() const { LoadIfPending(); return m_vekoraPath; }
     void SetVekoraPath(const std::string& value);
-    bool LogMessages() const { return m_logMessages; }
+    bool LogMessages() const { LoadIfPending(); return m_logMessages; }
     void SetLogMessages(bool value);
-    bool Freeplay() const { return m_freeplay; }
+    bool Freeplay() const { LoadIfPending(); return m_freeplay; }
     void SetFreeplay(bool value);
-    bool UsePreDefinedResolution() const { return m_usePreDefinedResolution; }
+    bool UsePreDefinedResolution() const { LoadIfPending(); return m_usePreDefinedResolution; }
     void SetUsePreDefinedResolution(bool value);
-    int16_t PreDefinedResolution() const { return m_preDefinedResolution; }
+    int16_t PreDefinedResolution() const { LoadIfPending(); return m_preDefinedResolution; }
     void SetPreDefinedResolution(int16_t value);
-    int16_t ResolutionWidth() const { return m_resolutionWidth; }
+    int16_t ResolutionWidth() const { LoadIfPending(); return m_resolutionWidth; }
     void SetResolutionWidth(int16_t value);
-    int16_t ResolutionHeight() const { return m_resolutionHeight; }
+    int16_t ResolutionHeight() const { LoadIfPending(); return m_resolutionHeight; }
     void SetResolutionHeight(int16_t value);
-    int16_t Refresh() const { return m_refresh; }
+    int16_t Refresh() const { LoadIfPending(); return m_refresh; }
     void SetRefresh(int16_t value);
-    const std::string& ScenarioPath() const { return m_scenarioPath; }
+    const std::string& ScenarioPath() const { LoadIfPending(); return m_scenarioPath; }
     void SetScenarioPath(const std::string& value);
-    const std::string& GraphicPakPath() const { return m_graphicPakPath; }
+    const std::string& GraphicPakPath() const { LoadIfPending(); return m_graphicPakPath; }
     void SetGraphicPakPath(const std::string& value);
-    const std::string& ProfileDescription() const { return m_profileDescription; }
+    const std::string& ProfileDescription() const { LoadIfPending(); return m_profileDescription; }
     void SetProfileDescription(const std::string& value);
-    bool DataChanged() const { return m_dataChanged; }
-    void SetDataChanged(bool value) { m_dataChanged = value; }
+    bool DataChanged() const { LoadIfPending(); return m_dataChanged; }
+    void SetDataChanged(bool value)
+    {
+        LoadIfPending();
+        m_dataChanged = value;
+    }
 
     void LoadData();
+    // The section is read when the profile's data is first asked for, or by LoadIfPending:
+    // a start with many profiles reads only the active one's before the window shows.
+    void LoadDataWhenNeeded() { m_loadPending = true; }
+    bool IsLoadPending() const { return m_loadPending; }
+    // Reads the section now if it has not been read yet. Part of every data access, so that
+    // no caller can see or write a value that was never loaded.
+    void LoadIfPending() const
+    {
+        if (m_loadPending) const_cast<Profile*>(this)->LoadData(); // profiles are never made const
+    }
     void SaveData();
     std::string GetCmdLineParameters() const;
     enum class StartOutcome { Started, Cancelled, Refused };
@@ -65,6 +79,7 @@ private:
     template <typename T>
     void Assign(T& field, const T& value)
     {
+        LoadIfPending(); // a value set before the loading would be overwritten by it
         if (field == value) return;
         field = value;
         m_dataChanged = true;
@@ -84,6 +99,7 @@ private:
     std::string m_graphicPakPath;
     std::string m_profileDescription;
     bool m_dataChanged = false;
+    bool m_loadPending = false;
 };
 
 // A warning about a value of the settings file that loading corrected; all such warnings share

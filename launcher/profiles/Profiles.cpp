@@ -113,7 +113,6 @@ void Profiles::LoadData()
 {
     PassErrors("Profiles.LoadData", [&] {
         const std::string& path = Context().IniPath();
-        const IniReadSnapshot snapshot; // each profile section read once for all its keys
         if (FileExists(path)) {
             std::vector<std::string> skipped;
             std::vector<std::string> unclosed;
@@ -133,12 +132,25 @@ void Profiles::LoadData()
                 auto profile = std::make_shared<Profile>(); // as Add does, its check done above
                 m_items.emplace_back(name, profile);
                 profile->SetProfileName(name);
-                profile->LoadData();
+                profile->LoadDataWhenNeeded();
             }
             if (!unclosed.empty()) ShowUnclosedHeaderWarning(unclosed);
             if (!skipped.empty()) ShowDuplicateWarning(skipped);
         }
         if (m_items.empty()) CreateStandardProfile();
+    });
+}
+
+bool Profiles::LoadSomePending(int count)
+{
+    return PassErrors("Profiles.LoadSomePending", [&] {
+        for (; m_firstMaybePending < m_items.size(); ++m_firstMaybePending) {
+            const std::shared_ptr<Profile> profile = m_items[m_firstMaybePending].second; // kept if a warning's wait removes it
+            if (!profile->IsLoadPending()) continue;
+            if (count-- == 0) return true;
+            profile->LoadIfPending();
+        }
+        return false;
     });
 }
 

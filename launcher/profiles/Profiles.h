@@ -42,7 +42,11 @@ public:
     Iterator begin() const { return Iterator(m_items.begin()); }
     Iterator end() const { return Iterator(m_items.end()); }
 
+    // Names every profile of the settings file; each one's section is read when its data is
+    // first asked for, or by LoadSomePending.
     void LoadData();
+    // Reads the sections of up to count profiles not read yet, in order; whether any remain.
+    bool LoadSomePending(int count);
     // The profile the user picks, or nothing when the user cancels. A null owner means the
     // active window.
     std::shared_ptr<Profile> ShowLoadProfileDialog(HWND owner = nullptr);
@@ -75,5 +79,6 @@ private:
     std::vector<Entry>::const_iterator Find(const std::string& key) const;
 
     std::vector<Entry> m_items;
+    size_t m_firstMaybePending = 0; // where LoadSomePending goes on
     cIni_Profiles m_ini;
 };

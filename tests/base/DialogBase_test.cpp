@@ -75,6 +75,26 @@ TEST(ControlHost, AControlGetsTheAnswerTheDialogHostGives)
     EXPECT_EQ(host.Calls, (std::vector<std::string>{"OnNotify 900", "OnNotify 900", "OnCommand 77"}));
 }
 
+// Idle work runs a step at a time, only while no message waits, until it says it is done.
+TEST(MessageLoop, IdleStepsRunWhenNoMessageWaits)
+{
+    PostThreadMessageA(GetCurrentThreadId(), WM_APP, 0, 0);
+    int steps = 0;
+    bool ranBeforeTheMessage = false;
+    RunWhenIdle([&] {
+        MSG waiting;
+        if (PeekMessageA(&waiting, nullptr, WM_APP, WM_APP, PM_NOREMOVE)) ranBeforeTheMessage = true;
+        if (++steps < 3) return true;
+        PostQuitMessage(0);
+        return false;
+    });
+    RunMessageLoop();
+    EXPECT_EQ(steps, 3);
+    EXPECT_FALSE(ranBeforeTheMessage);
+    FinishIdleWork(); // nothing left: the finished step is not run again
+    EXPECT_EQ(steps, 3);
+}
+
 TEST(DialogBaseLoad, AMissingTemplateIsAnInternalErrorNamingIt)
 {
     class Missing : public DialogBase {

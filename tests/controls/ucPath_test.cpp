@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "controls/ControlTestHost.h"
+#include "base/DialogBase.h"
 #include "controls/ucPath.h"
 #include "support/TestDataObject.h"
 #include "support/TestEnvironment.h"
@@ -111,6 +112,23 @@ TEST_F(PathField, TextBoxIsARegisteredDropTarget)
 {
     // OLE refuses a second registration for a window that already has a target.
     EXPECT_EQ(RegisterDragDrop(field.TextBox(), field.DropTarget()), DRAGDROP_E_ALREADYREGISTERED);
+}
+
+TEST(PathFieldWhenIdle, TheDropTargetIsRegisteredOnceIdleAndNotAfterTheFieldWent)
+{
+    HostWindow host;
+    ucPath later;
+    later.RegisterDropTargetWhenIdle();
+    ASSERT_TRUE(later.Create(host.Hwnd(), PATH_ID, RECT{10, 10, 260, 32}));
+    ucPath gone;
+    gone.RegisterDropTargetWhenIdle();
+    ASSERT_TRUE(gone.Create(host.Hwnd(), PATH_ID + 1, RECT{10, 40, 260, 62}));
+    DestroyWindow(gone.Hwnd());
+    // Not yet registered: a registration of our own is taken (and given back).
+    ASSERT_EQ(RegisterDragDrop(later.TextBox(), later.DropTarget()), S_OK);
+    RevokeDragDrop(later.TextBox());
+    FinishIdleWork();
+    EXPECT_EQ(RegisterDragDrop(later.TextBox(), later.DropTarget()), DRAGDROP_E_ALREADYREGISTERED);
 }
 
 TEST_F(PathField, DroppingOneFilePutsItsPathInAndRaisesChangeOnce)

@@ -69,3 +69,13 @@ TEST(VekoraVersionText, NamesTheInstalledGame)
     // not a lone blank.
     EXPECT_EQ(GetVekoraFile_VersionInfo(TestProgramDir() + "version_samples\\ver_no_translation.exe"), "Vekora");
 }
+
+TEST(VekoraVersionText, AGameFileReplacedInPlaceIsReadAgain)
+{
+    const TempFolder folder;
+    const std::string game = folder.Path() + "vekora.exe";
+    ASSERT_TRUE(CopyFileA(DemoGamePath().c_str(), game.c_str(), FALSE));
+    EXPECT_EQ(GetVekoraFile_VersionInfo(game), "Vekora 3.1 Demo");
+    ASSERT_TRUE(CopyFileA((TestProgramDir() + "version_samples\\ver_none.exe").c_str(), game.c_str(), FALSE));
+    EXPECT_EQ(GetVekoraFile_VersionInfo(game), "Vekora");
+}

@@ -51,6 +51,29 @@ TEST_F(ProfilesTest, ProfilesInFileOrderWithoutTheStandardProfile)
     EXPECT_TRUE(m_sys->MessageBoxes.empty());
 }
 
+// A profile's section is read when its data is first asked for or by LoadSomePending, and
+// a value set before that is not overwritten by the reading.
+TEST_F(ProfilesTest, SectionsAreReadWhenFirstNeededOrStepByStep)
+{
+    WriteIni("[profile_A]\r\nRES_WIDTH=800\r\n[profile_B]\r\nRES_WIDTH=wide\r\n[profile_C]\r\nFREEPLAY=1\r\n"
+             "[profile_D]\r\nRES_HEIGHT=600\r\n");
+    profiles().LoadData();
+    EXPECT_TRUE(m_sys->MessageBoxes.empty()) << "no section read yet";
+    profiles().Item("profile_D")->SetResolutionWidth(1280);
+    EXPECT_EQ(profiles().Item("profile_D")->ResolutionWidth(), 1280);
+    EXPECT_EQ(profiles().Item("profile_D")->ResolutionHeight(), 600);
+
+    EXPECT_TRUE(profiles().LoadSomePending(1)); // A
+    EXPECT_TRUE(m_sys->MessageBoxes.empty());
+    EXPECT_TRUE(profiles().LoadSomePending(1)); // B, with its warning
+    EXPECT_EQ(m_sys->MessageBoxes.size(), 1u);
+    EXPECT_FALSE(profiles().LoadSomePending(5)); // C; D was read already
+    EXPECT_FALSE(profiles().LoadSomePending(5));
+    EXPECT_EQ(m_sys->MessageBoxes.size(), 1u);
+    EXPECT_TRUE(profiles().Item("profile_C")->Freeplay());
+    EXPECT_EQ(profiles().Item("profile_A")->ResolutionWidth(), 800);
+}
+
 TEST_F(ProfilesTest, NoProfileSectionGivesTheTranslatedStandardProfile)
 {
     WriteIni("[OPTIONS]\r\nLANGUAGE=DE\r\n[PROFILES]\r\nLASTACTIVEPROFILE=PROFILE_DEFAULT\r\n");
@@ -114,9 +137,9 @@ TEST_F(ProfilesTest, LauncherStartsDespiteDuplicatesAndUnreadableValues)
     WriteIni("[PROFILES]\r\nLASTACTIVEPROFILE=profile_A\r\n[profile_A]\r\nRESOLUTION=big\r\n[Profile_A]\r\n");
     ASSERT_TRUE(g_cApp->LoadData());
     EXPECT_EQ(g_cApp->ActiveProfile()->ProfileName(), "profile_A");
-    EXPECT_EQ(m_sys->MessageBoxes.size(), 2u); // the value warning, then the duplicate warning
+    EXPECT_TRUE(g_cApp->DataChanged()); // the unreadable value, corrected when the profile is read
+    EXPECT_EQ(m_sys->MessageBoxes.size(), 2u); // the duplicate warning, then the value warning
     EXPECT_TRUE(m_sys->ErrorReports.empty());
-    EXPECT_TRUE(g_cApp->DataChanged());
 }
 
 TEST_F(ProfilesTest, CollectionKeysAndPositions)
