@@ -166,7 +166,7 @@ INT_PTR DialogBase::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
     switch (msg) {
     case WM_INITDIALOG:
         OnInit();
-        return TRUE;
+        return FocusAtCreation() ? TRUE : FALSE;
     case WM_COMMAND: {
         const int id = LOWORD(wParam);
         const bool clicked = HIWORD(wParam) == BN_CLICKED;
@@ -235,7 +235,8 @@ int RunMessageLoop()
         }
         if (GetMessageA(&msg, nullptr, 0, 0) <= 0) break;
         HWND active = GetActiveWindow();
-        if (!active || (!DialogBase::PreTranslate(active, msg) && !IsDialogMessageA(active, &msg))) {
+        const bool key = msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST;
+        if (!active || (!(key && DialogBase::PreTranslate(active, msg)) && !IsDialogMessageA(active, &msg))) {
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
         }
@@ -244,7 +245,7 @@ int RunMessageLoop()
             painted = true;
             MarkStartup("painted");
         }
-        if (painted && !idle && GetQueueStatus(QS_ALLINPUT) == 0) {
+        if (painted && !idle && IsStartupTraced() && GetQueueStatus(QS_ALLINPUT) == 0) {
             idle = true;
             MarkStartup("idle");
         }

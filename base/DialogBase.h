@@ -44,6 +44,10 @@ public:
 
 protected:
     virtual void OnInit() {}
+    // Whether the dialog manager puts the focus on the first control when the window is made.
+    // A window shown right after its creation need not: its activation puts it there, and a
+    // focus set while the window is still hidden activates it once more for nothing.
+    virtual bool FocusAtCreation() const { return true; }
     // Every command but IDOK and IDCANCEL.
     virtual void OnCommand(int id, int code, HWND control) {}
     // The answer goes to the sender through DWLP_MSGRESULT.
@@ -54,7 +58,8 @@ protected:
     virtual void OnCancel() { EndModal(); }
     // Title-bar close and Alt+F4: counts as Cancel unless overridden.
     virtual void OnClose() { OnCancel(); }
-    // Keys the dialog manager would use otherwise, such as a tabbed window's Ctrl+Tab.
+    // Keys the dialog manager would use otherwise, such as a tabbed window's Ctrl+Tab. The
+    // message loop passes only keyboard messages.
     virtual bool OnPreTranslateMessage(const MSG& msg) { return false; }
     virtual void OnDestroy() {}
     // Any other message; return true when handled (result in result).

@@ -37,6 +37,11 @@ const Trace& TheTrace()
 
 } // namespace
 
+bool IsStartupTraced()
+{
+    return !TheTrace().File.empty();
+}
+
 void MarkStartup(const char* point)
 {
     const Trace& trace = TheTrace();

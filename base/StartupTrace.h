@@ -4,3 +4,5 @@
 #pragma once
 
 void MarkStartup(const char* point);
+// Whether marks are written: what only finds the moment for a mark is skipped otherwise.
+bool IsStartupTraced();

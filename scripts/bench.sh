@@ -54,6 +54,7 @@ for profiles in 1 100 1000; do
   row "Start-up to shown and idle, $profiles profile$([ "$profiles" = 1 ] || echo s)" "$ms ms" "$floor ms" "$r" \
     "${limit:+<= $limit x}" "$([ -n "$limit" ] && met "$r" "$limit" || echo -)"
 done
+row "  every profile read, 1000 (traced, while idle)" "$(value all_read_1000_ms) ms" "" "" "" "-"
 ms=$(value startup_10000_ms)
 row "Start-up to shown and idle, 10,000 profiles" "$ms ms" "$floor ms" "$(ratio "$ms" "$floor")" "" "-"
 imports_floor=$(value imports_floor_ms)

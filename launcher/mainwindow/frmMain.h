@@ -115,6 +115,7 @@ public:
 
 protected:
     void OnInit() override;
+    bool FocusAtCreation() const override { return false; }
     void OnCommand(int id, int code, HWND control) override;
     // Enter reaches the start button, the default button, by itself; Escape has nothing to
     // cancel in this window.
