@@ -133,6 +133,18 @@ struct Start {
     }
 };
 
+// The time of a mark once the launcher has written it (it goes on after it is idle), or 0.
+double WaitForMark(const std::string& traceFile, const std::string& point)
+{
+    const auto begin = Clock::now();
+    do {
+        for (const auto& [name, ms] : ReadStartupMarks(traceFile))
+            if (name == point) return ms;
+        Sleep(5);
+    } while (MsSince(begin) < WAIT_MS);
+    return 0;
+}
+
 std::string WindowText(HWND window)
 {
     char text[512] = {};
@@ -244,6 +256,7 @@ int main(int argc, char** argv)
         {
             Start start(launcher, folder, true);
             tracedMs.push_back(start.Ms);
+            WaitForMark(traceFile, "profiles"); // the last mark
         }
         for (const auto& [point, ms] : ReadStartupMarks(traceFile)) {
             if (marks.find(point) == marks.end()) order.push_back(point);
@@ -257,17 +270,7 @@ int main(int argc, char** argv)
     DeleteFileA(traceFile.c_str());
     {
         Start start(launcher, folder, true);
-        const auto begin = Clock::now();
-        for (;;) {
-            const auto read = ReadStartupMarks(traceFile);
-            const auto last = std::find_if(read.begin(), read.end(), [](const auto& mark) { return mark.first == "profiles"; });
-            if (last != read.end()) {
-                allRead1000Ms = last->second;
-                break;
-            }
-            if (MsSince(begin) > WAIT_MS) break;
-            Sleep(5);
-        }
+        allRead1000Ms = WaitForMark(traceFile, "profiles");
     }
     SetEnvironmentVariableA("VEKOLAUNCH_STARTUP_TRACE", nullptr);
     DeleteFileA(traceFile.c_str());
