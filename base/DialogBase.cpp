@@ -209,11 +209,16 @@ void RunWhenIdle(std::function<bool()> step)
     g_idleWork.push_back(std::move(step));
 }
 
+namespace {
+void RunIdleStep()
+{
+    if (!g_idleWork.front()()) g_idleWork.pop_front();
+}
+} // namespace
+
 void FinishIdleWork()
 {
-    while (!g_idleWork.empty()) {
-        if (!g_idleWork.front()()) g_idleWork.pop_front();
-    }
+    while (!g_idleWork.empty()) RunIdleStep();
 }
 
 int RunMessageLoop()
@@ -221,16 +226,19 @@ int RunMessageLoop()
     MSG msg;
     bool painted = false;
     bool idle = false;
+    // The start ends with the first paint and the first moment with nothing to do.
+    const auto markIdle = [&] {
+        if (!painted || idle) return;
+        idle = true;
+        MarkStartup("idle");
+    };
     for (;;) {
         // Nothing waits, not even a message already looked at: the one check that also tells
         // the system the program is ready for input (WaitForInputIdle).
         if (!g_idleWork.empty() &&
             MsgWaitForMultipleObjectsEx(0, nullptr, 0, QS_ALLINPUT, MWMO_INPUTAVAILABLE) == WAIT_TIMEOUT) {
-            if (painted && !idle) {
-                idle = true;
-                MarkStartup("idle");
-            }
-            if (!g_idleWork.front()()) g_idleWork.pop_front();
+            markIdle();
+            RunIdleStep();
             continue;
         }
         if (GetMessageA(&msg, nullptr, 0, 0) <= 0) break;
@@ -240,15 +248,11 @@ int RunMessageLoop()
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
         }
-        // The start ends with the first paint and the first moment with nothing to do.
         if (!painted && msg.message == WM_PAINT) {
             painted = true;
             MarkStartup("painted");
         }
-        if (painted && !idle && IsStartupTraced() && GetQueueStatus(QS_ALLINPUT) == 0) {
-            idle = true;
-            MarkStartup("idle");
-        }
+        if (painted && !idle && IsStartupTraced() && GetQueueStatus(QS_ALLINPUT) == 0) markIdle();
     }
     return static_cast<int>(msg.wParam);
 }

@@ -11,53 +11,27 @@
 #include "base/SystemLibrary.h"
 
 namespace ShellDll {
-namespace Detail {
-template <typename Function>
-Function Get(const char* name)
-{
-    return SystemFunction<Function>("shell32.dll", name);
-}
-} // namespace Detail
+// One wrapper per function, named as the system names it: the address is looked up once, on
+// the first call; the arguments meet the function's own parameter types there.
+#define VEKO_SHELL_FUNCTION(name)                                                                 \
+    inline decltype(&::name) name##Address()                                                      \
+    {                                                                                             \
+        static const auto function = SystemFunction<decltype(&::name)>("shell32.dll", #name);     \
+        return function;                                                                          \
+    }                                                                                             \
+    template <typename... Args>                                                                   \
+    auto name(Args... args)                                                                       \
+    {                                                                                             \
+        return name##Address()(args...);                                                          \
+    }
 
-inline UINT DragQueryFileA(HDROP drop, UINT file, LPSTR name, UINT size)
-{
-    static const auto function = Detail::Get<decltype(&::DragQueryFileA)>("DragQueryFileA");
-    return function(drop, file, name, size);
-}
+VEKO_SHELL_FUNCTION(DragQueryFileA)
+VEKO_SHELL_FUNCTION(SHGetSpecialFolderLocation)
+VEKO_SHELL_FUNCTION(SHGetPathFromIDListA)
+VEKO_SHELL_FUNCTION(SHBrowseForFolderA)
+VEKO_SHELL_FUNCTION(SHGetFileInfoA)
+VEKO_SHELL_FUNCTION(SHGetStockIconInfo)
+VEKO_SHELL_FUNCTION(ShellExecuteA)
 
-inline HRESULT SHGetSpecialFolderLocation(HWND owner, int folder, PIDLIST_ABSOLUTE* items)
-{
-    static const auto function = Detail::Get<decltype(&::SHGetSpecialFolderLocation)>("SHGetSpecialFolderLocation");
-    return function(owner, folder, items);
-}
-
-inline BOOL SHGetPathFromIDListA(PCIDLIST_ABSOLUTE items, LPSTR path)
-{
-    static const auto function = Detail::Get<decltype(&::SHGetPathFromIDListA)>("SHGetPathFromIDListA");
-    return function(items, path);
-}
-
-inline PIDLIST_ABSOLUTE SHBrowseForFolderA(LPBROWSEINFOA info)
-{
-    static const auto function = Detail::Get<decltype(&::SHBrowseForFolderA)>("SHBrowseForFolderA");
-    return function(info);
-}
-
-inline DWORD_PTR SHGetFileInfoA(LPCSTR path, DWORD attributes, SHFILEINFOA* info, UINT size, UINT flags)
-{
-    static const auto function = Detail::Get<decltype(&::SHGetFileInfoA)>("SHGetFileInfoA");
-    return function(path, attributes, info, size, flags);
-}
-
-inline HRESULT SHGetStockIconInfo(SHSTOCKICONID id, UINT flags, SHSTOCKICONINFO* info)
-{
-    static const auto function = Detail::Get<decltype(&::SHGetStockIconInfo)>("SHGetStockIconInfo");
-    return function(id, flags, info);
-}
-
-inline HINSTANCE ShellExecuteA(HWND owner, LPCSTR operation, LPCSTR file, LPCSTR parameters, LPCSTR folder, INT show)
-{
-    static const auto function = Detail::Get<decltype(&::ShellExecuteA)>("ShellExecuteA");
-    return function(owner, operation, file, parameters, folder, show);
-}
+#undef VEKO_SHELL_FUNCTION
 } // namespace ShellDll
