@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <string>
 
+#include "base/NonClientPaint.h"
 #include "base/ScopedWin.h"
 #include "base/mError.h"
 
@@ -87,6 +88,7 @@ private:
 
     LRESULT Dispatch(UINT msg, WPARAM wParam, LPARAM lParam)
     {
+        if (msg == WM_NCPAINT && HasNoNonClientArea(m_hwnd)) return 0;
         if (Painting() != PaintStyle::System) {
             switch (msg) {
             case WM_PAINT: PaintWindow(); return 0;

@@ -37,6 +37,12 @@ bool IsWindowOfClass(HWND hwnd, const char* className)
     return lstrcmpiA(name, className) == 0;
 }
 
+bool IsDialogWindow(HWND hwnd)
+{
+    return IsWindowOfClass(hwnd, "#32770") || (GetClassLongPtrA(hwnd, GCL_CBWNDEXTRA) >= DLGWINDOWEXTRA &&
+                                                GetWindowLongPtrA(hwnd, DWLP_DLGPROC) != 0);
+}
+
 LRESULT AskHost(HWND control, UINT code, NMHDR& header)
 {
     HWND host = GetParent(control);
@@ -44,9 +50,10 @@ LRESULT AskHost(HWND control, UINT code, NMHDR& header)
     header.hwndFrom = control;
     header.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(control));
     header.code = code;
-    if (IsWindowOfClass(host, "#32770")) SetWindowLongPtrA(host, DWLP_MSGRESULT, 0);
+    const bool dialog = IsDialogWindow(host);
+    if (dialog) SetWindowLongPtrA(host, DWLP_MSGRESULT, 0);
     const LRESULT result = SendMessageA(host, WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
-    return IsWindowOfClass(host, "#32770") ? GetWindowLongPtrA(host, DWLP_MSGRESULT) : result;
+    return dialog ? GetWindowLongPtrA(host, DWLP_MSGRESULT) : result;
 }
 
 RECT PlaceholderRect(HWND dialog, int id)

@@ -12,6 +12,9 @@
 std::string WindowText(HWND hwnd);
 // Whether the window is of the class named (compared as the system does, ignoring case).
 bool IsWindowOfClass(HWND hwnd, const char* className);
+// A dialog from a template: of the system's dialog class or of one made from it (a main window
+// with its own icon); it answers WM_NOTIFY through DWLP_MSGRESULT.
+bool IsDialogWindow(HWND hwnd);
 
 // A window's rectangle in its parent's client coordinates.
 RECT RectInParent(HWND window, HWND parent);

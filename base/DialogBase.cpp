@@ -4,6 +4,7 @@
 #include <deque>
 
 #include "base/ControlHost.h"
+#include "base/NonClientPaint.h"
 #include "base/StartupTrace.h"
 #include "base/SystemServices.h"
 #include "base/mError.h"
@@ -165,6 +166,7 @@ INT_PTR DialogBase::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
     case WM_INITDIALOG:
+        SkipEmptyNonClientPaint(m_hwnd);
         OnInit();
         return FocusAtCreation() ? TRUE : FALSE;
     case WM_COMMAND: {
@@ -182,6 +184,10 @@ INT_PTR DialogBase::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
     }
     case WM_CLOSE:
         OnClose();
+        return TRUE;
+    case WM_NCPAINT: // a page has no frame to draw
+        if (!HasNoNonClientArea(m_hwnd)) return FALSE;
+        SetWindowLongPtrA(m_hwnd, DWLP_MSGRESULT, 0);
         return TRUE;
     case WM_DESTROY: {
         // Destroyed from outside while modal: the owner still gets its input back first.

@@ -1,13 +1,18 @@
-// Program icons on windows.
+// Program icons on main windows.
 #include "base/ProgramIcon.h"
 
-void SetProgramIcon(HWND window, int iconId)
+bool RegisterProgramDialogClass(const char* className, int iconId)
 {
-    const struct { WPARAM Kind; int Width, Height; } sizes[] = {
-        {ICON_BIG, SM_CXICON, SM_CYICON}, {ICON_SMALL, SM_CXSMICON, SM_CYSMICON}};
-    for (const auto& size : sizes) {
-        HANDLE icon = LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(iconId), IMAGE_ICON,
-                                 GetSystemMetrics(size.Width), GetSystemMetrics(size.Height), LR_SHARED);
-        SendMessageA(window, WM_SETICON, size.Kind, reinterpret_cast<LPARAM>(icon));
-    }
+    const HINSTANCE instance = GetModuleHandleA(nullptr);
+    WNDCLASSEXA program = {sizeof(program)};
+    if (GetClassInfoExA(instance, className, &program)) return true;
+    // The system's dialog class gives its procedure, its window bytes and its cursor.
+    if (!GetClassInfoExA(nullptr, WC_DIALOG, &program)) return false;
+    program.hInstance = instance;
+    program.lpszClassName = className;
+    program.hIcon = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(iconId), IMAGE_ICON,
+                                                  GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), LR_SHARED));
+    program.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(iconId), IMAGE_ICON,
+                                                    GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    return RegisterClassExA(&program) != 0;
 }

@@ -38,10 +38,14 @@ std::string FileOfEntry(const std::string& entry)
 }
 } // namespace
 
+frmLingobench::frmLingobench() : DialogBase("frmLingobench")
+{
+    RegisterProgramDialogClass(FRMLINGOBENCH_CLASS, IDI_LINGOBENCH);
+}
+
 bool frmLingobench::InitDialog(const std::string& programDir, const std::string& exeTitle)
 {
     return PassErrors("frmLingobench.Form_Load", [&] {
-        SetProgramIcon(Hwnd(), IDI_LINGOBENCH);
         const std::optional<std::string> translationDir = TranslationDirectoryFor(programDir);
         if (!translationDir) {
             Sys().MsgBox(nullptr, WrongLocationMessage(exeTitle, programDir), MB_OK | MB_ICONEXCLAMATION);

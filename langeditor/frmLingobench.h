@@ -5,7 +5,7 @@
 
 class frmLingobench : public DialogBase {
 public:
-    frmLingobench() : DialogBase("frmLingobench") {}
+    frmLingobench();
     // Checks the program's place (programDir, exeTitle: its file name without extension) and
     // lists the language files; false, after telling the user, when it is misplaced.
     bool InitDialog(const std::string& programDir, const std::string& exeTitle);

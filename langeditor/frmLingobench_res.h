@@ -14,3 +14,5 @@
 #define IDM_LB_HELP_INFO 4014
 // The program's icon (16, 32 and 48 pixels): the first icon of the executable, and the main window's.
 #define IDI_LINGOBENCH 1
+// The main window's dialog class, which carries that icon.
+#define FRMLINGOBENCH_CLASS "Lingobench_frmLingobench"

@@ -160,7 +160,8 @@ ucPath::~ucPath()
 
 bool ucPath::Create(HWND parent, int id, const RECT& rect, DWORD style)
 {
-    return BaseWindow::Create(parent, id, rect, style, WS_EX_CONTROLPARENT);
+    // The text box covers the whole field: without its area the field has nothing to paint.
+    return BaseWindow::Create(parent, id, rect, style | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT);
 }
 
 IDropTarget* ucPath::DropTarget() const

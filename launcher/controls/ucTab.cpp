@@ -31,7 +31,10 @@ int TabHeightForText(int textHeight)
 bool ucTab::Create(HWND parent, int id, const RECT& rect, const std::string& caption, DWORD style)
 {
     m_font = WindowFont(parent);
-    if (!BaseWindow::Create(parent, id, rect, style, 0, caption.c_str())) return false;
+    // Created at its caption's width, so that its first WM_SIZE finds it sized.
+    RECT sized = rect;
+    sized.right = sized.left + TabWidthForLabel(MeasureText(caption).cx);
+    if (!BaseWindow::Create(parent, id, sized, style, 0, caption.c_str())) return false;
     UserControl_Resize();
     return true;
 }
@@ -82,9 +85,15 @@ int ucTab::LabelHeight() const
 
 SIZE ucTab::MeasureCaption() const
 {
-    ScopedGetDC dc(m_hwnd);
+    return MeasureText(Caption());
+}
+
+SIZE ucTab::MeasureText(const std::string& caption) const
+{
+    // A memory DC measures as the screen does, without the window's visible region, which the
+    // window system works out for every DC of a window.
+    ScopedMemDC dc(nullptr);
     ScopedSelectObject font(dc, m_font);
-    std::string caption = Caption();
     RECT rect = {0, 0, 0, 0};
     DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &rect, CAPTION_FORMAT | DT_CALCRECT);
     TEXTMETRICA metrics;

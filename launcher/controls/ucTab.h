@@ -70,6 +70,7 @@ private:
     void UserControl_Resize();
     void RaiseClick();
     SIZE MeasureCaption() const;
+    SIZE MeasureText(const std::string& caption) const;
 
     bool m_blnActive = false;
     bool m_pressed = false;

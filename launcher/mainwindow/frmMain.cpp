@@ -43,7 +43,10 @@ LRESULT CALLBACK ResolutionFieldProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
     return DefSubclassProc(hwnd, msg, wParam, lParam);
 }
 
-frmMain::frmMain() : DialogBase("frmMain"), m_menu(CreateMainMenu()) {}
+frmMain::frmMain() : DialogBase("frmMain"), m_menu(CreateMainMenu())
+{
+    RegisterProgramDialogClass(FRMMAIN_CLASS, IDI_VEKOLAUNCH);
+}
 
 frmMain::~frmMain()
 {
@@ -63,8 +66,7 @@ void frmMain::OnInit()
         SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
         SetWindowPos(Hwnd(), nullptr, work.left + (work.right - work.left - width) / 2,
                      work.top + (work.bottom - work.top - height) / 2, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
-        SetProgramIcon(Hwnd(), IDI_VEKOLAUNCH);
-        ApplyMenu();
+        FillMenuAsShown();
         CreateChildControls();
     });
 }

@@ -177,6 +177,12 @@ private:
     void HighligthSelectedLanguage();
     void RefreshAccessoriesMenu();
     void HideFAQMenu();
+    // Gives the menu the entries and texts InitDialog gives it, before the window has a menu
+    // bar: the layout needs the bar as it will be, and it is set once (the frame is recalculated
+    // each time). InitDialog then finds the menu unchanged.
+    void FillMenuAsShown();
+    // The menu bar's entries in the chosen language.
+    void TranslateMenu();
     void ApplyMenu();
     // While one lives, ApplyMenu only notes that the menu bar has changed; the last one to end
     // rebuilds it once. Every rebuild makes the system recalculate and repaint the frame.

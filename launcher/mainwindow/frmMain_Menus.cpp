@@ -103,6 +103,18 @@ void frmMain::HideFAQMenu()
     });
 }
 
+void frmMain::FillMenuAsShown()
+{
+    PassErrors("frmMain.FillMenuAsShown", [&] {
+        const MenuRebuildBatch oneBuild(*this);
+        InitLanguageList();
+        TranslateMenu();
+        FillProfileList();
+        RefreshAccessoriesMenu();
+        ApplyMenu(); // the bar, even where nothing above changed it
+    });
+}
+
 void frmMain::ApplyMenu()
 {
     if (!Hwnd()) return;

@@ -12,11 +12,29 @@
 #include "translation/TextBinding.h"
 #include "translation/cTranslate.h"
 
+namespace {
+bool IsMenuId(int id)
+{
+    return id >= IDM_FILE && id <= IDM_HELP_ABOUT; // the menu bar's own IDs
+}
+} // namespace
+
 void frmMain::SetBoundText(int id, const std::string& text)
 {
     if (id >= IDC_MAIN_TAB0 && id < IDC_MAIN_TAB0 + TAB_COUNT) m_pages.SetCaption(id - IDC_MAIN_TAB0, text);
-    else if (id >= IDM_FILE && id <= IDM_HELP_ABOUT) m_menu.SetText(id, text); // the menu bar's own IDs
+    else if (IsMenuId(id)) m_menu.SetText(id, text);
     else SetControlText(id, text);
+}
+
+void frmMain::TranslateMenu()
+{
+    PassErrors("frmMain.TranslateMenu", [&] {
+        const IniReadSnapshot snapshot;
+        ApplyTextBindings(TEXTS, [&](int id, const std::string& text) { if (IsMenuId(id)) m_menu.SetText(id, text); });
+        const bool english = g_cApp->Options().Language() == "EN";
+        m_menu.SetText(IDM_HELP_FAQ_EN, TranslateDialogItem(english ? "MNU_HELP_FAQ" : "MNU_HELP_FAQ_EN"));
+        HideFAQMenu();
+    });
 }
 
 std::string frmMain::TranslateDialogItem(const std::string& id) const
@@ -37,11 +55,9 @@ void frmMain::TranslateDialog()
         entries.clear();
         for (int i = 1; i <= MAIN_LIST_ENTRIES; ++i) entries.push_back(TranslateDialogItem(std::string("LST_REFRESH_") + std::to_string(i)));
         m_pages.SetEntries(IDC_LSTREFRESH, entries);
-        const bool english = g_cApp->Options().Language() == "EN";
-        m_menu.SetText(IDM_HELP_FAQ_EN, TranslateDialogItem(english ? "MNU_HELP_FAQ" : "MNU_HELP_FAQ_EN"));
+        TranslateMenu();
 
         UpdateVersionLabels();
-        HideFAQMenu();
     });
 }
 

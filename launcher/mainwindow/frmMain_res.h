@@ -85,3 +85,5 @@
 // The program's icon (16, 32 and 48 pixels): the first icon of the executable, which the shell
 // shows for the program and for a shortcut to it, and the main window's.
 #define IDI_VEKOLAUNCH 1
+// The main window's dialog class, which carries that icon.
+#define FRMMAIN_CLASS "Vekolaunch_frmMain"

@@ -3,6 +3,7 @@
 
 #include "base/ControlHost.h"
 #include "base/DialogBase.h"
+#include "base/ProgramIcon.h"
 #include "controls/PageSet.h"
 #include "mainwindow/frmMain_res.h"
 
@@ -31,7 +32,8 @@ namespace {
 // A host of three of the main window's page templates, driven as a window drives its pages.
 class PageSetHost : public DialogBase {
 public:
-    PageSetHost() : DialogBase("frmMain") {}
+    // The main window's template, which names the main window's class.
+    PageSetHost() : DialogBase("frmMain") { RegisterProgramDialogClass(FRMMAIN_CLASS, IDI_VEKOLAUNCH); }
     PageSet Pages;
     std::vector<int> Clicks;
 

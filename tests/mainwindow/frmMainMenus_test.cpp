@@ -44,6 +44,22 @@ TEST_F(MainWindowMenus, ProfilesMenuListsEveryProfileAndChecksTheActiveOne)
     EXPECT_EQ(MenuBarHandle(), built) << "built a second time with nothing changed";
 }
 
+// The layout below the menu bar needs the bar as it will be: the window sets it once, with the
+// profiles and texts the rest of the start gives it.
+TEST_F(MainWindowMenus, TheMenuBarIsSetOnceAtTheStart)
+{
+    WriteTwoProfiles();
+    RestartApplication();
+    ASSERT_TRUE(g_cApp->LoadData());
+    m_form = std::make_unique<frmMain>();
+    m_form->Load();
+    const HMENU atLoad = MenuBarHandle();
+    EXPECT_EQ(MenuText(IDM_PROFILE_LIST_FIRST + 1), "Night");
+    m_form->InitDialog();
+    m_form->LoadData(g_cApp->ActiveProfile());
+    EXPECT_EQ(MenuBarHandle(), atLoad);
+}
+
 TEST_F(MainWindowMenus, SwitchingProfileKeepsTheInputInTheOldOne)
 {
     WriteTwoProfiles("FREEPLAY=0\r\n");

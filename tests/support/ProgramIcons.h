@@ -24,8 +24,12 @@ inline std::vector<int> ProgramIconWidths(const std::string& exePath)
     return widths;
 }
 
-// Whether the window shows an icon in its title bar and in its task-bar button.
+// Whether the window shows an icon of its own in its title bar and in its task-bar button: set
+// on the window or carried by its class, in both sizes.
 inline bool HasOwnIcons(HWND window)
 {
-    return SendMessageA(window, WM_GETICON, ICON_BIG, 0) != 0 && SendMessageA(window, WM_GETICON, ICON_SMALL, 0) != 0;
+    const auto has = [window](WPARAM kind, int classIndex) {
+        return SendMessageA(window, WM_GETICON, kind, 0) != 0 || GetClassLongPtrA(window, classIndex) != 0;
+    };
+    return has(ICON_BIG, GCLP_HICON) && has(ICON_SMALL, GCLP_HICONSM);
 }
