@@ -2,6 +2,7 @@
 #include "core/Prompts.h"
 
 #include <future>
+#include <system_error>
 
 #include "base/mError.h"
 #include "base/mFunctions.h"
@@ -104,10 +105,14 @@ std::string GetVekoraFile_VersionInfo(const std::string& vekoraPath)
 void PrefetchVekoraFile_VersionInfo(const std::string& vekoraPath)
 {
     if (vekoraPath.empty() || g_prefetchedGameName.valid()) return;
-    g_prefetchedPath = vekoraPath;
-    g_prefetchedGameName = std::async(std::launch::async, [vekoraPath] {
-        GameNameRead read;
-        if (!ReadStampedGameName(vekoraPath, read)) read.Path.clear();
-        return read;
-    });
+    try {
+        g_prefetchedGameName = std::async(std::launch::async, [vekoraPath] {
+            GameNameRead read;
+            if (!ReadStampedGameName(vekoraPath, read)) read.Path.clear();
+            return read;
+        });
+        g_prefetchedPath = vekoraPath;
+    } catch (const std::system_error&) {
+        // No thread to spare: the name is read when it is asked for.
+    }
 }
