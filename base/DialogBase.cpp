@@ -166,7 +166,6 @@ INT_PTR DialogBase::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
     case WM_INITDIALOG:
-        SkipEmptyNonClientPaint(m_hwnd);
         OnInit();
         return FocusAtCreation() ? TRUE : FALSE;
     case WM_COMMAND: {

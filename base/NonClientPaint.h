@@ -14,7 +14,3 @@ inline bool HasNoNonClientArea(HWND hwnd)
     return GetWindowRect(hwnd, &window) && GetClientRect(hwnd, &client) &&
            window.right - window.left == client.right && window.bottom - window.top == client.bottom;
 }
-
-// Lets the dialog's system controls (buttons, labels...) that have no non-client area skip
-// WM_NCPAINT; the program's own controls skip it themselves (BaseWindow).
-void SkipEmptyNonClientPaint(HWND dialog);

@@ -12,11 +12,9 @@
 #include "base/mError.h"
 #include "base/mFunctions.h"
 #include "core/Application.h"
-#include "core/Prompts.h"
 #include "dialogs/ProfileDialogs.h"
 #include "dialogs/frmError.h"
 #include "mainwindow/frmMain.h"
-#include "profiles/Profile.h"
 #include "translation/cTranslate.h"
 #include "web/UpdateNotice.h"
 
@@ -69,9 +67,6 @@ bool Main(const std::string& workDirectory)
         CreatePublicObjects(workDirectory);
         if (!g_cApp->LoadData()) return;
         MarkStartup("settings");
-        // The game's name for the window's version line is read while the window is made.
-        if (const std::shared_ptr<Profile> active = g_cApp->ActiveProfile())
-            PrefetchVekoraFile_VersionInfo(active->VekoraPath());
         g_frmMain = std::make_unique<frmMain>();
         g_frmMain->Load();
         MarkStartup("window");

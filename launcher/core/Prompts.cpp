@@ -1,9 +1,6 @@
 // The launcher's program-file questions and the installed game's name.
 #include "core/Prompts.h"
 
-#include <future>
-#include <system_error>
-
 #include "base/mError.h"
 #include "base/mFunctions.h"
 #include "core/mCommonDialog.h"
@@ -36,24 +33,11 @@ struct GameNameRead {
     std::string Name;
 };
 GameNameRead g_lastGameName;
-std::future<GameNameRead> g_prefetchedGameName;
-std::string g_prefetchedPath;
 
 bool SameStamp(const WIN32_FILE_ATTRIBUTE_DATA& a, const WIN32_FILE_ATTRIBUTE_DATA& b)
 {
     return CompareFileTime(&a.ftLastWriteTime, &b.ftLastWriteTime) == 0 && a.nFileSizeHigh == b.nFileSizeHigh &&
            a.nFileSizeLow == b.nFileSizeLow;
-}
-
-std::string ReadGameName(const std::string& vekoraPath);
-
-// The file's stamp and the name read from it; no name without a stamp.
-bool ReadStampedGameName(const std::string& vekoraPath, GameNameRead& read)
-{
-    read = {vekoraPath, {}, {}};
-    if (!GetFileAttributesExA(vekoraPath.c_str(), GetFileExInfoStandard, &read.Stamp)) return false;
-    read.Name = ReadGameName(vekoraPath);
-    return true;
 }
 
 std::string ReadGameName(const std::string& vekoraPath)
@@ -90,29 +74,10 @@ std::string GetVekoraFile_VersionInfo(const std::string& vekoraPath)
 {
     return PassErrors("mPrompts.GetVekoraFile_VersionInfo", [&]() -> std::string {
         if (vekoraPath.empty()) return "Vekora";
-        if (g_prefetchedGameName.valid()) {
-            const GameNameRead prefetched = g_prefetchedGameName.get(); // a failure there is this call's
-            if (g_prefetchedPath == vekoraPath && !prefetched.Path.empty()) g_lastGameName = prefetched;
-        }
         WIN32_FILE_ATTRIBUTE_DATA stamp = {};
         if (!GetFileAttributesExA(vekoraPath.c_str(), GetFileExInfoStandard, &stamp)) return ReadGameName(vekoraPath);
         if (g_lastGameName.Path != vekoraPath || !SameStamp(g_lastGameName.Stamp, stamp))
             g_lastGameName = {vekoraPath, stamp, ReadGameName(vekoraPath)};
         return g_lastGameName.Name;
     });
-}
-
-void PrefetchVekoraFile_VersionInfo(const std::string& vekoraPath)
-{
-    if (vekoraPath.empty() || g_prefetchedGameName.valid()) return;
-    try {
-        g_prefetchedGameName = std::async(std::launch::async, [vekoraPath] {
-            GameNameRead read;
-            if (!ReadStampedGameName(vekoraPath, read)) read.Path.clear();
-            return read;
-        });
-        g_prefetchedPath = vekoraPath;
-    } catch (const std::system_error&) {
-        // No thread to spare: the name is read when it is asked for.
-    }
 }

@@ -11,6 +11,3 @@ std::string AskForVekoPath(HWND owner, const std::string& currentPath);
 std::string AskForEditor(HWND owner, const std::string& currentPath);
 // Product name and version from the game's version resource; "Vekora" when it names nothing.
 std::string GetVekoraFile_VersionInfo(const std::string& vekoraPath);
-// Starts reading that name on a worker thread, for the start: the main window is made
-// meanwhile, and GetVekoraFile_VersionInfo for the same path takes the result.
-void PrefetchVekoraFile_VersionInfo(const std::string& vekoraPath);

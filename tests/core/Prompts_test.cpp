@@ -70,17 +70,6 @@ TEST(VekoraVersionText, NamesTheInstalledGame)
     EXPECT_EQ(GetVekoraFile_VersionInfo(TestProgramDir() + "version_samples\\ver_no_translation.exe"), "Vekora");
 }
 
-// The start reads the active game's name ahead; only a question for that file takes it.
-TEST(VekoraVersionText, ANameReadAheadAnswersOnlyForItsFile)
-{
-    const std::string none = TestProgramDir() + "version_samples\\ver_none.exe";
-    PrefetchVekoraFile_VersionInfo(DemoGamePath());
-    EXPECT_EQ(GetVekoraFile_VersionInfo(none), "Vekora");
-    PrefetchVekoraFile_VersionInfo(none);
-    EXPECT_EQ(GetVekoraFile_VersionInfo(none), "Vekora");
-    EXPECT_EQ(GetVekoraFile_VersionInfo(DemoGamePath()), "Vekora 3.1 Demo");
-}
-
 TEST(VekoraVersionText, AGameFileReplacedInPlaceIsReadAgain)
 {
     const TempFolder folder;
