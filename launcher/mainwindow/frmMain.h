@@ -219,7 +219,7 @@ private:
 
     // Texts.
     std::string TranslateDialogItem(const std::string& id) const;
-    // Gives the tab, menu entry or control with that ID its text.
+    // Gives the tab or control with that ID its text.
     void SetBoundText(int id, const std::string& text);
 
     // Control helpers.

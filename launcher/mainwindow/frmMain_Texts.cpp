@@ -22,7 +22,6 @@ bool IsMenuId(int id)
 void frmMain::SetBoundText(int id, const std::string& text)
 {
     if (id >= IDC_MAIN_TAB0 && id < IDC_MAIN_TAB0 + TAB_COUNT) m_pages.SetCaption(id - IDC_MAIN_TAB0, text);
-    else if (IsMenuId(id)) m_menu.SetText(id, text);
     else SetControlText(id, text);
 }
 
@@ -30,7 +29,9 @@ void frmMain::TranslateMenu()
 {
     PassErrors("frmMain.TranslateMenu", [&] {
         const IniReadSnapshot snapshot;
-        ApplyTextBindings(TEXTS, [&](int id, const std::string& text) { if (IsMenuId(id)) m_menu.SetText(id, text); });
+        for (const TextBinding& binding : TEXTS) {
+            if (IsMenuId(binding.ControlId)) m_menu.SetText(binding.ControlId, BoundText(binding));
+        }
         const bool english = g_cApp->Options().Language() == "EN";
         m_menu.SetText(IDM_HELP_FAQ_EN, TranslateDialogItem(english ? "MNU_HELP_FAQ" : "MNU_HELP_FAQ_EN"));
         HideFAQMenu();
@@ -46,7 +47,9 @@ void frmMain::TranslateDialog()
 {
     PassErrors("frmMain.TranslateDialog", [&] {
         const IniReadSnapshot snapshot; // each section of the language files read once for all texts
-        ApplyTextBindings(TEXTS, [&](int id, const std::string& text) { SetBoundText(id, text); });
+        for (const TextBinding& binding : TEXTS) { // the menu's entries come with TranslateMenu below
+            if (!IsMenuId(binding.ControlId)) SetBoundText(binding.ControlId, BoundText(binding));
+        }
         m_pages.LayoutTabs();
 
         std::vector<std::string> entries;
